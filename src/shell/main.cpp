@@ -1,0 +1,25 @@
+#include "application.h"
+#include "fonts.h"
+#include "main_window.h"
+
+#include <QDir>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    Application::setApplicationName(QStringLiteral("Runeplan"));
+    Application::setApplicationVersion(QStringLiteral("3.1.0"));
+    Application::setWindowIcon(QIcon(QStringLiteral(":/runeplan-32.png")));
+    registerTahoma();
+
+    TForm1 window(QCoreApplication::applicationDirPath());
+    if (window.endRequested())
+        return 1;
+    if (const QScreen *screen = window.screen()) {
+        const QRect area = screen->availableGeometry();
+        window.move(area.center() - window.rect().center());
+    }
+    window.show();
+    return Application::exec();
+}

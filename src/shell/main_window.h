@@ -1,0 +1,115 @@
+#pragma once
+
+#include "talent_cell.h"
+#include "talent_table.h"
+#include "ui_strings.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class ChoiceBox;
+class FlatButton;
+class ImageControl;
+class LabelControl;
+class PanelControl;
+class QLineEdit;
+
+// Title and starting folder of a file dialog; the dialog itself is shown through Dialogs.
+struct FileDialogSettings {
+    QString title;
+    QString folder = QStringLiteral(".");
+};
+
+// The planner's main window: the three trees, the language and class boxes, the counters and the
+// buttons. Creating it runs the start-up (FormCreate); closing it saves the language (FormClose).
+class TForm1 final : public QWidget {
+    Q_OBJECT
+public:
+    // `exeDir` is the folder that holds the data folder "datas".
+    explicit TForm1(const QString &exeDir, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Set when start-up met a fatal error: the program must end without showing the window.
+    bool endRequested() const { return endRequested_; }
+
+    // The state the board shows, for whoever needs to read it (the plan files, tests).
+    const TalentTable &talents() const { return table_; }
+    const TalentCell &cell(int slot, int tree) const;
+    const UiStrings &strings() const { return uiStrings_; }
+    const QString &langCode() const { return langCode_; }
+    QString dataPath(const QString &relative) const;
+
+    // Handlers, public so that the window's controls and tests reach them alike.
+    void InitTabl();
+    void ClickTalant(ImageControl *sender, Qt::MouseButton button);
+    void CheckVetka(int tree);
+    void EndTalant();
+    void priris(int slot, int tree);
+    void setlang();
+    void cb_langClick();
+    void cb_classClick();
+    void bt_resetClick();
+    void MouseEnter(ImageControl *sender);
+    void MuseLeave();
+    void RisHint(int slot, int tree);
+    void CheckArro();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildDesign();
+    void buildSidebar();
+    void FormCreate();
+    void FormClose();
+    void Fatals(const QString &text);
+    void StartTaL();
+    void loadTree(int tree, const QString &classFolder);
+    void placeTalent(int slot, int tree, const QString &iconPath, int line,
+                     const QString &treeFile);
+    void refreshCounterCaptions();
+    void parkFocus();
+    void setWindowEnabled(bool on);
+    TalentCell &cellAt(int slot, int tree);
+    void resetBoard();
+    void createArrowImages();
+    void clearArrows();
+    void registerArrow(int slot, int tree, int line, const QString &treeFile);
+
+    QString exeDir_;
+    bool endRequested_ = false;
+    TalentTable table_;
+    std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
+    UiStrings uiStrings_;
+    QString langCode_;
+
+public:
+    // Controls of the window, named as their object names.
+    std::array<ImageControl *, TreeCount> imv{};
+    std::array<ImageControl *, TreeCount> imc{};
+    std::array<LabelControl *, TreeCount> lbc{};
+    FlatButton *sp_ab = nullptr;
+    LabelControl *lb_lang = nullptr;
+    ChoiceBox *cb_lang = nullptr;
+    LabelControl *lb_class = nullptr;
+    ChoiceBox *cb_class = nullptr;
+    LabelControl *Lb_Free = nullptr;
+    LabelControl *lb_tot = nullptr;
+    LabelControl *lb_lvl = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    FlatButton *bt_reset = nullptr;
+    FlatButton *sp_save = nullptr;
+    FlatButton *sp_load = nullptr;
+    PanelControl *p_info = nullptr;
+    LabelControl *lb_name = nullptr;
+    LabelControl *lb_rang = nullptr;
+    LabelControl *lb_treb = nullptr;
+    LabelControl *lb_text = nullptr;
+    LabelControl *lb_inc = nullptr;
+    LabelControl *lb_dec = nullptr;
+    FileDialogSettings od1;
+    FileDialogSettings sd1;
+};
+
+inline const QString MainCaption = QStringLiteral("Runeplan 3.1.0");

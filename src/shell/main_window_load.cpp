@@ -1,0 +1,116 @@
+// Loading the selected class onto the board.
+#include "cell_geometry.h"
+#include "choice_box.h"
+#include "error.h"
+#include "error_report.h"
+#include "grey.h"
+#include "icon_tag.h"
+#include "image_control.h"
+#include "label_control.h"
+#include "main_window.h"
+#include "read_file.h"
+#include "text_lines.h"
+#include "tree_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+void TForm1::InitTabl()
+{
+    table_.totalPoints = 0;
+    const QString caption = windowTitle();
+    setWindowTitle(uiStrings_.at(Str::Loading));
+    setWindowEnabled(false);
+    ScopeExit restore([this, caption] {
+        setWindowEnabled(true);
+        setWindowTitle(caption);
+    });
+
+    resetBoard();
+    clearArrows();
+    const int classIndex = cb_class->currentIndex();
+    const auto code = classCode(classIndex);
+    if (!code) {
+        throw Error(QStringLiteral("The class box entry %1 names no class folder (there are %2)")
+                        .arg(classIndex)
+                        .arg(classCodes.size()));
+    }
+    for (int tree = 1; tree <= TreeCount; ++tree)
+        loadTree(tree, dataPath(*code + u'/' + QString::number(tree)));
+}
+
+void TForm1::resetBoard()
+{
+    table_.reset();
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            TalentCell &c = cellAt(slot, tree);
+            c.icon->hide();
+            c.iconSource->hide();
+            c.icon->setEnabled(false);
+            c.rankLabel->hide();
+        }
+    }
+}
+
+void TForm1::loadTree(int tree, const QString &folder)
+{
+    const QDir dir(folder);
+    imv[tree - 1]->loadFile(dir.filePath(QStringLiteral("fon.jpg")));
+    imc[tree - 1]->loadFile(dir.filePath(QStringLiteral("icv.jpg")));
+
+    const QString treeFile = dir.filePath(QStringLiteral("tal.") + langCode_);
+    const TreeFile parsed = parseTreeFile(
+        splitTreeLines(decodeDataText(readFileBytes(treeFile, MaxDataTextBytes))), treeFile);
+    table_.treeName(tree) = parsed.name;
+    lbc[tree - 1]->setCaption(parsed.name);
+
+    for (const TalentBlock &block : parsed.blocks) {
+        const int slot = block.header.slot;
+        TTalant &t = table_.at(slot, tree);
+        t.maxRank = block.header.maxRank;
+        t.prereq = block.header.prereq;
+        t.name = block.name;
+        for (int k = 1; k <= t.maxRank; ++k)
+            t.rankText[static_cast<size_t>(k)] = block.rankText[static_cast<size_t>(k)];
+        const QString iconPath = dir.filePath(QString::number(slot) + QStringLiteral(".jpg"));
+        if (QFileInfo::exists(iconPath))
+            placeTalent(slot, tree, iconPath, block.line, treeFile);
+    }
+    if (parsed.error)
+        throw Error(*parsed.error);
+
+    CheckVetka(tree);
+    CheckArro();
+}
+
+void TForm1::placeTalent(int slot, int tree, const QString &iconPath, int line,
+                         const QString &treeFile)
+{
+    TTalant &t = table_.at(slot, tree);
+    TalentCell &c = cellAt(slot, tree);
+    t.slot = slot;
+    c.iconSource->loadFile(iconPath);
+    t.present = true;
+
+    c.icon->copyPictureFrom(*c.iconSource);
+    GreyImage(*c.icon);
+    c.icon->show();
+
+    const SlotPosition pos = SlotCell(slot);
+    t.row = pos.row;
+    t.column = pos.column;
+    const QPoint at = iconPosition(slot, tree, imv[0]->width());
+    c.icon->move(at);
+    c.icon->setEnabled(true);
+    t.available = false;
+    c.icon->setTag(encodeIconTag(tree, slot));
+
+    c.rankLabel->show();
+    c.rankLabel->setBold(true);
+    c.rankLabel->move(rankLabelPosition(at));
+    priris(slot, tree);
+
+    if (t.prereq != 0)
+        registerArrow(slot, tree, line, treeFile);
+}

@@ -1,0 +1,86 @@
+// Spending and refunding points, and keeping the cells and counters in step.
+#include "choice_box.h"
+#include "error_report.h"
+#include "grey.h"
+#include "icon_tag.h"
+#include "image_control.h"
+#include "label_control.h"
+#include "main_window.h"
+#include "press.h"
+#include "rank_look.h"
+#include "rules.h"
+
+namespace {
+PressButton pressButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return PressButton::Left;
+    case Qt::RightButton:
+        return PressButton::Right;
+    default:
+        return PressButton::Middle;
+    }
+}
+} // namespace
+
+void TForm1::ClickTalant(ImageControl *sender, Qt::MouseButton button)
+{
+    const TreeSlot at = decodeIconTag(sender->tag());
+    if (!TalentTable::validTree(at.tree) || !TalentTable::validSlot(at.slot))
+        return;
+    const PressOutcome outcome = applyPress(table_, at.slot, at.tree, pressButton(button));
+    TalentCell &c = cellAt(at.slot, at.tree);
+    if (outcome.toColour)
+        c.icon->copyPictureFrom(*c.iconSource);
+    if (outcome.toGrey)
+        GreyImage(*c.icon);
+    priris(at.slot, at.tree);
+
+    CheckVetka(at.tree);
+    CheckArro();
+    if (table_.totalPoints == PointBudget || table_.totalPoints == PointBudget - 1)
+        EndTalant();
+    RisHint(at.slot, at.tree);
+}
+
+void TForm1::CheckVetka(int tree)
+{
+    for (int slot : reevaluateTree(table_, tree))
+        priris(slot, tree);
+    lbc[tree - 1]->setCaption(counterCaption(table_.treeName(tree), table_.treePoints(tree)));
+    refreshCounterCaptions();
+}
+
+void TForm1::refreshCounterCaptions()
+{
+    lb_tot->setCaption(counterCaption(uiStrings_.at(Str::Spent), table_.totalPoints));
+    Lb_Free->setCaption(counterCaption(uiStrings_.at(Str::Free), freePoints(table_.totalPoints)));
+    lb_lvl->setCaption(
+        counterCaption(uiStrings_.at(Str::Level), characterLevel(table_.totalPoints)));
+}
+
+void TForm1::EndTalant()
+{
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            if (table_.at(slot, tree).available)
+                priris(slot, tree);
+        }
+    }
+}
+
+void TForm1::priris(int slot, int tree)
+{
+    const RankLook look = rankLook(table_.at(slot, tree), table_.totalPoints);
+    LabelControl *label = cellAt(slot, tree).rankLabel;
+    label->setFontColour(look.colour);
+    label->setCaption(look.text);
+}
+
+void TForm1::bt_resetClick()
+{
+    setWindowEnabled(false);
+    ScopeExit restore([this] { setWindowEnabled(true); });
+    InitTabl();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QComboBox>
+
+// A drop-down list the user can only choose from. `chosen` fires for the user's choices only,
+// never when the program sets the selection.
+class ChoiceBox final : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ChoiceBox(QWidget *parent, const QString &name = {});
+
+    // An index that names no entry leaves the box without a selection.
+    void select(int index);
+    // The selected entry's text, empty when nothing is selected.
+    QString selectedText() const { return currentIndex() < 0 ? QString() : currentText(); }
+
+signals:
+    void chosen(int index);
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QFont>
+
+// Registers the Tahoma files that the fonts-wine package installs (they lie outside the font
+// paths the system searches). Quietly does nothing when they are absent: Qt then picks the
+// closest family.
+void registerTahoma();
+
+// Tahoma at a character height in pixels.
+QFont tahoma(int pixelHeight, bool bold = false);

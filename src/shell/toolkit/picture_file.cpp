@@ -1,0 +1,87 @@
+#include "picture_file.h"
+
+#include "error.h"
+#include "read_file.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+#include <turbojpeg.h>
+
+namespace {
+
+// Picture files are small; this only keeps a hostile file from being read whole into memory.
+constexpr qint64 MaxPictureFileBytes = 64 * 1024 * 1024;
+
+class TurboDecompressor {
+public:
+    TurboDecompressor() : handle_(tjInitDecompress()) {}
+    ~TurboDecompressor()
+    {
+        if (handle_)
+            tjDestroy(handle_);
+    }
+    TurboDecompressor(const TurboDecompressor &) = delete;
+    TurboDecompressor &operator=(const TurboDecompressor &) = delete;
+
+    tjhandle get() const { return handle_; }
+    QString lastError() const { return QString::fromLocal8Bit(tjGetErrorStr2(handle_)); }
+
+private:
+    tjhandle handle_;
+};
+
+[[noreturn]] void fail(const QString &fileName, const QString &reason)
+{
+    throw Error(QStringLiteral("Cannot load picture %1: %2").arg(fileName, reason));
+}
+
+} // namespace
+
+QImage decodeJpeg(const QByteArray &bytes, const QString &fileName)
+{
+    if (bytes.isEmpty())
+        fail(fileName, QStringLiteral("the file is empty"));
+    TurboDecompressor tj;
+    if (!tj.get())
+        fail(fileName, QStringLiteral("the JPEG decoder could not start"));
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto size = static_cast<unsigned long>(bytes.size());
+    int width = 0, height = 0, subsampling = 0, colourspace = 0;
+    if (tjDecompressHeader3(tj.get(), data, size, &width, &height, &subsampling, &colourspace) != 0)
+        fail(fileName, QStringLiteral("not a readable JPEG (%1)").arg(tj.lastError()));
+    if (width <= 0 || height <= 0 || width > MaxPictureSide || height > MaxPictureSide) {
+        fail(fileName, QStringLiteral("%1 x %2 pixels is larger than %3 x %3")
+                           .arg(width)
+                           .arg(height)
+                           .arg(MaxPictureSide));
+    }
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        fail(fileName, QStringLiteral("out of memory"));
+    const int rc = tjDecompress2(tj.get(), data, size, image.bits(), width,
+                                 static_cast<int>(image.bytesPerLine()), height, TJPF_BGRX,
+                                 TJFLAG_LIMITSCANS);
+    // A warning (for example a truncated file) still leaves a usable picture.
+    if (rc != 0 && tjGetErrorCode(tj.get()) != TJERR_WARNING)
+        fail(fileName, QStringLiteral("not a readable JPEG (%1)").arg(tj.lastError()));
+    return image;
+}
+
+QImage loadPictureFile(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"bmp") {
+        QByteArray bytes = readFileBytes(path, MaxPictureFileBytes);
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer, "BMP");
+        const QSize size = reader.size(); // from the header: nothing allocated yet
+        if (size.width() > MaxPictureSide || size.height() > MaxPictureSide)
+            fail(path, QStringLiteral("larger than %1 x %1 pixels").arg(MaxPictureSide));
+        QImage image = reader.read();
+        if (image.isNull())
+            fail(path, QStringLiteral("not a readable BMP picture (%1)").arg(reader.errorString()));
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+    return decodeJpeg(readFileBytes(path, MaxPictureFileBytes), path);
+}

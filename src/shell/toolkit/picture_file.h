@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// The largest picture we agree to decode, in either direction. Checked from the header, before
+// any pixel memory is allocated.
+inline constexpr int MaxPictureSide = 4096;
+
+// Decodes JPEG bytes with TurboJPEG into a Format_RGB32 image. Throws Error naming `fileName`
+// and the problem.
+QImage decodeJpeg(const QByteArray &bytes, const QString &fileName);
+
+// Loads a picture file: JPEG for ".jpg"/".jpeg", BMP for ".bmp". The result is Format_RGB32.
+// A missing or undecodable file throws Error naming the file and the problem.
+QImage loadPictureFile(const QString &path);

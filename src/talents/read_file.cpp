@@ -1,0 +1,35 @@
+#include "read_file.h"
+
+#include "error.h"
+#include "text_lines.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+QByteArray readFileBytes(const QString &path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() && QFileInfo::exists(path))
+        throw Error(QStringLiteral("Cannot open file %1: it is not a file").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Cannot open file %1: %2").arg(path, file.errorString()));
+    if (file.size() > maxBytes) {
+        throw Error(QStringLiteral("Cannot read file %1: it is larger than %2 bytes")
+                        .arg(path)
+                        .arg(maxBytes));
+    }
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw Error(QStringLiteral("Cannot read file %1: %2").arg(path, file.errorString()));
+    if (bytes.size() > maxBytes) {
+        throw Error(QStringLiteral("Cannot read file %1: it is larger than %2 bytes")
+                        .arg(path)
+                        .arg(maxBytes));
+    }
+    return bytes;
+}
+
+QStringList readListFile(const QString &path)
+{
+    return splitListLines(decodeDataText(readFileBytes(path, MaxDataTextBytes)));
+}

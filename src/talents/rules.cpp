@@ -1,0 +1,63 @@
+#include "rules.h"
+
+#include "slot_cell.h"
+
+int PointsAbove(const TalentTable &table, int row, int tree)
+{
+    int sum = 0;
+    for (int slot = 1; slot <= ColumnsPerRow * (row - 1) && slot <= SlotsPerTree; ++slot)
+        sum += table.at(slot, tree).rank;
+    return sum;
+}
+
+static int tierRequirement(int row) { return PointsPerTier * (row - 1); }
+
+bool treba(const TalentTable &table, int slot, int tree)
+{
+    const int row = SlotCell(slot).row;
+    if (PointsAbove(table, row, tree) < tierRequirement(row))
+        return false;
+    const int prereq = table.at(slot, tree).prereq;
+    if (prereq == 0)
+        return true;
+    const TTalant &p = table.at(prereq, tree);
+    return p.rank == p.maxRank;
+}
+
+bool CanDecTal(const TalentTable &table, int slot, int tree)
+{
+    const int first = firstSlotOfRow(SlotCell(slot).row);
+    for (int j = first; j <= first + 3; ++j) {
+        const TTalant &t = table.at(j, tree);
+        if (t.present && j != slot && t.rank > 0 && t.prereq == slot)
+            return false;
+    }
+    for (int i = first + 4; i <= SlotsPerTree; ++i) {
+        const TTalant &t = table.at(i, tree);
+        if (!t.present || t.rank <= 0)
+            continue;
+        if (t.prereq == slot)
+            return false;
+        const int row = SlotCell(i).row;
+        // The point about to go back always lies above row `row`.
+        if (PointsAbove(table, row, tree) - 1 < tierRequirement(row))
+            return false;
+    }
+    return true;
+}
+
+QVector<int> reevaluateTree(TalentTable &table, int tree)
+{
+    QVector<int> changed;
+    for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+        TTalant &t = table.at(slot, tree);
+        if (!t.present)
+            continue;
+        const bool open = treba(table, slot, tree);
+        if (open != t.available) {
+            t.available = open;
+            changed.append(slot);
+        }
+    }
+    return changed;
+}

@@ -1,0 +1,99 @@
+#include "text_lines.h"
+
+#include <QStringDecoder>
+#include <limits>
+
+QString decodeDataText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder legacy("windows-1251");
+    return legacy.decode(bytes);
+}
+
+QStringList splitListLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QStringList splitTreeLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    auto take = [&](qsizetype end) {
+        QString line = text.mid(start, end - start);
+        line.remove(u'\r');
+        lines.append(line);
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text.at(i) == u'\n') {
+            take(i);
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        take(n);
+    return lines;
+}
+
+QString trimControl(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= 32)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+std::optional<int> parseDecimal(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 12)
+        return std::nullopt;
+    qsizetype i = 0;
+    bool negative = false;
+    if (text.at(0) == u'+' || text.at(0) == u'-') {
+        negative = text.at(0) == u'-';
+        i = 1;
+    }
+    if (i == text.size())
+        return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+    }
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+QString notAnIntegerMessage(const QString &text)
+{
+    // A whole line of garbage would make the message box unreadable: show its start only.
+    constexpr qsizetype shown = 60;
+    const QString value = text.size() > shown ? text.left(shown) + QStringLiteral("...") : text;
+    return QStringLiteral("'%1' is not a valid integer value").arg(value);
+}
