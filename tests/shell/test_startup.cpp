@@ -1,0 +1,265 @@
+// Start-up, the fatal checks, the remembered language and the close.
+#include "choice_box.h"
+#include "flat_button.h"
+#include "fonts.h"
+#include "label_control.h"
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerTahoma(); }
+
+    void missingFileIsFatal_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("language list") << "la.ini";
+        QTest::newRow("last language") << "last.ini";
+    }
+    void missingFileIsFatal()
+    {
+        QFETCH(QString, file);
+        FixtureWorld world;
+        world.writeStandardClass();
+        world.remove(file);
+        RecordingDialogs dialogs;
+        TForm1 window(world.exeDir());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].caption, QStringLiteral("Error"));
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("File ") + world.path(file) + QStringLiteral(" not found "));
+        QVERIFY(window.endRequested());
+    }
+
+    void rememberedLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("lastIni");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("errors");
+        QTest::newRow("second") << QByteArray("1\r\n") << "ru" << 0;
+        QTest::newRow("first") << QByteArray("0") << "en" << 0;
+        QTest::newRow("past the list") << QByteArray("7\n") << "en" << 0;
+        QTest::newRow("negative") << QByteArray("-1") << "en" << 0;
+        QTest::newRow("empty") << QByteArray("") << "" << 1;
+        QTest::newRow("not a number") << QByteArray("two\r\n1") << "" << 1;
+        QTest::newRow("overflowing") << QByteArray("99999999999") << "" << 1;
+    }
+    void rememberedLanguage()
+    {
+        QFETCH(QByteArray, lastIni);
+        QFETCH(QString, language);
+        QFETCH(int, errors);
+        FixtureWorld world;
+        world.writeStandardClass();
+        world.write(QStringLiteral("last.ini"), lastIni);
+        OpenedWindow w;
+        w.open(world);
+        QVERIFY(!w->endRequested());
+        QCOMPARE(w.dialogs.messages.size(), errors);
+        QCOMPARE(w->langCode(), language);
+        if (errors == 0) {
+            QCOMPARE(w->lb_lang->caption(), language + QStringLiteral(":9"));
+            QCOMPARE(w->talents().at(1, 1).present, true);
+        } else {
+            QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
+            QCOMPARE(w->talents().at(1, 1).present, false);
+            QVERIFY(w->isEnabled());
+        }
+    }
+
+    void captionsOfALanguage()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        world.writeStandardClass(QStringLiteral("Pl"));
+        OpenedWindow w;
+        w.open(world);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
+        chooseEntry(w->cb_class, 4);
+        chooseEntry(w->cb_lang, 1);
+        QVERIFY(w.dialogs.messages.isEmpty());
+        QCOMPARE(w->langCode(), QStringLiteral("ru"));
+        QCOMPARE(w->lb_inc->caption(), QStringLiteral(" ru:0"));
+        QCOMPARE(w->lb_dec->caption(), QStringLiteral("ru:1"));
+        QCOMPARE(w->lb_tot->caption(), QStringLiteral("ru:7: 0"));
+        QCOMPARE(w->Lb_Free->caption(), QStringLiteral("ru:8: 71"));
+        QCOMPARE(w->lb_lvl->caption(), QStringLiteral("ru:15: 9"));
+        QCOMPARE(w->lb_lang->caption(), QStringLiteral("ru:9"));
+        QCOMPARE(w->lb_class->caption(), QStringLiteral("ru:10"));
+        QCOMPARE(w->sp_load->text(), QStringLiteral("ru:11"));
+        QCOMPARE(w->sp_save->text(), QStringLiteral("ru:12"));
+        QCOMPARE(w->bt_reset->text(), QStringLiteral("ru:14"));
+        QCOMPARE(w->od1.title, QStringLiteral("ru:11"));
+        QCOMPARE(w->sd1.title, QStringLiteral("ru:12"));
+        QCOMPARE(w->cb_class->count(), 10);
+        QCOMPARE(w->cb_class->itemText(9), QStringLiteral("ru class 9"));
+        QCOMPARE(w->cb_class->currentIndex(), 4);
+        QCOMPARE(w->lbc[0]->caption(), QStringLiteral("First Tree: 0"));
+        QCOMPARE(w->talents().at(1, 1).name, QStringLiteral("ru talent 1-1"));
+        QVERIFY(w->isEnabled());
+        QWidget *focus = w->focusWidget();
+        QVERIFY(focus == nullptr || focus == w.window.get());
+        QVERIFY(w->Edit1->isHidden());
+    }
+
+    void classNamesOfAStringsFile_data()
+    {
+        QTest::addColumn<int>("names");
+        QTest::addColumn<int>("selectedBefore");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("selectedAfter");
+        QTest::newRow("twelve names offer ten") << 12 << 2 << 10 << 2;
+        QTest::newRow("three names, class 5 selected") << 3 << 5 << 3 << 0;
+        QTest::newRow("three names, class 2 selected") << 3 << 2 << 3 << 2;
+        QTest::newRow("no names") << 0 << 1 << 0 << -1;
+    }
+    void classNamesOfAStringsFile()
+    {
+        QFETCH(int, names);
+        QFETCH(int, selectedBefore);
+        QFETCH(int, entries);
+        QFETCH(int, selectedAfter);
+        FixtureWorld world;
+        for (const char *code : {"Dd", "Dr", "Hu", "Mg", "Pl", "Pr"})
+            world.writeStandardClass(QLatin1String(code));
+        QStringList ru = FixtureWorld::defaultStrings(QStringLiteral("ru")).mid(0, 19);
+        for (int n = 0; n < names; ++n)
+            ru.append(QStringLiteral("name ") + QString::number(n));
+        world.writeStrings(QStringLiteral("ru"), ru);
+        OpenedWindow w;
+        w.open(world);
+        w->cb_class->select(selectedBefore);
+        chooseEntry(w->cb_lang, 1);
+        QCOMPARE(w->cb_class->count(), entries);
+        QCOMPARE(w->cb_class->currentIndex(), selectedAfter);
+        QCOMPARE(w.dialogs.messages.size(), entries == 0 ? 1 : 0);
+        QVERIFY(w->isEnabled());
+    }
+
+    void missingStringsFileKeepsTheWindowUsable()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        world.remove(QStringLiteral("lang.ru"));
+        OpenedWindow w;
+        w.open(world);
+        chooseEntry(w->cb_lang, 1);
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("lang.ru"))));
+        QVERIFY(w->isEnabled());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
+        chooseEntry(w->cb_lang, 0);
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        QCOMPARE(w->lb_lang->caption(), QStringLiteral("en:9"));
+    }
+
+    void closeWritesTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("first") << 0 << QByteArray("0\r\n");
+        QTest::newRow("second") << 1 << QByteArray("1\r\n");
+    }
+    void closeWritesTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QByteArray, written);
+        FixtureWorld world;
+        world.writeStandardClass();
+        OpenedWindow w;
+        w.open(world);
+        chooseEntry(w->cb_lang, language);
+        QVERIFY(w->close());
+        QFile file(world.path(QStringLiteral("last.ini")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), written);
+        QVERIFY(w.dialogs.messages.isEmpty());
+    }
+
+    void closeGoesOnWhenTheLanguageCannotBeSaved()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        OpenedWindow w;
+        w.open(world);
+        // A folder where the file should be: nothing can write it, not even as root.
+        world.remove(QStringLiteral("last.ini"));
+        QVERIFY(QDir().mkpath(world.path(QStringLiteral("last.ini"))));
+        QVERIFY(w->close());
+        QVERIFY(!w->isVisible());
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
+    }
+
+    void controlsStandWhereTheDesignPutsThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("imv1") << "imv1" << QRect(0, 0, 300, 717);
+        QTest::newRow("imv2") << "imv2" << QRect(305, 0, 300, 717);
+        QTest::newRow("imv3") << "imv3" << QRect(610, 0, 300, 717);
+        QTest::newRow("imc1") << "imc1" << QRect(0, 690, 27, 27);
+        QTest::newRow("imc3") << "imc3" << QRect(610, 690, 27, 27);
+        QTest::newRow("sp_ab") << "sp_ab" << QRect(912, 8, 89, 22);
+        QTest::newRow("cb_lang") << "cb_lang" << QRect(912, 85, 92, 21);
+        QTest::newRow("cb_class") << "cb_class" << QRect(912, 132, 92, 21);
+        QTest::newRow("Edit1") << "Edit1" << QRect(916, 264, 1, 21);
+        QTest::newRow("bt_reset") << "bt_reset" << QRect(912, 417, 89, 22);
+        QTest::newRow("sp_save") << "sp_save" << QRect(912, 460, 89, 22);
+        QTest::newRow("sp_load") << "sp_load" << QRect(912, 504, 89, 22);
+    }
+    void controlsStandWhereTheDesignPutsThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        FixtureWorld world;
+        world.writeStandardClass();
+        OpenedWindow w;
+        w.open(world);
+        QCOMPARE(w->size(), QSize(1009, 721));
+        auto *control = w->findChild<QWidget *>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), geometry);
+    }
+
+    void labelsStandAtTheirCorners_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("lbc1") << "lbc1" << QPoint(35, 697) << 13 << true;
+        QTest::newRow("lbc2") << "lbc2" << QPoint(340, 697) << 13 << true;
+        QTest::newRow("lbc3") << "lbc3" << QPoint(647, 697) << 13 << true;
+        QTest::newRow("lb_lang") << "lb_lang" << QPoint(912, 71) << 11 << false;
+        QTest::newRow("lb_class") << "lb_class" << QPoint(912, 116) << 11 << false;
+        QTest::newRow("Lb_Free") << "Lb_Free" << QPoint(912, 183) << 13 << true;
+        QTest::newRow("lb_tot") << "lb_tot" << QPoint(912, 210) << 13 << true;
+        QTest::newRow("lb_lvl") << "lb_lvl" << QPoint(912, 234) << 13 << true;
+    }
+    void labelsStandAtTheirCorners()
+    {
+        QFETCH(QString, name);
+        QFETCH(QPoint, at);
+        QFETCH(int, pixels);
+        QFETCH(bool, bold);
+        FixtureWorld world;
+        world.writeStandardClass();
+        OpenedWindow w;
+        w.open(world);
+        auto *label = w->findChild<LabelControl *>(name);
+        QVERIFY(label);
+        QCOMPARE(label->pos(), at);
+        QCOMPARE(label->font().pixelSize(), pixels);
+        QCOMPARE(label->font().bold(), bold);
+        QCOMPARE(label->font().family(), QStringLiteral("Tahoma"));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "choice_box.h"
+#include "fixture_world.h"
+#include "main_window.h"
+#include "recording_dialogs.h"
+
+#include <memory>
+
+// A window opened on a fixture world, with every dialog recorded instead of shown.
+struct OpenedWindow {
+    RecordingDialogs dialogs;
+    std::unique_ptr<TForm1> window;
+
+    void open(const FixtureWorld &world)
+    {
+        window = std::make_unique<TForm1>(world.exeDir());
+        window->show();
+    }
+    TForm1 *operator->() const { return window.get(); }
+};
+
+// A choice in a drop-down list as the user makes it: the selection changes and the box's handler
+// runs, through the same guard as a real choice.
+inline void chooseEntry(ChoiceBox *box, int index)
+{
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}

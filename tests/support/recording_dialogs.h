@@ -1,0 +1,48 @@
+#pragma once
+
+#include "dialogs.h"
+
+#include <QStringList>
+#include <QVector>
+
+// Stands in for every dialog in tests: records what would have been shown and answers file
+// dialogs from a queue, so that no test ever waits for a user.
+class RecordingDialogs final : public Dialogs {
+public:
+    struct Message {
+        QString caption;
+        QString text;
+    };
+
+    RecordingDialogs() { setDialogs(this); }
+    ~RecordingDialogs() override { setDialogs(nullptr); }
+    RecordingDialogs(const RecordingDialogs &) = delete;
+    RecordingDialogs &operator=(const RecordingDialogs &) = delete;
+
+    void message(QWidget *, const QString &caption, const QString &text) override
+    {
+        messages.append({caption, text});
+    }
+    QString openFileName(QWidget *, const QString &title, const QString &folder) override
+    {
+        openTitles.append(title);
+        folders.append(folder);
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+    QString saveFileName(QWidget *, const QString &title, const QString &folder) override
+    {
+        saveTitles.append(title);
+        folders.append(folder);
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+    int runModal(QDialog *dialog) override;
+    void openAddress(const QString &address) override { addresses.append(address); }
+
+    QVector<Message> messages;
+    QStringList fileAnswers; // answers of the next file dialogs; empty = cancelled
+    QStringList openTitles;
+    QStringList saveTitles;
+    QStringList folders;
+    QStringList addresses;
+    QVector<QDialog *> modals;
+};
