@@ -1,5 +1,6 @@
 #pragma once
 
+#include "arrow_piece.h"
 #include "talent_cell.h"
 #include "talent_table.h"
 #include "ui_strings.h"
@@ -14,6 +15,14 @@ class ImageControl;
 class LabelControl;
 class PanelControl;
 class QLineEdit;
+
+// One prerequisite arrow: its image and the talent it points at.
+struct ArrowEntry {
+    ImageControl *image = nullptr;
+    int slot = 0; // of the dependant; 0 when the entry is free
+    int tree = 0;
+    char variant = 'w';
+};
 
 // Title and starting folder of a file dialog; the dialog itself is shown through Dialogs.
 struct FileDialogSettings {
@@ -38,6 +47,10 @@ public:
     const TalentCell &cell(int slot, int tree) const;
     const UiStrings &strings() const { return uiStrings_; }
     const QString &langCode() const { return langCode_; }
+    const std::array<ArrowEntry, ArrowCapacity> &arrows() const { return arrowList_; }
+    int arrowCount() const { return arrowCount_; }
+    // How many arrow bitmaps have been read from disk so far.
+    int arrowReads() const { return arrowReads_; }
     QString dataPath(const QString &relative) const;
 
     // Handlers, public so that the window's controls and tests reach them alike.
@@ -75,6 +88,7 @@ private:
     void resetBoard();
     void createArrowImages();
     void clearArrows();
+    void setarro(int entry, char variant);
     void registerArrow(int slot, int tree, int line, const QString &treeFile);
 
     QString exeDir_;
@@ -83,6 +97,9 @@ private:
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
     UiStrings uiStrings_;
     QString langCode_;
+    std::array<ArrowEntry, ArrowCapacity> arrowList_{};
+    int arrowCount_ = 0;
+    int arrowReads_ = 0;
 
 public:
     // Controls of the window, named as their object names.

@@ -1,10 +1,85 @@
-// Prerequisite arrows.
+// Prerequisite arrows: one bitmap piece per talent with a prerequisite, in the variant that shows
+// whether the talent is locked, open or taken.
+#include "error.h"
+#include "image_control.h"
 #include "main_window.h"
 
-void TForm1::createArrowImages() {}
+void TForm1::createArrowImages()
+{
+    arrowCount_ = 0;
+    for (ArrowEntry &entry : arrowList_) {
+        entry.image = new ImageControl(this);
+        entry.image->setAutoSize(true);
+        entry.image->setTransparent(true);
+        entry.image->hide();
+    }
+}
 
-void TForm1::clearArrows() {}
+void TForm1::clearArrows()
+{
+    for (int k = 0; k < arrowCount_; ++k) {
+        ArrowEntry &entry = arrowList_[static_cast<size_t>(k)];
+        entry.image->hide();
+        entry.slot = 0;
+        entry.tree = 0;
+        entry.variant = 'w';
+    }
+    arrowCount_ = 0;
+}
 
-void TForm1::registerArrow(int, int, int, const QString &) {}
+void TForm1::registerArrow(int slot, int tree, int line, const QString &treeFile)
+{
+    // A slot named twice in a tree file keeps the one arrow it already has.
+    for (int k = 0; k < arrowCount_; ++k) {
+        const ArrowEntry &entry = arrowList_[static_cast<size_t>(k)];
+        if (entry.slot == slot && entry.tree == tree) {
+            setarro(k + 1, 'w');
+            return;
+        }
+    }
+    if (arrowCount_ >= ArrowCapacity) {
+        throw Error(QStringLiteral("%1, line %2: talent %3 would be talent %4 with a prerequisite "
+                                   "in this class; a class may have at most %5")
+                        .arg(treeFile)
+                        .arg(line)
+                        .arg(slot)
+                        .arg(arrowCount_ + 1)
+                        .arg(ArrowCapacity));
+    }
+    ++arrowCount_;
+    ArrowEntry &entry = arrowList_[static_cast<size_t>(arrowCount_ - 1)];
+    entry.image->show();
+    entry.slot = slot;
+    entry.tree = tree;
+    setarro(arrowCount_, 'w');
+}
 
-void TForm1::CheckArro() {}
+void TForm1::setarro(int k, char variant)
+{
+    ArrowEntry &entry = arrowList_[static_cast<size_t>(k - 1)];
+    const TTalant &dependant = table_.at(entry.slot, entry.tree);
+    const ImageControl *icon = cell(entry.slot, entry.tree).icon;
+    entry.variant = variant;
+    const auto piece = arrowPiece(entry.slot, dependant.prereq, icon->geometry());
+    if (!piece) {
+        // No piece draws this relation: the talent simply has no visible arrow.
+        entry.image->hide();
+        return;
+    }
+    entry.image->move(piece->topLeft);
+    ++arrowReads_;
+    entry.image->loadFile(dataPath(arrowBitmapName(piece->code, variant)));
+}
+
+void TForm1::CheckArro()
+{
+    for (int k = 1; k <= arrowCount_; ++k) {
+        const ArrowEntry &entry = arrowList_[static_cast<size_t>(k - 1)];
+        const TTalant &dependant = table_.at(entry.slot, entry.tree);
+        if (dependant.prereq == 0)
+            continue;
+        const char wanted = arrowVariant(dependant);
+        if (entry.variant != wanted)
+            setarro(k, wanted);
+    }
+}

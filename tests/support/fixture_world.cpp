@@ -14,6 +14,7 @@ FixtureWorld::FixtureWorld()
     write(QStringLiteral("last.ini"), "0\r\n");
     writeStrings(QStringLiteral("en"), defaultStrings(QStringLiteral("en")));
     writeStrings(QStringLiteral("ru"), defaultStrings(QStringLiteral("ru")));
+    writeArrows();
 }
 
 QString FixtureWorld::path(const QString &relative) const

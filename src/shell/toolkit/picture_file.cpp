@@ -50,7 +50,10 @@ QImage decodeJpeg(const QByteArray &bytes, const QString &fileName)
     int width = 0, height = 0, subsampling = 0, colourspace = 0;
     if (tjDecompressHeader3(tj.get(), data, size, &width, &height, &subsampling, &colourspace) != 0)
         fail(fileName, QStringLiteral("not a readable JPEG (%1)").arg(tj.lastError()));
-    if (width <= 0 || height <= 0 || width > MaxPictureSide || height > MaxPictureSide) {
+    // A stream of tables alone reads as a header of no size.
+    if (width <= 0 || height <= 0)
+        fail(fileName, QStringLiteral("not a readable JPEG (it holds no picture)"));
+    if (width > MaxPictureSide || height > MaxPictureSide) {
         fail(fileName, QStringLiteral("%1 x %2 pixels is larger than %3 x %3")
                            .arg(width)
                            .arg(height)
