@@ -1,0 +1,203 @@
+// Spending and refunding points with the mouse, and how the board follows.
+#include "board_driver.h"
+#include "flat_button.h"
+#include "fonts.h"
+#include "grey.h"
+#include "label_control.h"
+#include "panel_control.h"
+#include "rank_look.h"
+#include "window_fixture.h"
+
+#include <QTest>
+
+namespace {
+// Fills tree 3 of the standard class (five ranks in columns 1 and 2 of every row) row by row
+// until `points` are spent there.
+void spendInTreeThree(TForm1 &w, int points)
+{
+    for (int slot = 1; slot <= 44 && points > 0; ++slot) {
+        if (!w.talents().at(slot, 3).present)
+            continue;
+        const int n = std::min(points, 5);
+        pressTalentTimes(w, slot, 3, n);
+        points -= n;
+    }
+}
+} // namespace
+
+class TestPresses : public QObject {
+    Q_OBJECT
+private:
+    FixtureWorld world_;
+    OpenedWindow w_;
+
+private slots:
+    void initTestCase()
+    {
+        registerTahoma();
+        world_.writeStandardClass();
+    }
+    void init()
+    {
+        w_.window.reset();
+        w_.open(world_);
+        QVERIFY(w_.dialogs.messages.isEmpty());
+    }
+
+    void firstPointColoursTheIcon()
+    {
+        TForm1 &w = *w_.window;
+        const quint32 colour = w.cell(2, 1).iconSource->pixelColour(10, 10);
+        const quint32 grey = w.cell(2, 1).icon->pixelColour(10, 10);
+        pressTalent(w, 2, 1);
+        QCOMPARE(w.talents().at(2, 1).rank, 1);
+        QCOMPARE(w.cell(2, 1).icon->pixelColour(10, 10), colour);
+        QCOMPARE(w.cell(2, 1).rankLabel->caption(), QStringLiteral("1/3"));
+        QCOMPARE(w.cell(2, 1).rankLabel->fontColour(), RankGreen);
+        QCOMPARE(w.lbc[0]->caption(), QStringLiteral("First Tree: 1"));
+        QCOMPARE(w.lb_tot->caption(), QStringLiteral("en:7: 1"));
+        QCOMPARE(w.Lb_Free->caption(), QStringLiteral("en:8: 70"));
+        QCOMPARE(w.lb_lvl->caption(), QStringLiteral("en:15: 10"));
+        // The last point back: the same grey as at load, the colour picture untouched.
+        pressTalent(w, 2, 1, Qt::RightButton);
+        QCOMPARE(w.talents().at(2, 1).rank, 0);
+        QCOMPARE(w.cell(2, 1).icon->pixelColour(10, 10), grey);
+        QCOMPARE(w.cell(2, 1).iconSource->pixelColour(10, 10), colour);
+        QCOMPARE(w.lb_tot->caption(), QStringLiteral("en:7: 0"));
+    }
+
+    void pressesThatMoveNothing_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("tree");
+        QTest::addColumn<int>("button");
+        QTest::newRow("left on a locked row-2 talent") << 5 << 1 << int(Qt::LeftButton);
+        QTest::newRow("left behind a missing prerequisite") << 11 << 1 << int(Qt::LeftButton);
+        QTest::newRow("right at rank 0") << 1 << 1 << int(Qt::RightButton);
+        QTest::newRow("middle on an open talent") << 1 << 1 << int(Qt::MiddleButton);
+    }
+    void pressesThatMoveNothing()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, tree);
+        QFETCH(int, button);
+        TForm1 &w = *w_.window;
+        pressTalent(w, slot, tree, Qt::MouseButton(button));
+        QCOMPARE(w.talents().totalPoints, 0);
+        QCOMPARE(w.talents().at(slot, tree).rank, 0);
+        QCOMPARE(w.lb_tot->caption(), QStringLiteral("en:7: 0"));
+    }
+
+    void fullRankStopsAndStillRefreshes()
+    {
+        TForm1 &w = *w_.window;
+        pressTalentTimes(w, 4, 1, 3); // one rank only
+        QCOMPARE(w.talents().at(4, 1).rank, 1);
+        QCOMPARE(w.talents().totalPoints, 1);
+        QCOMPARE(w.cell(4, 1).rankLabel->fontColour(), RankGold);
+        QVERIFY(w.p_info->isVisible()); // the tooltip follows every press
+    }
+
+    void rowTwoOpensAtFivePointsAbove()
+    {
+        TForm1 &w = *w_.window;
+        pressTalentTimes(w, 1, 1, 4);
+        QVERIFY(!w.talents().at(5, 1).available);
+        QCOMPARE(w.cell(5, 1).rankLabel->fontColour(), RankWhite);
+        pressTalent(w, 1, 1);
+        QVERIFY(w.talents().at(5, 1).available);
+        QCOMPARE(w.cell(5, 1).rankLabel->fontColour(), RankGreen);
+        pressTalent(w, 5, 1);
+        QCOMPARE(w.talents().at(5, 1).rank, 1);
+        // Now row 1 may not give a point back: row 2 would lose its opening.
+        pressTalent(w, 1, 1, Qt::RightButton);
+        QCOMPARE(w.talents().at(1, 1).rank, 5);
+        pressTalent(w, 2, 1);
+        pressTalent(w, 1, 1, Qt::RightButton);
+        QCOMPARE(w.talents().at(1, 1).rank, 4);
+    }
+
+    void prerequisiteAtFullRankOnly()
+    {
+        TForm1 &w = *w_.window;
+        // Tree 1: slot 6 needs slot 2 (3 ranks) and five points in row 1.
+        pressTalentTimes(w, 1, 1, 3);
+        pressTalentTimes(w, 2, 1, 2);
+        QVERIFY(!w.talents().at(6, 1).available);
+        pressTalent(w, 6, 1);
+        QCOMPARE(w.talents().at(6, 1).rank, 0);
+        pressTalent(w, 2, 1);
+        QVERIFY(w.talents().at(6, 1).available);
+        pressTalent(w, 6, 1);
+        QCOMPARE(w.talents().at(6, 1).rank, 1);
+        // The prerequisite can't go below full rank while its dependant holds a point.
+        pressTalent(w, 2, 1, Qt::RightButton);
+        QCOMPARE(w.talents().at(2, 1).rank, 3);
+        pressTalent(w, 6, 1, Qt::RightButton);
+        pressTalent(w, 2, 1, Qt::RightButton);
+        QCOMPARE(w.talents().at(2, 1).rank, 2);
+    }
+
+    void otherTreesNeverOpenThisOne()
+    {
+        TForm1 &w = *w_.window;
+        spendInTreeThree(w, 30);
+        QCOMPARE(w.talents().totalPoints, 30);
+        QVERIFY(!w.talents().at(5, 1).available);
+        QVERIFY(!w.talents().at(9, 2).available);
+    }
+
+    void doubleClickSpendsTwoPoints()
+    {
+        TForm1 &w = *w_.window;
+        ImageControl *icon = w.cell(2, 1).icon;
+        // A real double click: press, release, then the double-click event.
+        QTest::mousePress(icon, Qt::LeftButton);
+        QTest::mouseRelease(icon, Qt::LeftButton);
+        QTest::mouseDClick(icon, Qt::LeftButton);
+        QCOMPARE(w.talents().at(2, 1).rank, 2);
+        QCOMPARE(w.talents().totalPoints, 2);
+    }
+
+    void theLastPointOfTheBudget()
+    {
+        TForm1 &w = *w_.window;
+        spendInTreeThree(w, 70);
+        QCOMPARE(w.talents().totalPoints, 70);
+        QCOMPARE(w.cell(1, 1).rankLabel->fontColour(), RankGreen);
+        pressTalent(w, 1, 1);
+        QCOMPARE(w.talents().totalPoints, 71);
+        QCOMPARE(w.Lb_Free->caption(), QStringLiteral("en:8: 0"));
+        QCOMPARE(w.lb_lvl->caption(), QStringLiteral("en:15: 80"));
+        // At 71 nothing open is green any more, and left presses are refused.
+        QCOMPARE(w.cell(2, 1).rankLabel->fontColour(), RankWhite);
+        QCOMPARE(w.cell(1, 1).rankLabel->fontColour(), RankWhite);
+        pressTalent(w, 2, 1);
+        QCOMPARE(w.talents().totalPoints, 71);
+        // A refund brings the green back everywhere.
+        pressTalent(w, 1, 1, Qt::RightButton);
+        QCOMPARE(w.talents().totalPoints, 70);
+        QCOMPARE(w.cell(2, 1).rankLabel->fontColour(), RankGreen);
+        QCOMPARE(w.cell(1, 2).rankLabel->fontColour(), RankGreen);
+    }
+
+    void resetReturnsEveryPoint()
+    {
+        TForm1 &w = *w_.window;
+        spendInTreeThree(w, 12);
+        pressTalentTimes(w, 1, 1, 2);
+        w.bt_reset->click();
+        QCOMPARE(w.talents().totalPoints, 0);
+        for (int tree = 1; tree <= 3; ++tree)
+            QCOMPARE(w.talents().treePoints(tree), 0);
+        QCOMPARE(w.talents().at(1, 1).rank, 0);
+        QCOMPARE(w.Lb_Free->caption(), QStringLiteral("en:8: 71"));
+        QCOMPARE(w.lb_lvl->caption(), QStringLiteral("en:15: 9"));
+        const TalentCell &c = w.cell(1, 3);
+        QCOMPARE(c.icon->pixelColour(5, 5), GreyColor(c.iconSource->pixelColour(5, 5)));
+        QVERIFY(w.isEnabled());
+    }
+};
+
+QTEST_MAIN(TestPresses)
+#include "test_presses.moc"
