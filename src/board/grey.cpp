@@ -2,17 +2,20 @@
 
 #include "image_control.h"
 
-#include <array>
-#include <cmath>
-
 quint32 GreyColor(quint32 colour)
 {
-    const double red = colour & 0xFF;
-    const double green = (colour >> 8) & 0xFF;
-    const double blue = (colour >> 16) & 0xFF;
-    // nearbyint rounds half to even in the default rounding mode.
-    const auto g = static_cast<quint32>(std::nearbyint(0.56 * red + 0.33 * green + 0.11 * blue)) & 0xFF;
-    return g * 0x010101u;
+    const quint32 red = colour & 0xFF;
+    const quint32 green = (colour >> 8) & 0xFF;
+    const quint32 blue = (colour >> 16) & 0xFF;
+    // The weights in hundredths, summed in integers: in floating point 0.56, 0.33 and 0.11 are
+    // not exact, so a sum of exactly one half would often come out a hair above or below it and
+    // be rounded the wrong way.
+    const quint32 hundredths = 56 * red + 33 * green + 11 * blue;
+    quint32 grey = hundredths / 100;
+    const quint32 rest = hundredths % 100;
+    if (rest > 50 || (rest == 50 && grey % 2 == 1))
+        ++grey;
+    return (grey & 0xFF) * 0x010101u;
 }
 
 void greyPicture(QImage &picture)

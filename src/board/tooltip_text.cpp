@@ -30,7 +30,7 @@ TooltipTexts tooltipTexts(const TalentTable &table, int slot, int tree, const To
 {
     const TTalant &t = table.at(slot, tree);
     TooltipTexts out;
-    auto line = [&](int n, const QString &name) {
+    auto line = [&](int n, const QString &name) -> QString {
         return words.needsOpen + u' ' + number(n) + u' ' + words.needsMiddle + u' ' + name + u' ' +
                words.needsClose;
     };

@@ -5,7 +5,8 @@
 
 QString decodeDataText(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a multi-byte sequence cut off at the end counts as an error, not as text to wait for.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
@@ -66,7 +67,7 @@ QString trimControl(const QString &text)
 
 std::optional<int> parseDecimal(const QString &text)
 {
-    if (text.isEmpty() || text.size() > 12)
+    if (text.isEmpty())
         return std::nullopt;
     qsizetype i = 0;
     bool negative = false;
@@ -82,6 +83,8 @@ std::optional<int> parseDecimal(const QString &text)
         if (c < u'0' || c > u'9')
             return std::nullopt;
         value = value * 10 + (c - u'0');
+        if (value > 2147483648LL)
+            return std::nullopt; // too large for 32 bits whatever follows
     }
     if (negative)
         value = -value;

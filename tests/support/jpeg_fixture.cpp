@@ -40,9 +40,8 @@ QByteArray encodeJpeg(const QImage &picture, JpegColours colours, int quality)
         rc = tjCompress2(handle, pixels.data(), rgb.width(), rgb.width() * 4, rgb.height(),
                          TJPF_CMYK, &jpeg, &jpegSize, TJSAMP_444, quality, 0);
     } else {
-        rc = tjCompress2(handle, rgb.constBits(), rgb.width(),
-                         static_cast<int>(rgb.bytesPerLine()), rgb.height(), TJPF_BGRX, &jpeg,
-                         &jpegSize, TJSAMP_444, quality, 0);
+        rc = tjCompress2(handle, rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()),
+                         rgb.height(), TJPF_BGRX, &jpeg, &jpegSize, TJSAMP_444, quality, 0);
     }
     QByteArray bytes;
     if (rc == 0)

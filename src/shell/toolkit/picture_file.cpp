@@ -62,9 +62,9 @@ QImage decodeJpeg(const QByteArray &bytes, const QString &fileName)
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         fail(fileName, QStringLiteral("out of memory"));
-    const int rc = tjDecompress2(tj.get(), data, size, image.bits(), width,
-                                 static_cast<int>(image.bytesPerLine()), height, TJPF_BGRX,
-                                 TJFLAG_LIMITSCANS);
+    const int rc =
+        tjDecompress2(tj.get(), data, size, image.bits(), width,
+                      static_cast<int>(image.bytesPerLine()), height, TJPF_BGRX, TJFLAG_LIMITSCANS);
     // A warning (for example a truncated file) still leaves a usable picture.
     if (rc != 0 && tjGetErrorCode(tj.get()) != TJERR_WARNING)
         fail(fileName, QStringLiteral("not a readable JPEG (%1)").arg(tj.lastError()));

@@ -57,7 +57,7 @@ enum class Failure { OwnError, OwnErrorNonAscii, StandardException, SomethingEls
     case Failure::SomethingElse:
         throw 42;
     }
-    throw 0;
+    Q_UNREACHABLE();
 }
 
 } // namespace
@@ -87,11 +87,11 @@ void TestErrorReport::guardedReportsEachFailureOnce_data()
 
     QTest::newRow("Error") << Failure::OwnError
                            << "Cannot open file Mg/tree1.txt: No such file or directory";
-    QTest::newRow("Error, non-ASCII") << Failure::OwnErrorNonAscii
-                                      << "Cannot read file B\u00e4ume/\u00fcbersicht.txt";
+    QTest::newRow("Error, non-ASCII")
+        << Failure::OwnErrorNonAscii << "Cannot read file B\u00e4ume/\u00fcbersicht.txt";
     QTest::newRow("std::exception") << Failure::StandardException << "stoi: no conversion";
-    QTest::newRow("not an exception class") << Failure::SomethingElse
-                                            << "An unexpected error occurred.";
+    QTest::newRow("not an exception class")
+        << Failure::SomethingElse << "An unexpected error occurred.";
 }
 
 void TestErrorReport::guardedReportsEachFailureOnce()

@@ -43,7 +43,10 @@ public:
     }
 };
 
-int oneLineHeight(const QFont &font) { return QFontMetrics(font).height(); }
+int oneLineHeight(const QFont &font)
+{
+    return QFontMetrics(font).height();
+}
 
 bool showsColour(const QImage &image, const QColor &colour)
 {
@@ -61,7 +64,10 @@ const QString LongText = QStringLiteral(
 
 } // namespace
 
-void TestLabelControl::initTestCase() { registerTahoma(); }
+void TestLabelControl::initTestCase()
+{
+    registerTahoma();
+}
 
 void TestLabelControl::lineBreaksStartNewLines_data()
 {
@@ -69,12 +75,18 @@ void TestLabelControl::lineBreaksStartNewLines_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("lines");
 
-    QTest::newRow("one line") << "Fireball" << "Fireball" << 1;
-    QTest::newRow("CR") << "Rank 1\rRank 2" << "Rank 1\nRank 2" << 2;
-    QTest::newRow("LF") << "Rank 1\nRank 2" << "Rank 1\nRank 2" << 2;
-    QTest::newRow("CR LF is one break") << "Rank 1\r\nRank 2" << "Rank 1\nRank 2" << 2;
-    QTest::newRow("two CRs leave an empty line") << "a\r\rb" << "a\n\nb" << 3;
-    QTest::newRow("three lines, mixed") << "a\rb\r\nc" << "a\nb\nc" << 3;
+    QTest::newRow("one line") << "Fireball"
+                              << "Fireball" << 1;
+    QTest::newRow("CR") << "Rank 1\rRank 2"
+                        << "Rank 1\nRank 2" << 2;
+    QTest::newRow("LF") << "Rank 1\nRank 2"
+                        << "Rank 1\nRank 2" << 2;
+    QTest::newRow("CR LF is one break") << "Rank 1\r\nRank 2"
+                                        << "Rank 1\nRank 2" << 2;
+    QTest::newRow("two CRs leave an empty line") << "a\r\rb"
+                                                 << "a\n\nb" << 3;
+    QTest::newRow("three lines, mixed") << "a\rb\r\nc"
+                                        << "a\nb\nc" << 3;
 }
 
 void TestLabelControl::lineBreaksStartNewLines()

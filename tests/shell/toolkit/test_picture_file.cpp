@@ -37,9 +37,9 @@ private:
 
 namespace {
 
-const QVector<QRgb> Palette = {qRgb(200, 30, 40),  qRgb(20, 180, 60),  qRgb(30, 60, 220),
-                               qRgb(250, 250, 250), qRgb(10, 10, 10),   qRgb(128, 128, 128),
-                               qRgb(240, 200, 20), qRgb(90, 20, 120)};
+const QVector<QRgb> Palette = {qRgb(200, 30, 40),   qRgb(20, 180, 60), qRgb(30, 60, 220),
+                               qRgb(250, 250, 250), qRgb(10, 10, 10),  qRgb(128, 128, 128),
+                               qRgb(240, 200, 20),  qRgb(90, 20, 120)};
 
 // Solid 8 x 8 blocks: each block is one JPEG unit, so the colours come back without ringing.
 QImage blockPicture(int width, int height)
@@ -218,26 +218,24 @@ void TestPictureFile::unreadableFileNamesFileAndProblem_data()
     QTest::newRow("no picture, zero size")
         << "zero.jpg" << true << withDeclaredSize(jpeg, 0, 0) << "not a readable JPEG";
     QTest::newRow("BMP named .jpg") << "picture.jpg" << true << bmp << "not a readable JPEG";
-    QTest::newRow("CMYK") << "cmyk.jpg" << true << cmyk
-                          << "Unsupported color conversion request";
+    QTest::newRow("CMYK") << "cmyk.jpg" << true << cmyk << "Unsupported color conversion request";
     QTest::newRow("5000 x 5000") << "huge.jpg" << true << withDeclaredSize(jpeg, 5000, 5000)
                                  << tooLarge;
-    QTest::newRow("60000 x 60000") << "huger.jpg" << true << withDeclaredSize(jpeg, 60000, 60000)
-                                   << tooLarge;
+    QTest::newRow("60000 x 60000")
+        << "huger.jpg" << true << withDeclaredSize(jpeg, 60000, 60000) << tooLarge;
     QTest::newRow("only the width too large")
         << "wide.jpg" << true << withDeclaredSize(jpeg, 4097, 16) << tooLarge;
     QTest::newRow("only the height too large")
         << "tall.jpg" << true << withDeclaredSize(jpeg, 16, 4097) << tooLarge;
     QTest::newRow("empty bmp") << "empty.bmp" << true << QByteArray() << "not a readable BMP";
-    QTest::newRow("garbage after BM") << "corrupt.bmp" << true
-                                      << QByteArray("BM") + randomBytes(200)
-                                      << "not a readable BMP";
+    QTest::newRow("garbage after BM")
+        << "corrupt.bmp" << true << QByteArray("BM") + randomBytes(200) << "not a readable BMP";
     QTest::newRow("BM only") << "magic.bmp" << true << QByteArray("BM") << "not a readable BMP";
     QTest::newRow("JPEG named .bmp") << "photo.bmp" << true << jpeg << "not a readable BMP";
-    QTest::newRow("BMP 5000 wide") << "wide.bmp" << true << withBmpField(bmp, 18, 5000)
-                                   << "larger than 4096 x 4096";
-    QTest::newRow("BMP 5000 high") << "tall.bmp" << true << withBmpField(bmp, 22, 5000)
-                                   << "larger than 4096 x 4096";
+    QTest::newRow("BMP 5000 wide")
+        << "wide.bmp" << true << withBmpField(bmp, 18, 5000) << "larger than 4096 x 4096";
+    QTest::newRow("BMP 5000 high")
+        << "tall.bmp" << true << withBmpField(bmp, 22, 5000) << "larger than 4096 x 4096";
 }
 
 void TestPictureFile::unreadableFileNamesFileAndProblem()
