@@ -11,12 +11,12 @@
 #include "panel_control.h"
 #include "read_file.h"
 #include "text_lines.h"
+#include "write_file.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSaveFile>
 
 TForm1::TForm1(const QString &exeDir, QWidget *parent) : QWidget(parent), exeDir_(exeDir)
 {
@@ -24,6 +24,8 @@ TForm1::TForm1(const QString &exeDir, QWidget *parent) : QWidget(parent), exeDir
     connect(cb_lang, &ChoiceBox::chosen, this, [this] { guarded([this] { cb_langClick(); }); });
     connect(cb_class, &ChoiceBox::chosen, this, [this] { guarded([this] { cb_classClick(); }); });
     connect(bt_reset, &FlatButton::clicked, this, [this] { guarded([this] { bt_resetClick(); }); });
+    connect(sp_save, &FlatButton::clicked, this, [this] { guarded([this] { sp_saveClick(); }); });
+    connect(sp_load, &FlatButton::clicked, this, [this] { guarded([this] { sp_loadClick(); }); });
     guarded([this] { FormCreate(); });
 }
 
@@ -115,15 +117,7 @@ void TForm1::FormClose()
     if (cb_lang->currentIndex() < 0)
         cb_lang->select(0);
     const int index = std::max(cb_lang->currentIndex(), 0);
-    const QString path = dataPath(QStringLiteral("last.ini"));
-    // A new file replaces the old one only once it is complete, so a failed write never leaves
-    // a truncated last.ini behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("Cannot write file %1: %2").arg(path, file.errorString()));
-    file.write(QByteArray::number(index) + "\r\n");
-    if (!file.commit())
-        throw Error(QStringLiteral("Cannot write file %1: %2").arg(path, file.errorString()));
+    writeWholeFile(dataPath(QStringLiteral("last.ini")), QByteArray::number(index) + "\r\n");
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

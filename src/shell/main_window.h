@@ -1,6 +1,7 @@
 #pragma once
 
 #include "arrow_piece.h"
+#include "class_layout.h"
 #include "talent_cell.h"
 #include "talent_table.h"
 #include "ui_strings.h"
@@ -10,6 +11,7 @@
 #include <array>
 
 class ChoiceBox;
+struct PlanRanks;
 class FlatButton;
 class ImageControl;
 class LabelControl;
@@ -63,6 +65,8 @@ public:
     void cb_langClick();
     void cb_classClick();
     void bt_resetClick();
+    void sp_saveClick();
+    void sp_loadClick();
     void MouseEnter(ImageControl *sender);
     void MuseLeave();
     void RisHint(int slot, int tree);
@@ -86,6 +90,8 @@ private:
     void setWindowEnabled(bool on);
     TalentCell &cellAt(int slot, int tree);
     void resetBoard();
+    void applyPlan(const PlanRanks &plan);
+    ClassLayout classLayoutForPlan(int classIndex, const QString &planPath) const;
     void createArrowImages();
     void clearArrows();
     void setarro(int entry, char variant);

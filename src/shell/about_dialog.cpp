@@ -1,0 +1,139 @@
+#include "about_dialog.h"
+
+#include "about_texts.h"
+#include "dialogs.h"
+#include "error_report.h"
+#include "fonts.h"
+#include "label_control.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ClientWidth = 331;
+constexpr int ClientHeight = 184;
+constexpr int SmallFont = 11; // Tahoma 8 pt
+constexpr int LinkFont = 13;  // Tahoma 10 pt
+constexpr int GlyphSize = 16;
+
+const QColor LinkBlue(0, 0, 255);
+const QColor CheckGreen(0, 128, 0);
+
+// The OK button's glyph: a green check mark, drawn here so that it looks the same on every
+// desktop theme.
+QIcon checkMarkIcon()
+{
+    QPixmap pixmap(GlyphSize, GlyphSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(CheckGreen, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    QPainterPath mark;
+    mark.moveTo(2.5, 8.5);
+    mark.lineTo(6.5, 12.5);
+    mark.lineTo(13.5, 3.5);
+    painter.drawPath(mark);
+    painter.end();
+    return QIcon(pixmap);
+}
+
+// The text box: bold text on the dialog's button-face colour in a flat one-pixel frame, wrapped
+// at its width and never scrolled by bars.
+QPlainTextEdit *makeTextBox(QWidget *parent, const QColor &face)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(QStringLiteral("st1"));
+    box->setGeometry(3, 2, 322, 141);
+    box->setFont(tahoma(SmallFont, true));
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, face);
+    p.setColor(QPalette::Text, p.color(QPalette::WindowText));
+    box->setPalette(p);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setReadOnly(true);
+    return box;
+}
+
+LabelControl *makeLink(QWidget *parent)
+{
+    auto *link = new LabelControl(parent, QStringLiteral("lb_url"));
+    QFont font = tahoma(LinkFont);
+    font.setUnderline(true);
+    link->setFont(font);
+    link->setFontColour(LinkBlue);
+    link->setHandCursor();
+    link->setHint(ProductAddress);
+    link->move(5, 150);
+    link->setAutoSize(true);
+    link->setCaption(QStringLiteral("URL:  ") + ProductAddress);
+    return link;
+}
+
+} // namespace
+
+Tfr_a::Tfr_a(QWidget *parent, std::function<QString()> languageCode)
+    : QDialog(parent), languageCode_(std::move(languageCode))
+{
+    buildDesign();
+    connect(lb_url, &LabelControl::clicked, this, [this] { guarded([this] { lb_urlClick(); }); });
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Tfr_a::buildDesign()
+{
+    setObjectName(QStringLiteral("fr_a"));
+    // A title but no system menu, close, minimise or maximise button: only OK closes the dialog.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(tahoma(SmallFont));
+    QPalette p = palette();
+    const QColor face = p.color(QPalette::Button);
+    p.setColor(QPalette::Window, face);
+    setPalette(p);
+
+    st1 = makeTextBox(this, face);
+    lb_url = makeLink(this);
+
+    BitBtn1 = new QPushButton(checkMarkIcon(), QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(248, 150, 75, 25);
+    BitBtn1->setAutoDefault(true);
+    BitBtn1->setDefault(true);
+
+    setTabOrder(st1, BitBtn1);
+}
+
+void Tfr_a::showEvent(QShowEvent *event)
+{
+    guarded([this] { FormShow(); });
+    QDialog::showEvent(event);
+}
+
+void Tfr_a::FormShow()
+{
+    st1->setReadOnly(false);
+    st1->clear();
+    const AboutTexts texts = aboutTexts(languageCode_ ? languageCode_() : QString());
+    setWindowTitle(texts.title);
+    for (const QString &line : texts.lines)
+        st1->appendPlainText(line);
+    // Read-only, yet the user can still select the text and copy it, with mouse or keyboard.
+    st1->setReadOnly(true);
+    st1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    st1->moveCursor(QTextCursor::Start);
+    BitBtn1->setFocus(Qt::OtherFocusReason);
+}
+
+void Tfr_a::lb_urlClick()
+{
+    dialogs().openAddress(lb_url->toolTip());
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class LabelControl;
+class QPlainTextEdit;
+class QPushButton;
+
+// The About dialog: what the program is, how to support its author, whom to write to and a link
+// to the product's web page. Created once, hidden, after the main window; the main window shows it
+// modally and it hides again when closed. Its texts follow the language current at each showing.
+class Tfr_a final : public QDialog {
+    Q_OBJECT
+public:
+    // `languageCode` answers the current language code whenever the dialog is shown.
+    Tfr_a(QWidget *parent, std::function<QString()> languageCode);
+
+    // Fills the text box and the title in the current language and puts the focus on OK. Runs
+    // each time just before the dialog becomes visible.
+    void FormShow();
+    // Opens the link's address (its hint) with the user's browser; a failure is not reported.
+    void lb_urlClick();
+
+    QPlainTextEdit *st1 = nullptr;
+    LabelControl *lb_url = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildDesign();
+
+    std::function<QString()> languageCode_;
+};

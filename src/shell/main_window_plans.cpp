@@ -1,0 +1,72 @@
+// Saving the plan on the board to a file and loading one back.
+#include "choice_box.h"
+#include "dialogs.h"
+#include "error.h"
+#include "error_report.h"
+#include "grey.h"
+#include "image_control.h"
+#include "main_window.h"
+#include "plan_file.h"
+
+void TForm1::sp_saveClick()
+{
+    setWindowEnabled(false);
+    ScopeExit restore([this] { setWindowEnabled(true); });
+    const QString path = dialogs().saveFileName(this, sd1.title, sd1.folder);
+    if (path.isEmpty())
+        return;
+    writePlanFile(path, formatPlan(cb_class->currentIndex(), table_));
+}
+
+void TForm1::sp_loadClick()
+{
+    setWindowEnabled(false);
+    ScopeExit restore([this] { setWindowEnabled(true); });
+    const QString path = dialogs().openFileName(this, od1.title, od1.folder);
+    if (path.isEmpty())
+        return;
+
+    // The whole plan is read and checked against the class it names before the board changes:
+    // a file that fails leaves the plan on the board as it was.
+    const PlanText text = parsePlanText(readPlanFile(path), path);
+    checkPlanClass(text, cb_class->count(), path);
+    const ClassLayout layout = classLayoutForPlan(text.classIndex, path);
+    const PlanRanks plan = checkPlan(text, layout, path);
+
+    cb_class->select(plan.classIndex);
+    InitTabl();
+    applyPlan(plan);
+}
+
+ClassLayout TForm1::classLayoutForPlan(int classIndex, const QString &planPath) const
+{
+    try {
+        return readClassLayout(dataPath(*classCode(classIndex)), langCode_);
+    } catch (const Error &e) {
+        throw Error(QStringLiteral("Cannot check plan %1 against its class: %2")
+                        .arg(planPath, e.message()));
+    }
+}
+
+void TForm1::applyPlan(const PlanRanks &plan)
+{
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            TTalant &t = table_.at(slot, tree);
+            if (!t.present)
+                continue;
+            t.rank = plan.rank(slot, tree);
+            priris(slot, tree);
+            if (t.rank > 0) {
+                TalentCell &c = cellAt(slot, tree);
+                c.icon->copyPictureFrom(*c.iconSource);
+                table_.totalPoints += t.rank;
+                table_.treePoints(tree) += t.rank;
+            }
+        }
+        CheckVetka(tree);
+    }
+    CheckArro();
+    if (table_.totalPoints == PointBudget || table_.totalPoints == PointBudget - 1)
+        EndTalant();
+}

@@ -1,0 +1,30 @@
+#include "class_layout.h"
+
+#include "error.h"
+#include "read_file.h"
+#include "text_lines.h"
+#include "tree_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+ClassLayout readClassLayout(const QString &classFolder, const QString &langCode)
+{
+    ClassLayout layout;
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        const QDir dir(QDir(classFolder).filePath(QString::number(tree)));
+        const QString treeFile = dir.filePath(QStringLiteral("tal.") + langCode);
+        const TreeFile parsed = parseTreeFile(
+            splitTreeLines(decodeDataText(readFileBytes(treeFile, MaxDataTextBytes))), treeFile);
+        if (parsed.error)
+            throw Error(*parsed.error);
+        for (const TalentBlock &block : parsed.blocks) {
+            const int slot = block.header.slot;
+            const bool hasIcon =
+                QFileInfo::exists(dir.filePath(QString::number(slot) + QStringLiteral(".jpg")));
+            // A slot named twice: the later block counts, as in the class load.
+            layout.set(slot, tree, hasIcon || layout.present(slot, tree), block.header.maxRank);
+        }
+    }
+    return layout;
+}
