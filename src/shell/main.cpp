@@ -2,7 +2,7 @@
 #include "fonts.h"
 #include "main_window.h"
 
-#include <QDir>
+#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char *argv[])
@@ -10,7 +10,10 @@ int main(int argc, char *argv[])
     Application app(argc, argv);
     Application::setApplicationName(QStringLiteral("Runeplan"));
     Application::setApplicationVersion(QStringLiteral("3.1.0"));
-    Application::setWindowIcon(QIcon(QStringLiteral(":/runeplan-32.png")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/runeplan-%1.png").arg(size));
+    Application::setWindowIcon(icon);
     registerTahoma();
 
     TForm1 window(QCoreApplication::applicationDirPath());
