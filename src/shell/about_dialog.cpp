@@ -116,7 +116,7 @@ void Tfr_a::buildDesign()
 void Tfr_a::showEvent(QShowEvent *event)
 {
     // A spontaneous show is the system restoring a window that was already open: the texts stand.
-    if (false)
+    if (!event->spontaneous())
         guarded([this] { FormShow(); });
     QDialog::showEvent(event);
 }

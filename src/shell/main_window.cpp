@@ -1,6 +1,7 @@
 // Start-up, the board's controls, the class box and shut-down.
 #include "main_window.h"
 
+#include "about_dialog.h"
 #include "choice_box.h"
 #include "dialogs.h"
 #include "error.h"
@@ -26,8 +27,13 @@ TForm1::TForm1(const QString &exeDir, QWidget *parent) : QWidget(parent), exeDir
     connect(bt_reset, &FlatButton::clicked, this, [this] { guarded([this] { bt_resetClick(); }); });
     connect(sp_save, &FlatButton::clicked, this, [this] { guarded([this] { sp_saveClick(); }); });
     connect(sp_load, &FlatButton::clicked, this, [this] { guarded([this] { sp_loadClick(); }); });
+    connect(sp_ab, &FlatButton::clicked, this, [this] { guarded([this] { sp_abClick(); }); });
     guarded([this] { FormCreate(); });
+    // The About dialog is made once, after the window, and lives as long as it.
+    fr_a = new Tfr_a(this, [this] { return langCode_; });
 }
+
+void TForm1::sp_abClick() { dialogs().runModal(fr_a); }
 
 TForm1::~TForm1() = default;
 

@@ -17,6 +17,7 @@ class ImageControl;
 class LabelControl;
 class PanelControl;
 class QLineEdit;
+class Tfr_a;
 
 // One prerequisite arrow: its image and the talent it points at.
 struct ArrowEntry {
@@ -67,6 +68,7 @@ public:
     void bt_resetClick();
     void sp_saveClick();
     void sp_loadClick();
+    void sp_abClick();
     void MouseEnter(ImageControl *sender);
     void MuseLeave();
     void RisHint(int slot, int tree);
@@ -131,6 +133,7 @@ public:
     LabelControl *lb_text = nullptr;
     LabelControl *lb_inc = nullptr;
     LabelControl *lb_dec = nullptr;
+    Tfr_a *fr_a = nullptr;
     FileDialogSettings od1;
     FileDialogSettings sd1;
 };

@@ -218,6 +218,7 @@ private slots:
         Tfr_a dialog(nullptr, [] { return QStringLiteral("en"); });
         dialogs.runModal(&dialog);
         dialog.setResult(QDialog::Rejected);
+        QVERIFY(dialog.focusWidget());
         if (byEnter)
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         else
