@@ -67,6 +67,8 @@ void TForm1::setarro(int k, char variant)
         return;
     }
     entry.image->move(piece->topLeft);
+    // A slot named again later in its tree file may get a piece after an earlier block had none.
+    entry.image->show();
     ++arrowReads_;
     entry.image->loadFile(dataPath(arrowBitmapName(piece->code, variant)));
 }
@@ -76,8 +78,11 @@ void TForm1::CheckArro()
     for (int k = 1; k <= arrowCount_; ++k) {
         const ArrowEntry &entry = arrowList_[static_cast<size_t>(k - 1)];
         const TTalant &dependant = table_.at(entry.slot, entry.tree);
-        if (dependant.prereq == 0)
+        if (dependant.prereq == 0) {
+            // A later block of the same slot took the prerequisite away: nothing to point at.
+            entry.image->hide();
             continue;
+        }
         const char wanted = arrowVariant(dependant);
         if (entry.variant != wanted)
             setarro(k, wanted);

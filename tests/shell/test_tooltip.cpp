@@ -1,0 +1,322 @@
+// The tooltip panel as the user sees it: pointing at an icon, pressing it, leaving it.
+#include "board_driver.h"
+#include "fonts.h"
+#include "label_control.h"
+#include "panel_control.h"
+#include "window_fixture.h"
+
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QTest>
+#include <tuple>
+
+namespace {
+const QColor Met(0, 255, 0);
+const QColor Unmet(255, 0, 0);
+const QSize DesignPanel(355, 420);
+const QSize DesignText(345, 325);
+
+// QTest's mouse moves do not reliably reach a widget offscreen, so the pointer's arrival and
+// departure are sent to the icon as the window system would deliver them.
+void pointAt(TForm1 &w, int slot, int tree)
+{
+    ImageControl *icon = w.cell(slot, tree).icon;
+    const QPointF inside(5, 5);
+    QEnterEvent enter(inside, inside, icon->mapToGlobal(inside));
+    QCoreApplication::sendEvent(icon, &enter);
+}
+
+void leave(TForm1 &w, int slot, int tree)
+{
+    QEvent leaving(QEvent::Leave);
+    QCoreApplication::sendEvent(w.cell(slot, tree).icon, &leaving);
+}
+
+// Presses as (slot, tree, how many left presses), in order.
+using Presses = QList<QPoint>;
+Presses presses(std::initializer_list<std::tuple<int, int, int>> steps)
+{
+    Presses out;
+    for (const auto &[slot, tree, times] : steps) {
+        for (int i = 0; i < times; ++i)
+            out.append({slot, tree});
+    }
+    return out;
+}
+
+QString rankText(int tree, int slot, int k)
+{
+    return QStringLiteral("en rank %1 of %2-%3").arg(k).arg(tree).arg(slot);
+}
+
+QString needs(const QString &number, const QString &name)
+{
+    return QStringLiteral("en:2 ") + number + QStringLiteral(" en:3 ") + name +
+           QStringLiteral(" en:4");
+}
+
+// Where the panel must stand beside the icon of (slot, tree) at its current size.
+QPoint besideIcon(const TForm1 &w, int slot, int tree)
+{
+    const QRect icon = w.cell(slot, tree).icon->geometry();
+    const int x = tree == 3 ? icon.left() - w.p_info->width() - 5 : icon.right() + 1 + 5;
+    const int y = slot <= 32 ? icon.top() : icon.top() - w.p_info->height();
+    return {x, y};
+}
+
+// The labels of the panel stand in a column: requirements right under the rank line's area, the
+// description under the requirements, the two hints under the description.
+void verifyLayout(const TForm1 &w, int slot, int tree)
+{
+    QCOMPARE(w.lb_treb->pos(), QPoint(6, 31));
+    QCOMPARE(w.lb_text->y(), w.lb_treb->y() + w.lb_treb->height() + (slot > 4 ? 5 : 0));
+    QCOMPARE(w.lb_text->width(), 345);
+    const int hintsTop = w.lb_text->y() + w.lb_text->height() + 5;
+    QCOMPARE(w.lb_inc->y(), hintsTop);
+    QCOMPARE(w.lb_dec->y(), hintsTop);
+    QCOMPARE(w.lb_dec->x() + w.lb_dec->width(), 355);
+    for (const QWidget *label :
+         {static_cast<QWidget *>(w.lb_name), static_cast<QWidget *>(w.lb_rang),
+          static_cast<QWidget *>(w.lb_treb), static_cast<QWidget *>(w.lb_text),
+          static_cast<QWidget *>(w.lb_inc), static_cast<QWidget *>(w.lb_dec)}) {
+        QVERIFY2(w.p_info->rect().contains(label->geometry()), qPrintable(label->objectName()));
+    }
+    QCOMPARE(w.p_info->pos(), besideIcon(w, slot, tree));
+}
+} // namespace
+
+class TestTooltip : public QObject {
+    Q_OBJECT
+private:
+    FixtureWorld world_;
+    OpenedWindow w_;
+
+private slots:
+    void initTestCase()
+    {
+        registerTahoma();
+        world_.writeStandardClass();
+    }
+    void init()
+    {
+        w_.window.reset();
+        w_.dialogs.messages.clear(); // what the last test reported is not this one's
+        w_.open(world_);
+        QVERIFY(w_.dialogs.messages.isEmpty());
+        QVERIFY(!w_->p_info->isVisible());
+    }
+
+    void pointingShowsTheTalentBesideItsIcon_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("tree");
+        QTest::addColumn<QString>("requirements");
+        QTest::addColumn<bool>("met");
+
+        QTest::newRow("row 1, nothing required") << 3 << 1 << "" << true;
+        QTest::newRow("row 3") << 9 << 1 << needs("10", "First Tree") << false;
+        QTest::newRow("row 4 behind a prerequisite")
+            << 14 << 1 << needs("2", "en talent 1-10") + u'\r' + needs("15", "First Tree") << false;
+        QTest::newRow("behind a prerequisite without picture")
+            << 11 << 1 << needs("3", "en talent 1-7") + u'\r' + needs("10", "First Tree") << false;
+        QTest::newRow("row 9, above the icon") << 33 << 1 << needs("40", "First Tree") << false;
+        QTest::newRow("tree 2, prerequisite in the same row")
+            << 6 << 2 << needs("5", "en talent 2-5") + u'\r' + needs("5", "Second Tree") << false;
+        QTest::newRow("tree 3 row 1, left of the icon") << 1 << 3 << "" << true;
+        QTest::newRow("tree 3 slot 30, last row level with the icon")
+            << 30 << 3 << needs("35", "Third Tree") << false;
+        QTest::newRow("tree 3 slot 33, left of and above the icon")
+            << 33 << 3 << needs("40", "Third Tree") << false;
+        QTest::newRow("tree 3 slot 42") << 42 << 3 << needs("50", "Third Tree") << false;
+    }
+    void pointingShowsTheTalentBesideItsIcon()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, tree);
+        QFETCH(QString, requirements);
+        QFETCH(bool, met);
+        TForm1 &w = *w_.window;
+        pointAt(w, slot, tree);
+        QVERIFY(w.p_info->isVisible());
+        QCOMPARE(w.lb_name->caption(), QStringLiteral("en talent %1-%2").arg(tree).arg(slot));
+        const int maxRank = w.talents().at(slot, tree).maxRank;
+        QCOMPARE(w.lb_rang->caption(), QStringLiteral("en:6:0/%1").arg(maxRank));
+        QCOMPARE(w.lb_treb->caption(), requirements);
+        QCOMPARE(w.lb_treb->fontColour(), met ? Met : Unmet);
+        QCOMPARE(w.lb_text->caption(), rankText(tree, slot, 1));
+        verifyLayout(w, slot, tree);
+        QVERIFY(w_.dialogs.messages.isEmpty());
+    }
+
+    void requirementColourFollowsTheRules_data()
+    {
+        QTest::addColumn<Presses>("before");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("tree");
+        QTest::addColumn<bool>("met");
+
+        QTest::newRow("row 2 after four points above") << presses({{1, 1, 4}}) << 5 << 1 << false;
+        QTest::newRow("row 2 after five points above") << presses({{1, 1, 5}}) << 5 << 1 << true;
+        QTest::newRow("prerequisite short of full rank")
+            << presses({{1, 1, 3}, {2, 1, 2}}) << 6 << 1 << false;
+        QTest::newRow("prerequisite at full rank")
+            << presses({{1, 1, 2}, {2, 1, 3}}) << 6 << 1 << true;
+        QTest::newRow("row 3 with ten points above")
+            << presses({{1, 1, 5}, {2, 1, 3}, {3, 1, 2}}) << 9 << 1 << true;
+        QTest::newRow("prerequisite without picture never met")
+            << presses({{1, 1, 5}, {2, 1, 3}, {3, 1, 2}}) << 11 << 1 << false;
+        QTest::newRow("points in another tree do not count")
+            << presses({{1, 3, 5}}) << 5 << 1 << false;
+    }
+    void requirementColourFollowsTheRules()
+    {
+        QFETCH(Presses, before);
+        QFETCH(int, slot);
+        QFETCH(int, tree);
+        QFETCH(bool, met);
+        TForm1 &w = *w_.window;
+        for (const QPoint &p : before)
+            pressTalent(w, p.x(), p.y());
+        pointAt(w, slot, tree);
+        QCOMPARE(w.lb_treb->fontColour(), met ? Met : Unmet);
+        QCOMPARE(w.lb_rang->caption().left(7), QStringLiteral("en:6:0/"));
+    }
+
+    void leavingHidesThePanelAndRestoresItsSizes_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("tree");
+        QTest::newRow("tree 1 row 4") << 14 << 1;
+        QTest::newRow("tree 3 row 11") << 42 << 3;
+        QTest::newRow("tree 1 row 1") << 3 << 1;
+    }
+    void leavingHidesThePanelAndRestoresItsSizes()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, tree);
+        TForm1 &w = *w_.window;
+        pointAt(w, slot, tree);
+        QVERIFY(w.p_info->isVisible());
+        QVERIFY(w.p_info->size() != DesignPanel);
+        leave(w, slot, tree);
+        QVERIFY(!w.p_info->isVisible());
+        QCOMPARE(w.p_info->size(), DesignPanel);
+        QCOMPARE(w.lb_text->size(), DesignText);
+        // The next talent starts from the design sizes, whatever came before.
+        pointAt(w, 9, 1);
+        verifyLayout(w, 9, 1);
+        QCOMPARE(w.lb_treb->caption(), needs("10", "First Tree"));
+    }
+
+    void everyPressRebuildsThePanel()
+    {
+        TForm1 &w = *w_.window;
+        struct Step {
+            int slot;
+            int tree;
+            Qt::MouseButton button;
+            QString rankLine;
+            QString description;
+        };
+        const QString nextRank = QStringLiteral("\r \ren:5:\r");
+        const Step steps[] = {
+            {1, 1, Qt::LeftButton, "en:6:1/5", rankText(1, 1, 1) + nextRank + rankText(1, 1, 2)},
+            {1, 1, Qt::LeftButton, "en:6:2/5", rankText(1, 1, 2) + nextRank + rankText(1, 1, 3)},
+            {1, 1, Qt::LeftButton, "en:6:3/5", rankText(1, 1, 3) + nextRank + rankText(1, 1, 4)},
+            {1, 1, Qt::LeftButton, "en:6:4/5", rankText(1, 1, 4) + nextRank + rankText(1, 1, 5)},
+            {1, 1, Qt::LeftButton, "en:6:5/5", rankText(1, 1, 5)},
+            {1, 1, Qt::LeftButton, "en:6:5/5", rankText(1, 1, 5)}, // full: nothing moves
+            {1, 1, Qt::RightButton, "en:6:4/5", rankText(1, 1, 4) + nextRank + rankText(1, 1, 5)},
+            // Another talent: the panel moves to it.
+            {5, 1, Qt::LeftButton, "en:6:0/3", rankText(1, 5, 1)}, // row 2 still locked
+            {1, 1, Qt::LeftButton, "en:6:5/5", rankText(1, 1, 5)},
+            {5, 1, Qt::LeftButton, "en:6:1/3", rankText(1, 5, 1) + nextRank + rankText(1, 5, 2)},
+            {42, 3, Qt::MiddleButton, "en:6:0/5", rankText(3, 42, 1)},
+        };
+        pointAt(w, 1, 1);
+        for (const Step &step : steps) {
+            const QString where =
+                QStringLiteral("%1-%2 %3").arg(step.tree).arg(step.slot).arg(step.rankLine);
+            pressTalent(w, step.slot, step.tree, step.button);
+            QVERIFY2(w.p_info->isVisible(), qPrintable(where));
+            QCOMPARE(w.lb_name->caption(),
+                     QStringLiteral("en talent %1-%2").arg(step.tree).arg(step.slot));
+            QCOMPARE(w.lb_rang->caption(), step.rankLine);
+            QCOMPARE(w.lb_text->caption(), step.description);
+            verifyLayout(w, step.slot, step.tree);
+        }
+        // The requirement colour of row 2 follows too: its five points above are now there.
+        QCOMPARE(w.talents().at(1, 1).rank, 5);
+        pointAt(w, 5, 1);
+        QCOMPARE(w.lb_treb->fontColour(), Met);
+    }
+
+    void wordsComeFromTheCurrentLanguage()
+    {
+        TForm1 &w = *w_.window;
+        chooseEntry(w.cb_lang, 1);
+        QCOMPARE(w.langCode(), QStringLiteral("ru"));
+        pointAt(w, 14, 1);
+        QCOMPARE(w.lb_name->caption(), QStringLiteral("ru talent 1-14"));
+        QCOMPARE(w.lb_rang->caption(), QStringLiteral("ru:6:0/3"));
+        QCOMPARE(w.lb_treb->caption(), QStringLiteral("ru:2 2 ru:3 ru talent 1-10 ru:4\r"
+                                                      "ru:2 15 ru:3 First Tree ru:4"));
+        QCOMPARE(w.lb_text->caption(), QStringLiteral("ru rank 1 of 1-14"));
+        QCOMPARE(w.lb_inc->caption(), QStringLiteral(" ru:0"));
+        verifyLayout(w, 14, 1);
+    }
+
+    // Texts longer than the panel: paragraphs, wrapping and a requirement line wider than it.
+    void longTextsGrowThePanel_data()
+    {
+        QTest::addColumn<int>("tree");
+        QTest::newRow("right of the icon") << 1;
+        QTest::newRow("left of the icon") << 3;
+    }
+    void longTextsGrowThePanel()
+    {
+        QFETCH(int, tree);
+        FixtureWorld world;
+        world.writeStandardClass();
+        const QString folder = QStringLiteral("Dd/%1/").arg(tree);
+        world.writeTree(QStringLiteral("Dd"), tree, {QStringLiteral("Tree"), {{1, 1}, {5, 2, 1}}});
+        const QByteArray sentence = "The ember grows warmer with every step the bearer takes. ";
+        const QByteArray wideName =
+            "Wide Wandering Wolves Woven With Winter Wind, Whirling Westward Without Warning";
+        const QByteArray text = "Long Wide Tree Name With Many Words Within It Wide\r\n"
+                                "#1 1\r\n" +
+                                wideName + "\r\n" + sentence.repeated(4) +
+                                "\r\n"
+                                "#5 2 1\r\n"
+                                "Spark\r\n" +
+                                sentence.repeated(3) + "<br /><br />" + sentence.repeated(3) +
+                                "<br /><br /><br />end\r\n"
+                                "second\r\n"
+                                "#endtalants\r\n";
+        world.write(folder + QStringLiteral("tal.en"), text);
+        OpenedWindow &w = w_;
+        w.window.reset();
+        w.open(world);
+        QVERIFY(w.dialogs.messages.isEmpty());
+
+        pointAt(*w.window, 5, tree);
+        QCOMPARE(
+            w->lb_treb->caption(),
+            needs("1", QString::fromUtf8(wideName)) + u'\r' +
+                needs("5", QStringLiteral("Long Wide Tree Name With Many Words Within It Wide")));
+        const QString paragraph = QString::fromUtf8(sentence.repeated(3));
+        QCOMPARE(w->lb_text->caption(),
+                 paragraph + u'\r' + paragraph + QStringLiteral("\r<br />end"));
+        // Six sentences in two paragraphs cannot fit on two lines of 345 pixels.
+        QVERIFY2(w->lb_text->height() > 2 * w->lb_rang->height(),
+                 qPrintable(QString::number(w->lb_text->height())));
+        // The requirement line does not wrap: the panel grows past its design width.
+        QVERIFY2(w->lb_treb->width() > 355, qPrintable(QString::number(w->lb_treb->width())));
+        QCOMPARE(w->p_info->width(), w->lb_treb->x() + w->lb_treb->width() + 1);
+        verifyLayout(*w.window, 5, tree);
+        w.window.reset(); // before its data folder goes
+    }
+};
+
+QTEST_MAIN(TestTooltip)
+#include "test_tooltip.moc"
