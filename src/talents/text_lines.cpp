@@ -93,10 +93,13 @@ std::optional<int> parseDecimal(const QString &text)
     return static_cast<int>(value);
 }
 
+QString shortenedForMessage(const QString &text)
+{
+    constexpr qsizetype shown = 60;
+    return text.size() > shown ? text.left(shown) + QStringLiteral("...") : text;
+}
+
 QString notAnIntegerMessage(const QString &text)
 {
-    // A whole line of garbage would make the message box unreadable: show its start only.
-    constexpr qsizetype shown = 60;
-    const QString value = text.size() > shown ? text.left(shown) + QStringLiteral("...") : text;
-    return QStringLiteral("'%1' is not a valid integer value").arg(value);
+    return QStringLiteral("'%1' is not a valid integer value").arg(shortenedForMessage(text));
 }

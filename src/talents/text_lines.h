@@ -22,5 +22,9 @@ QString trimControl(const QString &text);
 // A decimal integer with an optional sign that fits 32 bits; nothing else is accepted.
 std::optional<int> parseDecimal(const QString &text);
 
+// A value as an error message shows it: a whole line of garbage would make the message box
+// unreadable, so only its start is shown.
+QString shortenedForMessage(const QString &text);
+
 // The message of a number that could not be read.
 QString notAnIntegerMessage(const QString &text);

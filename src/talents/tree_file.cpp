@@ -24,7 +24,7 @@ public:
         if (space < 0) {
             // No space at all: there is no word before one. Name the whole header, since the
             // empty word would tell the user nothing.
-            fail(QStringLiteral("malformed talent header '%1'").arg(header_));
+            fail(QStringLiteral("malformed talent header '%1'").arg(shortenedForMessage(header_)));
         }
         const QString word = trimControl(rest.left(space));
         rest = trimControl(rest.mid(space + 1));

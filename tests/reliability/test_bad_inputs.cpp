@@ -1,0 +1,356 @@
+// A catalogue of broken inputs. Each one must end in a clear error that names the file and the
+// reason (or load, where the input is odd but usable), with the program still running and usable
+// and nothing lost.
+#include "choice_box.h"
+#include "flat_button.h"
+#include "fonts.h"
+#include "image_control.h"
+#include "jpeg_fixture.h"
+#include "label_control.h"
+#include "plan_file.h"
+#include "window_fixture.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+enum class Action { Start, ChooseClass, SwitchLanguage, LoadPlan };
+enum class Outcome { Fatal, Error, Loads };
+
+struct BadInput {
+    const char *name;
+    Action action;
+    std::function<void(FixtureWorld &)> damage;
+    QString file;   // the file the message must name, under datas/ (or the plan's name)
+    QString reason; // words the message must hold
+    Outcome outcome;
+};
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QByteArray bytes(size, '\0');
+    quint32 x = seed;
+    for (char &c : bytes) {
+        x = x * 1664525u + 1013904223u;
+        c = char(x >> 24);
+    }
+    return bytes;
+}
+
+QByteArray iconJpeg() { return solidJpeg(45, 43, QColor(200, 60, 40)); }
+
+QByteArray treeWith(const QByteArray &line)
+{
+    return "Broken tree\r\n#1 2\r\nname\r\nr1\r\nr2\r\n" + line + "\r\nname\r\nr1\r\n";
+}
+
+std::function<void(FixtureWorld &)> write(const QString &file, const QByteArray &bytes)
+{
+    return [=](FixtureWorld &world) { world.write(file, bytes); };
+}
+
+std::function<void(FixtureWorld &)> removeFile(const QString &file)
+{
+    return [=](FixtureWorld &world) { world.remove(file); };
+}
+
+QByteArray bmpBytes()
+{
+    QImage image(20, 21, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+QByteArray plan(const QByteArray &first, const QByteArray &tree1)
+{
+    const QByteArray z(44, '0');
+    return first + "\r\n" + tree1 + "\r\n" + z + "\r\n" + z + "\r\n";
+}
+
+QByteArray withRank(int slot, char rank)
+{
+    QByteArray line(44, '0');
+    line[slot - 1] = rank;
+    return line;
+}
+
+const QVector<BadInput> &catalogue()
+{
+    static const QVector<BadInput> cases = [] {
+        const QString dr1 = QStringLiteral("Dr/1/tal.en");
+        const QString icon = QStringLiteral("Dr/1/2.jpg");
+        const QByteArray z(44, '0');
+        QByteArray cmyk = encodeJpeg(QImage(45, 43, QImage::Format_RGB32), JpegColours::Cmyk);
+        QByteArray truncated = iconJpeg();
+        truncated.chop(10); // into the pixel data: decodes with a warning
+        QByteArray cutHeader = iconJpeg().left(100);
+        QStringList shortStrings = FixtureWorld::defaultStrings(QStringLiteral("ru")).mid(0, 12);
+        QStringList noClasses = FixtureWorld::defaultStrings(QStringLiteral("ru")).mid(0, 19);
+        QByteArray corruptBmp = bmpBytes();
+        corruptBmp.replace(10, 40, QByteArray(40, '\xff'));
+        QByteArray manyPrerequisites = "Chains\r\n#1 1\r\nn\r\nr\r\n";
+        for (int slot = 5; slot <= 44; slot += 4)
+            manyPrerequisites += "#" + QByteArray::number(slot) + " 1 " +
+                                 QByteArray::number(slot - 4) + "\r\nn\r\nr\r\n";
+        return QVector<BadInput>{
+            // The language files.
+            {"language list missing", Action::Start, removeFile(QStringLiteral("la.ini")),
+             QStringLiteral("la.ini"), QStringLiteral("not found"), Outcome::Fatal},
+            {"last language missing", Action::Start, removeFile(QStringLiteral("last.ini")),
+             QStringLiteral("last.ini"), QStringLiteral("not found"), Outcome::Fatal},
+            {"strings file missing at start", Action::Start, removeFile(QStringLiteral("lang.en")),
+             QStringLiteral("lang.en"), QStringLiteral("Cannot open"), Outcome::Error},
+            {"strings file missing on a switch", Action::SwitchLanguage,
+             removeFile(QStringLiteral("lang.ru")), QStringLiteral("lang.ru"),
+             QStringLiteral("Cannot open"), Outcome::Error},
+            {"strings file too short", Action::SwitchLanguage,
+             [=](FixtureWorld &w) { w.writeStrings(QStringLiteral("ru"), shortStrings); },
+             QStringLiteral("lang.ru"), QStringLiteral("index out of bounds (15)"), Outcome::Error},
+            {"strings file without class names", Action::SwitchLanguage,
+             [=](FixtureWorld &w) { w.writeStrings(QStringLiteral("ru"), noClasses); },
+             QString(), QStringLiteral("names no class"), Outcome::Error},
+            {"last language garbage", Action::Start, write(QStringLiteral("last.ini"), "zz\r\n"),
+             QStringLiteral("last.ini"), QStringLiteral("'zz' is not a valid integer"), Outcome::Error},
+            {"last language binary", Action::Start,
+             write(QStringLiteral("last.ini"), QByteArray("\x01\x02\x00\xff", 4)),
+             QStringLiteral("last.ini"), QStringLiteral("is not a valid integer"), Outcome::Error},
+            {"last language negative", Action::Start, write(QStringLiteral("last.ini"), "-5"),
+             QString(), QString(), Outcome::Loads},
+            {"last language past the list", Action::Start, write(QStringLiteral("last.ini"), "9"),
+             QString(), QString(), Outcome::Loads},
+            // The class folder.
+            {"tree file missing", Action::ChooseClass, removeFile(dr1), dr1,
+             QStringLiteral("Cannot open"), Outcome::Error},
+            {"tree file is a folder", Action::ChooseClass,
+             [=](FixtureWorld &w) {
+                 w.remove(dr1);
+                 QDir().mkpath(w.path(dr1));
+             },
+             dr1, QStringLiteral("not a file"), Outcome::Error},
+            {"background missing", Action::ChooseClass, removeFile(QStringLiteral("Dr/2/fon.jpg")),
+             QStringLiteral("Dr/2/fon.jpg"), QStringLiteral("Cannot open"), Outcome::Error},
+            {"emblem missing", Action::ChooseClass, removeFile(QStringLiteral("Dr/3/icv.jpg")),
+             QStringLiteral("Dr/3/icv.jpg"), QStringLiteral("Cannot open"), Outcome::Error},
+            {"icon missing", Action::ChooseClass, removeFile(icon), QString(), QString(),
+             Outcome::Loads},
+            {"arrow bitmap missing", Action::ChooseClass,
+             removeFile(QStringLiteral("arrows/d1w.bmp")), QStringLiteral("arrows/d1w.bmp"),
+             QStringLiteral("Cannot open"), Outcome::Error},
+            {"arrow bitmap corrupt", Action::ChooseClass,
+             write(QStringLiteral("arrows/d1w.bmp"), corruptBmp), QStringLiteral("arrows/d1w.bmp"),
+             QStringLiteral("BMP"), Outcome::Error},
+            {"arrow bitmap empty", Action::ChooseClass,
+             write(QStringLiteral("arrows/r1w.bmp"), QByteArray()), QStringLiteral("arrows/r1w.bmp"),
+             QStringLiteral("BMP"), Outcome::Error},
+            {"icon truncated", Action::ChooseClass, write(icon, truncated), QString(), QString(),
+             Outcome::Loads},
+            {"icon cut in its header", Action::ChooseClass, write(icon, cutHeader), icon,
+             QStringLiteral("not a readable JPEG"), Outcome::Error},
+            {"icon corrupt", Action::ChooseClass, write(icon, randomBytes(3000, 7)), icon,
+             QStringLiteral("not a readable JPEG"), Outcome::Error},
+            {"icon CMYK", Action::ChooseClass, write(icon, cmyk), icon,
+             QStringLiteral("Unsupported color conversion"), Outcome::Error},
+            {"icon of zero bytes", Action::ChooseClass, write(icon, QByteArray()), icon,
+             QStringLiteral("empty"), Outcome::Error},
+            {"icon with a huge header", Action::ChooseClass,
+             write(icon, withDeclaredSize(iconJpeg(), 30000, 30000)), icon,
+             QStringLiteral("larger than 4096"), Outcome::Error},
+            {"background that is a bitmap", Action::ChooseClass,
+             write(QStringLiteral("Dr/1/fon.jpg"), bmpBytes()), QStringLiteral("Dr/1/fon.jpg"),
+             QStringLiteral("not a readable JPEG"), Outcome::Error},
+            {"tree file of binary bytes", Action::ChooseClass, write(dr1, randomBytes(5000, 3)),
+             QString(), QString(), Outcome::Loads},
+            {"tree file with a 10 MB name line", Action::ChooseClass,
+             write(dr1, QByteArray(10 * 1024 * 1024, 'N') + "\r\n#1 1\r\nn\r\nr\r\n"), QString(),
+             QString(), Outcome::Loads},
+            {"tree file with a 10 MB header", Action::ChooseClass,
+             write(dr1, treeWith("#1 " + QByteArray(10 * 1024 * 1024, '7'))), dr1,
+             QStringLiteral("malformed talent header '#1 7777"), Outcome::Error},
+            {"tree file with a 10 MB number", Action::ChooseClass,
+             write(dr1, treeWith("#" + QByteArray(10 * 1024 * 1024, '7') + " 1")), dr1,
+             QStringLiteral("is not a valid integer"), Outcome::Error},
+            {"header with a plus sign", Action::ChooseClass, write(dr1, treeWith("#+2 1")),
+             QString(), QString(), Outcome::Loads},
+            {"header with a minus sign", Action::ChooseClass, write(dr1, treeWith("#-2 1")), dr1,
+             QStringLiteral("line 6: slot -2"), Outcome::Error},
+            {"header overflowing", Action::ChooseClass, write(dr1, treeWith("#2 99999999999")), dr1,
+             QStringLiteral("line 6: malformed"), Outcome::Error},
+            {"slot overflowing", Action::ChooseClass, write(dr1, treeWith("#99999999999 1")), dr1,
+             QStringLiteral("line 6: '99999999999' is not a valid integer"), Outcome::Error},
+            {"header with a tab", Action::ChooseClass, write(dr1, treeWith("#2\t1")), dr1,
+             QStringLiteral("line 6: malformed"), Outcome::Error},
+            {"header with text after it", Action::ChooseClass, write(dr1, treeWith("#2 1 1 x")), dr1,
+             QStringLiteral("line 6: '1 x'"), Outcome::Error},
+            {"slot 45", Action::ChooseClass, write(dr1, treeWith("#45 1")), dr1,
+             QStringLiteral("slot 45 is outside"), Outcome::Error},
+            {"slot 0", Action::ChooseClass, write(dr1, treeWith("#0 1")), dr1,
+             QStringLiteral("slot 0 is outside"), Outcome::Error},
+            {"no ranks", Action::ChooseClass, write(dr1, treeWith("#2 0")), dr1,
+             QStringLiteral("ranks 0 is outside"), Outcome::Error},
+            {"six ranks", Action::ChooseClass, write(dr1, treeWith("#2 6")), dr1,
+             QStringLiteral("ranks 6 is outside"), Outcome::Error},
+            {"prerequisite 45", Action::ChooseClass, write(dr1, treeWith("#2 1 45")), dr1,
+             QStringLiteral("prerequisite 45 is outside"), Outcome::Error},
+            {"prerequisite -1", Action::ChooseClass, write(dr1, treeWith("#2 1 -1")), dr1,
+             QStringLiteral("prerequisite -1 is outside"), Outcome::Error},
+            {"capital end marker", Action::ChooseClass, write(dr1, treeWith("#EndTalants")), dr1,
+             QStringLiteral("'#EndTalants'"), Outcome::Error},
+            {"too many prerequisites", Action::ChooseClass,
+             [=](FixtureWorld &w) {
+                 for (int tree = 1; tree <= 3; ++tree) {
+                     const QString folder = QStringLiteral("Dr/%1/").arg(tree);
+                     w.write(folder + QStringLiteral("tal.en"),
+                             manyPrerequisites + (tree == 3 ? "#2 1 1\r\nn\r\nr\r\n" : ""));
+                     for (int slot = 1; slot <= 44; ++slot)
+                         w.write(folder + QString::number(slot) + QStringLiteral(".jpg"), iconJpeg());
+                 }
+             },
+             QStringLiteral("Dr/3/tal.en"), QStringLiteral("at most 30"), Outcome::Error},
+            // Plan files, loaded over a plan on the board.
+            {"plan empty", Action::LoadPlan, write(QStringLiteral("p.plan"), QByteArray()),
+             QStringLiteral("p.plan"), QStringLiteral("line 1: '' is not a valid integer"),
+             Outcome::Error},
+            {"plan binary", Action::LoadPlan, write(QStringLiteral("p.plan"), randomBytes(400, 9)),
+             QStringLiteral("p.plan"), QStringLiteral("line 1:"), Outcome::Error},
+            {"plan huge", Action::LoadPlan,
+             write(QStringLiteral("p.plan"), "0\r\n" + QByteArray(200000, '0')),
+             QStringLiteral("p.plan"), QStringLiteral("larger than 65536"), Outcome::Error},
+            {"plan short", Action::LoadPlan, write(QStringLiteral("p.plan"), "0\r\n" + z + "\r\n"),
+             QStringLiteral("p.plan"), QStringLiteral("line 3:"), Outcome::Error},
+            {"plan with letters", Action::LoadPlan,
+             write(QStringLiteral("p.plan"), plan("0", withRank(1, 'k'))), QStringLiteral("p.plan"),
+             QStringLiteral("line 2: 'k' at slot 1"), Outcome::Error},
+            {"plan over a talent's ranks", Action::LoadPlan,
+             write(QStringLiteral("p.plan"), plan("0", withRank(2, '4'))), QStringLiteral("p.plan"),
+             QStringLiteral("rank 4 at slot 2"), Outcome::Error},
+            {"plan over 71 points", Action::LoadPlan,
+             write(QStringLiteral("p.plan"),
+                   "0\r\n" + z + "\r\n" + z + "\r\n" + QByteArray(44, '5') + "\r\n"),
+             QStringLiteral("p.plan"), QStringLiteral("110 points"), Outcome::Error},
+            {"plan class -1", Action::LoadPlan, write(QStringLiteral("p.plan"), plan("-1", z)),
+             QStringLiteral("p.plan"), QStringLiteral("class -1"), Outcome::Error},
+            {"plan class 10", Action::LoadPlan, write(QStringLiteral("p.plan"), plan("10", z)),
+             QStringLiteral("p.plan"), QStringLiteral("class 10"), Outcome::Error},
+            {"plan class 99999999999", Action::LoadPlan,
+             write(QStringLiteral("p.plan"), plan("99999999999", z)), QStringLiteral("p.plan"),
+             QStringLiteral("'99999999999'"), Outcome::Error},
+            {"plan deleted after the dialog", Action::LoadPlan, [](FixtureWorld &) {},
+             QStringLiteral("p.plan"), QStringLiteral("Cannot open"), Outcome::Error},
+            {"plan is a folder", Action::LoadPlan,
+             [](FixtureWorld &w) { QDir().mkpath(w.path(QStringLiteral("p.plan"))); },
+             QStringLiteral("p.plan"), QStringLiteral("not a file"), Outcome::Error},
+        };
+    }();
+    return cases;
+}
+
+QString boardState(const TForm1 &w)
+{
+    QString state = QString::fromLatin1(formatPlan(w.cb_class->currentIndex(), w.talents())) +
+                    w.lb_tot->caption() + w.Lb_Free->caption() + w.lb_lvl->caption();
+    for (int tree = 1; tree <= 3; ++tree) {
+        for (int slot = 1; slot <= 44; ++slot) {
+            const TalentCell &c = w.cell(slot, tree);
+            state += c.rankLabel->caption() + c.rankLabel->fontColour().name() +
+                     QString::number(c.icon->isVisible());
+        }
+    }
+    return state;
+}
+
+} // namespace
+
+class TestBadInputs : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerTahoma(); }
+
+    void brokenInputEndsWell_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < catalogue().size(); ++i)
+            QTest::newRow(catalogue()[i].name) << i;
+    }
+    void brokenInputEndsWell()
+    {
+        QFETCH(int, index);
+        const BadInput &input = catalogue()[index];
+        FixtureWorld world;
+        world.writeStandardClass();
+        world.writeStandardClass(QStringLiteral("Dr"));
+        if (input.action == Action::Start)
+            input.damage(world);
+
+        OpenedWindow w;
+        w.window = std::make_unique<TForm1>(world.exeDir());
+        if (input.outcome == Outcome::Fatal) {
+            QCOMPARE(w.dialogs.messages.size(), 1);
+            QCOMPARE(w.dialogs.messages[0].caption, QStringLiteral("Error"));
+            QVERIFY(w.dialogs.messages[0].text.contains(world.path(input.file)));
+            QVERIFY(w->endRequested());
+            return;
+        }
+        w->show();
+        QString before;
+        if (input.action != Action::Start) {
+            QVERIFY(w.dialogs.messages.isEmpty());
+            input.damage(world);
+        }
+        switch (input.action) {
+        case Action::Start:
+            break;
+        case Action::ChooseClass:
+            chooseEntry(w->cb_class, 1);
+            break;
+        case Action::SwitchLanguage:
+            chooseEntry(w->cb_lang, 1);
+            break;
+        case Action::LoadPlan:
+            for (int i = 0; i < 3; ++i)
+                QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
+            before = boardState(*w.window);
+            w.dialogs.fileAnswers = {world.path(input.file)};
+            w->sp_load->click();
+            break;
+        }
+
+        for (const auto &m : w.dialogs.messages)
+            QVERIFY2(m.text.size() < 600, "an error message stays readable");
+        if (input.outcome == Outcome::Loads) {
+            QVERIFY2(w.dialogs.messages.isEmpty(), qPrintable(w.dialogs.messages.value(0).text));
+        } else {
+            QCOMPARE(w.dialogs.messages.size(), 1);
+            const QString text = w.dialogs.messages[0].text;
+            if (!input.file.isEmpty())
+                QVERIFY2(text.contains(world.path(input.file)), qPrintable(text));
+            QVERIFY2(text.contains(input.reason), qPrintable(text));
+        }
+        QVERIFY(w->isEnabled());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
+        if (input.action == Action::LoadPlan)
+            QCOMPARE(boardState(*w.window), before); // nothing lost
+
+        // And the program is still usable: the first language and class load and take points.
+        const int errors = int(w.dialogs.messages.size());
+        world.writeArrows(); // shared by every class: put the broken ones right
+        if (input.action == Action::Start && input.outcome == Outcome::Error)
+            world.writeStrings(QStringLiteral("en"), FixtureWorld::defaultStrings(QStringLiteral("en")));
+        if (input.action == Action::Start || input.action == Action::SwitchLanguage)
+            chooseEntry(w->cb_lang, 0);
+        chooseEntry(w->cb_class, 0);
+        QVERIFY2(w.dialogs.messages.size() == errors, qPrintable(w.dialogs.messages.value(w.dialogs.messages.size() - 1).text));
+        QTest::mouseClick(w->cell(2, 1).icon, Qt::LeftButton);
+        QCOMPARE(w->talents().at(2, 1).rank, 1);
+    }
+};
+
+QTEST_MAIN(TestBadInputs)
+#include "test_bad_inputs.moc"
