@@ -4,7 +4,9 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean format
+SANITIZE_DIR ?= build-sanitize
+
+.PHONY: all deps configure build run test test-sanitize clean format
 
 all: build
 
@@ -23,8 +25,28 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUNEPLAN_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+
+# Benchmarks on the bundled world, then start-up time and peak memory, all from a Release build
+# of their own. Nothing here runs under `make test`.
+BENCH_BUILD_DIR ?= build-bench
+.PHONY: bench
+bench:
+	@scripts/install-deps.sh --bench
+	@cmake -S . -B $(BENCH_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DRUNEPLAN_BENCH=ON -DRUNEPLAN_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BENCH_BUILD_DIR) -j $(JOBS) --target runeplan runeplan_bench
+	@$(BENCH_BUILD_DIR)/runeplan_bench
+	@scripts/measure-startup.sh $(BENCH_BUILD_DIR)/runeplan

@@ -8,80 +8,25 @@
 #include "rank_look.h"
 #include "window_fixture.h"
 
+#include "point_rules_model.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 #include <array>
 
 namespace {
 
-struct ModelTalent {
-    int maxRank = 0;
-    int prereq = 0;
-    bool placed = false;
-    int rank = 0;
-};
+using Model = PointRulesModel;
 
-// The rules as a player reads them: a row opens at five points per row above in its tree; a
-// prerequisite must be at full rank; 71 points in all; a point goes back only if everything
-// still spent stays legal.
-class Model {
-public:
-    explicit Model(const QVector<FixtureTree> &trees)
-    {
-        for (int t = 0; t < 3; ++t) {
-            for (const FixtureTalent &f : trees[t].talents)
-                talent(f.slot, t + 1) = {f.maxRank, f.prereq, f.icon, 0};
-        }
+Model modelOf(const QVector<FixtureTree> &trees)
+{
+    Model model;
+    for (int t = 0; t < 3; ++t) {
+        for (const FixtureTalent &f : trees[t].talents)
+            model.talent(f.slot, t + 1) = {f.maxRank, f.prereq, f.icon, 0};
     }
-
-    ModelTalent &talent(int slot, int tree) { return talents_[tree - 1][slot - 1]; }
-    const ModelTalent &talent(int slot, int tree) const { return talents_[tree - 1][slot - 1]; }
-
-    int treeTotal(int tree) const
-    {
-        int sum = 0;
-        for (const ModelTalent &m : talents_[tree - 1])
-            sum += m.rank;
-        return sum;
-    }
-    int total() const { return treeTotal(1) + treeTotal(2) + treeTotal(3); }
-
-    bool open(int slot, int tree) const
-    {
-        const int row = (slot - 1) / 4 + 1;
-        int above = 0;
-        for (int s = 1; s <= (row - 1) * 4; ++s)
-            above += talent(s, tree).rank;
-        if (above < 5 * (row - 1))
-            return false;
-        const int p = talent(slot, tree).prereq;
-        return p == 0 || talent(p, tree).rank == talent(p, tree).maxRank;
-    }
-
-    bool maySpend(int slot, int tree) const
-    {
-        const ModelTalent &m = talent(slot, tree);
-        return total() < 71 && open(slot, tree) && m.rank < m.maxRank;
-    }
-
-    bool mayRefund(int slot, int tree)
-    {
-        ModelTalent &m = talent(slot, tree);
-        if (m.rank == 0)
-            return false;
-        --m.rank;
-        bool legal = true;
-        for (int s = 1; s <= 44 && legal; ++s) {
-            if (talent(s, tree).rank > 0 && !open(s, tree))
-                legal = false;
-        }
-        ++m.rank;
-        return legal;
-    }
-
-private:
-    std::array<std::array<ModelTalent, 44>, 3> talents_{};
-};
+    return model;
+}
 
 } // namespace
 
@@ -106,7 +51,7 @@ private slots:
         OpenedWindow w;
         w.open(world);
         const QVector<FixtureTree> trees = FixtureWorld::standardClass();
-        Model model(trees);
+        Model model = modelOf(trees);
         QRandomGenerator random(seed);
         int reached71 = 0;
         for (int step = 0; step < steps; ++step) {
@@ -118,7 +63,7 @@ private slots:
             const int roll = random.bounded(1000);
             if (roll == 0) {
                 w->bt_reset->click();
-                model = Model(trees);
+                model = modelOf(trees);
                 continue;
             }
             const Qt::MouseButton button = roll < 800   ? Qt::LeftButton
