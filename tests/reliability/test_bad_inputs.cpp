@@ -41,7 +41,10 @@ QByteArray randomBytes(int size, quint32 seed)
     return bytes;
 }
 
-QByteArray iconJpeg() { return solidJpeg(45, 43, QColor(200, 60, 40)); }
+QByteArray iconJpeg()
+{
+    return solidJpeg(45, 43, QColor(200, 60, 40));
+}
 
 QByteArray treeWith(const QByteArray &line)
 {
@@ -115,10 +118,11 @@ const QVector<BadInput> &catalogue()
              [=](FixtureWorld &w) { w.writeStrings(QStringLiteral("ru"), shortStrings); },
              QStringLiteral("lang.ru"), QStringLiteral("index out of bounds (15)"), Outcome::Error},
             {"strings file without class names", Action::SwitchLanguage,
-             [=](FixtureWorld &w) { w.writeStrings(QStringLiteral("ru"), noClasses); },
-             QString(), QStringLiteral("names no class"), Outcome::Error},
+             [=](FixtureWorld &w) { w.writeStrings(QStringLiteral("ru"), noClasses); }, QString(),
+             QStringLiteral("names no class"), Outcome::Error},
             {"last language garbage", Action::Start, write(QStringLiteral("last.ini"), "zz\r\n"),
-             QStringLiteral("last.ini"), QStringLiteral("'zz' is not a valid integer"), Outcome::Error},
+             QStringLiteral("last.ini"), QStringLiteral("'zz' is not a valid integer"),
+             Outcome::Error},
             {"last language binary", Action::Start,
              write(QStringLiteral("last.ini"), QByteArray("\x01\x02\x00\xff", 4)),
              QStringLiteral("last.ini"), QStringLiteral("is not a valid integer"), Outcome::Error},
@@ -148,8 +152,8 @@ const QVector<BadInput> &catalogue()
              write(QStringLiteral("arrows/d1w.bmp"), corruptBmp), QStringLiteral("arrows/d1w.bmp"),
              QStringLiteral("BMP"), Outcome::Error},
             {"arrow bitmap empty", Action::ChooseClass,
-             write(QStringLiteral("arrows/r1w.bmp"), QByteArray()), QStringLiteral("arrows/r1w.bmp"),
-             QStringLiteral("BMP"), Outcome::Error},
+             write(QStringLiteral("arrows/r1w.bmp"), QByteArray()),
+             QStringLiteral("arrows/r1w.bmp"), QStringLiteral("BMP"), Outcome::Error},
             {"icon truncated", Action::ChooseClass, write(icon, truncated), QString(), QString(),
              Outcome::Loads},
             {"icon cut in its header", Action::ChooseClass, write(icon, cutHeader), icon,
@@ -187,8 +191,8 @@ const QVector<BadInput> &catalogue()
              QStringLiteral("line 6: '99999999999' is not a valid integer"), Outcome::Error},
             {"header with a tab", Action::ChooseClass, write(dr1, treeWith("#2\t1")), dr1,
              QStringLiteral("line 6: malformed"), Outcome::Error},
-            {"header with text after it", Action::ChooseClass, write(dr1, treeWith("#2 1 1 x")), dr1,
-             QStringLiteral("line 6: '1 x'"), Outcome::Error},
+            {"header with text after it", Action::ChooseClass, write(dr1, treeWith("#2 1 1 x")),
+             dr1, QStringLiteral("line 6: '1 x'"), Outcome::Error},
             {"slot 45", Action::ChooseClass, write(dr1, treeWith("#45 1")), dr1,
              QStringLiteral("slot 45 is outside"), Outcome::Error},
             {"slot 0", Action::ChooseClass, write(dr1, treeWith("#0 1")), dr1,
@@ -210,7 +214,8 @@ const QVector<BadInput> &catalogue()
                      w.write(folder + QStringLiteral("tal.en"),
                              manyPrerequisites + (tree == 3 ? "#2 1 1\r\nn\r\nr\r\n" : ""));
                      for (int slot = 1; slot <= 44; ++slot)
-                         w.write(folder + QString::number(slot) + QStringLiteral(".jpg"), iconJpeg());
+                         w.write(folder + QString::number(slot) + QStringLiteral(".jpg"),
+                                 iconJpeg());
                  }
              },
              QStringLiteral("Dr/3/tal.en"), QStringLiteral("at most 30"), Outcome::Error},
@@ -342,11 +347,13 @@ private slots:
         const int errors = int(w.dialogs.messages.size());
         world.writeArrows(); // shared by every class: put the broken ones right
         if (input.action == Action::Start && input.outcome == Outcome::Error)
-            world.writeStrings(QStringLiteral("en"), FixtureWorld::defaultStrings(QStringLiteral("en")));
+            world.writeStrings(QStringLiteral("en"),
+                               FixtureWorld::defaultStrings(QStringLiteral("en")));
         if (input.action == Action::Start || input.action == Action::SwitchLanguage)
             chooseEntry(w->cb_lang, 0);
         chooseEntry(w->cb_class, 0);
-        QVERIFY2(w.dialogs.messages.size() == errors, qPrintable(w.dialogs.messages.value(w.dialogs.messages.size() - 1).text));
+        QVERIFY2(w.dialogs.messages.size() == errors,
+                 qPrintable(w.dialogs.messages.value(w.dialogs.messages.size() - 1).text));
         QTest::mouseClick(w->cell(2, 1).icon, Qt::LeftButton);
         QCOMPARE(w->talents().at(2, 1).rank, 1);
     }

@@ -1,0 +1,214 @@
+// A long walk over the bundled world: random presses across every class, with class and language
+// changes and plan round trips, the rules checked against an independent model throughout, and
+// memory that stops growing once the first class loads are behind it.
+#include "choice_box.h"
+#include "flat_button.h"
+#include "fonts.h"
+#include "image_control.h"
+#include "label_control.h"
+#include "main_window.h"
+#include "plan_file.h"
+#include "point_rules_model.h"
+#include "read_file.h"
+#include "recording_dialogs.h"
+#include "text_lines.h"
+#include "tree_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPixmapCache>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <malloc.h>
+
+namespace {
+
+QString worldDir()
+{
+    return qEnvironmentVariable("RUNEPLAN_WORLD_DIR");
+}
+
+// The talents of a class as its files state them, read into the model.
+PointRulesModel modelOfClass(const QString &code)
+{
+    PointRulesModel model;
+    const QDir world(worldDir());
+    for (int tree = 1; tree <= 3; ++tree) {
+        const QString folder = world.filePath(code + u'/' + QString::number(tree) + u'/');
+        const QString path = folder + QStringLiteral("tal.en");
+        const TreeFile file = parseTreeFile(
+            splitTreeLines(decodeDataText(readFileBytes(path, MaxDataTextBytes))), path);
+        for (const TalentBlock &b : file.blocks) {
+            const bool placed =
+                QFileInfo::exists(folder + QString::number(b.header.slot) + QStringLiteral(".jpg"));
+            model.talent(b.header.slot, tree) = {b.header.maxRank, b.header.prereq, placed, 0};
+        }
+    }
+    return model;
+}
+
+// Heap in use, from the allocator itself: what a leak would make grow. (The resident size also
+// counts freed memory the allocator keeps, and pages that fragmentation leaves half used.)
+long heapInUseKiB()
+{
+    QPixmapCache::clear(); // the style's drawing cache has a limit of its own
+
+    const struct mallinfo2 info = mallinfo2();
+    return long((info.uordblks + info.hblkhd) / 1024);
+}
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestSoak : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerTahoma(); }
+
+    void longWalkKeepsTheRulesAndTheMemory()
+    {
+        const int steps = qEnvironmentVariableIntValue("RUNEPLAN_SOAK_STEPS") > 0
+                              ? qEnvironmentVariableIntValue("RUNEPLAN_SOAK_STEPS")
+                              : 100000;
+        RecordingDialogs dialogs;
+        QTemporaryDir plans;
+        // The window is never closed here, so it writes nothing into the world's folder.
+        TForm1 w(QFileInfo(worldDir()).absolutePath());
+        w.show();
+        QVERIFY(dialogs.messages.isEmpty());
+        std::array<PointRulesModel, 10> classes;
+        for (size_t c = 0; c < classes.size(); ++c)
+            classes[c] = modelOfClass(QLatin1String(classCodes[c]));
+        PointRulesModel model = classes[0];
+        QRandomGenerator random(20261207);
+        int classLoads = 0;
+        int roundTrips = 0;
+        long memoryAfterWarmUp = 0;
+        constexpr int WarmUpLoads = 300;
+
+        auto loadClass = [&](int c) {
+            chooseClass(w, c);
+            model = classes[size_t(c)];
+            QCoreApplication::processEvents(); // as the event loop would between choices
+            ++classLoads;
+            if (classLoads >= WarmUpLoads && memoryAfterWarmUp == 0)
+                memoryAfterWarmUp = heapInUseKiB();
+            if (classLoads % 100 == 0)
+                qInfo("%d loads: heap %ld KiB, resident %ld KiB", classLoads, heapInUseKiB(),
+                      residentKiB());
+        };
+
+        for (int step = 0; step < steps; ++step) {
+            const int roll = random.bounded(10000);
+            if (roll < 30) {
+                loadClass(random.bounded(10));
+            } else if (roll < 40) {
+                const int language = random.bounded(2);
+                w.cb_lang->setCurrentIndex(language);
+                emit w.cb_lang->activated(language);
+                model = classes[size_t(w.cb_class->currentIndex())];
+                ++classLoads;
+            } else if (roll < 60) {
+                const QString path = plans.filePath(QStringLiteral("walk.plan"));
+                const QByteArray before = formatPlan(w.cb_class->currentIndex(), w.talents());
+                dialogs.fileAnswers = {path};
+                w.sp_save->click();
+                w.bt_reset->click();
+                dialogs.fileAnswers = {path};
+                w.sp_load->click();
+                QCOMPARE(formatPlan(w.cb_class->currentIndex(), w.talents()), before);
+                ++roundTrips;
+                ++classLoads;
+            } else {
+                pressAtRandom(w, model, random, step);
+            }
+            QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).text));
+            // Between two user actions the event loop runs and delivers what they posted.
+            QCoreApplication::processEvents();
+            if (step % 500 == 0)
+                checkBoard(w, model, step);
+        }
+        checkBoard(w, model, steps);
+        // Keep loading until the memory figure means something.
+        while (classLoads <
+               qMax(2 * WarmUpLoads, qEnvironmentVariableIntValue("RUNEPLAN_SOAK_LOADS")))
+            loadClass(classLoads % 10);
+        const long growthKiB = heapInUseKiB() - memoryAfterWarmUp;
+        qInfo("%d class loads, %d plan round trips; the heap grew %ld KiB after the first 300 "
+              "loads",
+              classLoads, roundTrips, growthKiB);
+        QVERIFY(roundTrips > 0);
+        QVERIFY2(growthKiB < 2 * 1024, "memory keeps growing with class loads");
+    }
+
+private:
+    static void chooseClass(TForm1 &w, int c)
+    {
+        w.cb_class->setCurrentIndex(c);
+        emit w.cb_class->activated(c);
+    }
+
+    static void pressAtRandom(TForm1 &w, PointRulesModel &model, QRandomGenerator &random, int step)
+    {
+        const int tree = random.bounded(1, 4);
+        const int slot = random.bounded(1, 45);
+        ModelTalent &m = model.talent(slot, tree);
+        if (!m.placed || m.maxRank == 0)
+            return;
+        const int roll = random.bounded(100);
+        const Qt::MouseButton button = roll < 75   ? Qt::LeftButton
+                                       : roll < 97 ? Qt::RightButton
+                                                   : Qt::MiddleButton;
+        if (button == Qt::LeftButton && model.maySpend(slot, tree))
+            ++m.rank;
+        else if (button == Qt::RightButton && model.mayRefund(slot, tree))
+            --m.rank;
+        QTest::mouseClick(w.cell(slot, tree).icon, button);
+        const TalentTable &table = w.talents();
+        const QString where =
+            QStringLiteral("step %1 tree %2 slot %3").arg(step).arg(tree).arg(slot);
+        QVERIFY2(table.at(slot, tree).rank == m.rank, qPrintable(where));
+        QVERIFY2(table.totalPoints == model.total(), qPrintable(where));
+        QVERIFY2(table.treePoints(tree) == model.treeTotal(tree), qPrintable(where));
+    }
+
+    static void checkBoard(const TForm1 &w, const PointRulesModel &model, int step)
+    {
+        const TalentTable &table = w.talents();
+        const QString where = QStringLiteral("step %1").arg(step);
+        QVERIFY2(table.totalPoints >= 0 && table.totalPoints <= 71, qPrintable(where));
+        int sum = 0;
+        for (int tree = 1; tree <= 3; ++tree) {
+            int treeSum = 0;
+            for (int slot = 1; slot <= 44; ++slot) {
+                const TTalant &t = table.at(slot, tree);
+                const ModelTalent &m = model.talent(slot, tree);
+                QVERIFY2(t.present == m.placed, qPrintable(where));
+                if (!t.present)
+                    continue;
+                QVERIFY2(t.rank == m.rank && t.rank <= t.maxRank, qPrintable(where));
+                QVERIFY2(t.available == model.open(slot, tree), qPrintable(where));
+                treeSum += t.rank;
+            }
+            QVERIFY2(table.treePoints(tree) == treeSum, qPrintable(where));
+            sum += treeSum;
+        }
+        QVERIFY2(table.totalPoints == sum, qPrintable(where));
+    }
+};
+
+QTEST_MAIN(TestSoak)
+#include "test_soak.moc"
