@@ -4,7 +4,10 @@ namespace {
 const QString DoubleBreak = QStringLiteral("<br /><br />");
 const QChar CR = u'\r';
 
-QString number(int n) { return QString::number(n); }
+QString number(int n)
+{
+    return QString::number(n);
+}
 
 const QString &rankTextAt(const TTalant &t, int k)
 {
@@ -55,7 +58,8 @@ TooltipTexts tooltipTexts(const TalentTable &table, int slot, int tree, const To
 
 QPoint tooltipPosition(const QRect &icon, const QSize &panel, int slot, int tree)
 {
-    const int x = tree == TreeCount ? icon.left() - panel.width() - 5 : icon.left() + icon.width() + 5;
+    const int x =
+        tree == TreeCount ? icon.left() - panel.width() - 5 : icon.left() + icon.width() + 5;
     const int y = slot <= 32 ? icon.top() : icon.top() - panel.height();
     return {x, y};
 }

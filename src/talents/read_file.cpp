@@ -5,6 +5,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+
+namespace {
+constexpr qint64 ReadPieceBytes = 64 * 1024;
+} // namespace
 
 QByteArray readFileBytes(const QString &path, qint64 maxBytes)
 {
@@ -18,7 +23,16 @@ QByteArray readFileBytes(const QString &path, qint64 maxBytes)
                         .arg(path)
                         .arg(maxBytes));
     }
-    QByteArray bytes = file.read(maxBytes + 1);
+    // In pieces: QIODevice::read(n) sets n bytes aside before it reads, so one read up to the
+    // limit would reserve far more than the limit for every small file.
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(file.size()));
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece = file.read(std::min(ReadPieceBytes, maxBytes + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError)
         throw Error(QStringLiteral("Cannot read file %1: %2").arg(path, file.errorString()));
     if (bytes.size() > maxBytes) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 // Reads a whole file, refusing one larger than maxBytes. Throws Error naming the file and the
 // reason when it cannot be opened or read.

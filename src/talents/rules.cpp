@@ -10,7 +10,10 @@ int PointsAbove(const TalentTable &table, int row, int tree)
     return sum;
 }
 
-static int tierRequirement(int row) { return PointsPerTier * (row - 1); }
+static int tierRequirement(int row)
+{
+    return PointsPerTier * (row - 1);
+}
 
 bool treba(const TalentTable &table, int slot, int tree)
 {

@@ -14,4 +14,7 @@ constexpr SlotPosition SlotCell(int slot)
     return {(slot - 1) / ColumnsPerRow + 1, (slot - 1) % ColumnsPerRow + 1};
 }
 
-constexpr int firstSlotOfRow(int row) { return ColumnsPerRow * row - 3; }
+constexpr int firstSlotOfRow(int row)
+{
+    return ColumnsPerRow * row - 3;
+}

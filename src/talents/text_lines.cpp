@@ -5,7 +5,8 @@
 
 QString decodeDataText(const QByteArray &bytes)
 {
-    // Stateless: a multi-byte sequence cut off at the end counts as an error, not as text to wait for.
+    // Stateless: a multi-byte sequence cut off at the end counts as an error, not as text to wait
+    // for.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())

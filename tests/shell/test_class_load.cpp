@@ -158,8 +158,10 @@ private slots:
         QTest::newRow("slot 0") << start + "#0 1\r\nx\r\ny\r\n" << 6 << "slot 0";
         QTest::newRow("six ranks") << start + "#2 6\r\nx\r\n" << 6 << "ranks 6";
         QTest::newRow("no ranks") << start + "#2 0\r\nx\r\n" << 6 << "ranks 0";
-        QTest::newRow("prerequisite 45") << start + "#2 1 45\r\nx\r\ny\r\n" << 6 << "prerequisite 45";
-        QTest::newRow("negative prerequisite") << start + "#2 1 -3\r\nx\r\ny\r\n" << 6 << "prerequisite -3";
+        QTest::newRow("prerequisite 45") << start + "#2 1 45\r\nx\r\ny\r\n"
+                                         << 6 << "prerequisite 45";
+        QTest::newRow("negative prerequisite") << start + "#2 1 -3\r\nx\r\ny\r\n"
+                                               << 6 << "prerequisite -3";
         QTest::newRow("letters") << start + "#2 x\r\nx\r\n" << 6 << "'x' is not a valid integer";
         QTest::newRow("overflow") << start + "#99999999999 1\r\n" << 6 << "'99999999999'";
         QTest::newRow("ten as one number") << start + "#5 10\r\n" << 6 << "'#5 10'";

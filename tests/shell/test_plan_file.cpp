@@ -5,7 +5,10 @@
 #include <QTest>
 
 namespace {
-QString zeros() { return QString(44, u'0'); }
+QString zeros()
+{
+    return QString(44, u'0');
+}
 
 ClassLayout layoutWith(std::initializer_list<std::tuple<int, int, int>> talents)
 {
@@ -58,12 +61,13 @@ private slots:
         QTest::addColumn<int>("classIndex");
         QTest::addColumn<QString>("tree2");
         const QByteArray z = zeros().toLatin1();
-        QTest::newRow("CR LF") << "4\r\n" + z + "\r\n1" + z.mid(1) + "\r\n" + z + "\r\n" << 4
-                               << "1" + zeros().mid(1);
+        QTest::newRow("CR LF") << "4\r\n" + z + "\r\n1" + z.mid(1) + "\r\n" + z + "\r\n"
+                               << 4 << "1" + zeros().mid(1);
         QTest::newRow("LF") << "4\n" + z + "\n2" + z.mid(1) + "\n" + z << 4 << "2" + zeros().mid(1);
         QTest::newRow("long line cut") << "1\n" + z + "\n" + z + "999\n" + z + "\n" << 1 << zeros();
         QTest::newRow("lines after the third ignored")
-            << "0\n" + z + "\n" + z + "\n" + z + "\ngarbage\nmore\n" << 0 << zeros();
+            << "0\n" + z + "\n" + z + "\n" + z + "\ngarbage\nmore\n"
+            << 0 << zeros();
     }
     void readingAcceptsWhatPlansLookLike()
     {
@@ -81,11 +85,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QByteArray z = zeros().toLatin1();
         QTest::newRow("empty") << QByteArray() << "plan.txt, line 1: '' is not a valid integer";
-        QTest::newRow("letters for the class") << "two\n" + z + "\n" + z + "\n" + z
-                                               << "line 1: 'two' is not a valid integer";
-        QTest::newRow("huge class") << "99999999999\n" + z + "\n" + z + "\n" + z
-                                    << "'99999999999' is not a valid integer";
-        QTest::newRow("two tree lines") << "0\n" + z + "\n" + z + "\n" << "plan.txt, line 4:";
+        QTest::newRow("letters for the class")
+            << "two\n" + z + "\n" + z + "\n" + z << "line 1: 'two' is not a valid integer";
+        QTest::newRow("huge class")
+            << "99999999999\n" + z + "\n" + z + "\n" + z << "'99999999999' is not a valid integer";
+        QTest::newRow("two tree lines") << "0\n" + z + "\n" + z + "\n"
+                                        << "plan.txt, line 4:";
         QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe", 4) << "line 1:";
     }
     void badPlansAreRefusedWithFileLineAndReason()
@@ -131,8 +136,10 @@ private slots:
         QTest::newRow("letter at a talent") << "5x" + zeros().mid(2) << "line 2: 'x' at slot 2";
         QTest::newRow("letter at an empty slot") << "30x" + zeros().mid(3) << "";
         QTest::newRow("digit at an empty slot is ignored") << "309" + zeros().mid(3) << "";
-        QTest::newRow("line too short") << "5" << "line 2: the line ends before slot 2";
-        QTest::newRow("empty line") << "" << "line 2: the line ends before slot 1";
+        QTest::newRow("line too short") << "5"
+                                        << "line 2: the line ends before slot 2";
+        QTest::newRow("empty line") << ""
+                                    << "line 2: the line ends before slot 1";
     }
     void ranksAreCheckedAgainstTheClass()
     {
@@ -163,8 +170,9 @@ private slots:
         PlanText plan;
         const QString full = QStringLiteral("55555") + QString(39, u'0');
         plan.treeLines = {full, full, QStringLiteral("55555") + QString(39, u'0')};
-        QVERIFY(errorOf([&] { checkPlan(plan, layout, QStringLiteral("p")); })
-                    .contains(QStringLiteral("75 points")));
+        QVERIFY(errorOf([&] {
+                    checkPlan(plan, layout, QStringLiteral("p"));
+                }).contains(QStringLiteral("75 points")));
         plan.treeLines[2] = QStringLiteral("55551") + QString(39, u'0');
         PlanRanks ranks;
         QVERIFY(errorOf([&] { ranks = checkPlan(plan, layout, QStringLiteral("p")); }).isEmpty());

@@ -231,7 +231,8 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "line 1: '' is not a valid integer";
         QTest::newRow("binary") << QByteArray("\x7f\x00\x80\x81", 4) << "line 1:";
         QTest::newRow("huge") << QByteArray(70000, '1') << "larger than 65536 bytes";
-        QTest::newRow("short") << "0\r\n" + z + "\r\n" << "line 3:";
+        QTest::newRow("short") << "0\r\n" + z + "\r\n"
+                               << "line 3:";
         QTest::newRow("letters") << plan("0", letters) << "line 2: 'a' at slot 1";
         QTest::newRow("over max rank") << plan("0", over) << "line 2: rank 4 at slot 2";
         QTest::newRow("over 71") << "0\r\n" + z + "\r\n" + z + "\r\n" + budget + "\r\n"
@@ -291,7 +292,8 @@ private slots:
         QVERIFY(w_.dialogs.messages[0].text.contains(path));
         QCOMPARE(readAll(path), old);
         QVERIFY(w_->isEnabled());
-        const QStringList leftovers = QDir(plans_.path()).entryList({QStringLiteral("old.plan*")}, QDir::Files);
+        const QStringList leftovers =
+            QDir(plans_.path()).entryList({QStringLiteral("old.plan*")}, QDir::Files);
         QCOMPARE(leftovers, QStringList{QStringLiteral("old.plan")});
     }
 

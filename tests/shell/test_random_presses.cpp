@@ -5,10 +5,9 @@
 #include "fonts.h"
 #include "grey.h"
 #include "label_control.h"
+#include "point_rules_model.h"
 #include "rank_look.h"
 #include "window_fixture.h"
-
-#include "point_rules_model.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -106,15 +105,16 @@ private:
                     continue;
                 const TTalant &t = table.at(slot, tree);
                 const TalentCell &c = w.cell(slot, tree);
-                const QString cellWhere = where + QStringLiteral(" / cell %1-%2").arg(tree).arg(slot);
+                const QString cellWhere =
+                    where + QStringLiteral(" / cell %1-%2").arg(tree).arg(slot);
                 QVERIFY2(t.rank == m.rank && t.rank >= 0 && t.rank <= t.maxRank,
                          qPrintable(cellWhere));
                 QVERIFY2(t.available == model.open(slot, tree), qPrintable(cellWhere));
                 const QString text = QString::number(m.rank) + u'/' + QString::number(m.maxRank);
                 QVERIFY2(c.rankLabel->caption() == text, qPrintable(cellWhere));
-                const QColor colour = m.rank == m.maxRank ? RankGold
+                const QColor colour = m.rank == m.maxRank                            ? RankGold
                                       : model.open(slot, tree) && model.total() < 71 ? RankGreen
-                                                                                    : RankWhite;
+                                                                                     : RankWhite;
                 QVERIFY2(c.rankLabel->fontColour() == colour, qPrintable(cellWhere));
                 const quint32 source = c.iconSource->pixelColour(22, 21);
                 const quint32 shown = c.icon->pixelColour(22, 21);

@@ -20,7 +20,10 @@
 
 namespace {
 
-QString worldDir() { return qEnvironmentVariable("RUNEPLAN_WORLD_DIR"); }
+QString worldDir()
+{
+    return qEnvironmentVariable("RUNEPLAN_WORLD_DIR");
+}
 
 QStringList languages()
 {
@@ -29,8 +32,9 @@ QStringList languages()
 
 TreeFile readTree(const QString &code, int tree, const QString &language)
 {
-    const QString path = QDir(worldDir()).filePath(code + u'/' + QString::number(tree) +
-                                                   QStringLiteral("/tal.") + language);
+    const QString path =
+        QDir(worldDir())
+            .filePath(code + u'/' + QString::number(tree) + QStringLiteral("/tal.") + language);
     return parseTreeFile(splitTreeLines(decodeDataText(readFileBytes(path, MaxDataTextBytes))),
                          path);
 }
@@ -74,7 +78,8 @@ private slots:
             for (int c = 0; c < int(classCodes.size()); ++c) {
                 window.cb_class->setCurrentIndex(c);
                 emit window.cb_class->activated(c);
-                const QString where = window.langCode() + u' ' + QLatin1String(classCodes[size_t(c)]);
+                const QString where =
+                    window.langCode() + u' ' + QLatin1String(classCodes[size_t(c)]);
                 QVERIFY2(dialogs.messages.isEmpty(),
                          qPrintable(where + u' ' + dialogs.messages.value(0).text));
                 for (int tree = 1; tree <= TreeCount; ++tree)
@@ -153,7 +158,8 @@ private slots:
         QSet<QString> codes;
         for (const char *code : classCodes) {
             for (int tree = 1; tree <= TreeCount; ++tree) {
-                for (const TalentBlock &b : readTree(QLatin1String(code), tree, QStringLiteral("en")).blocks) {
+                for (const TalentBlock &b :
+                     readTree(QLatin1String(code), tree, QStringLiteral("en")).blocks) {
                     if (b.header.prereq == 0)
                         continue;
                     const QRect icon(iconPosition(b.header.slot, tree, 300), QSize(45, 43));
@@ -178,7 +184,8 @@ private slots:
             QCOMPARE(loadPictureFile(world.filePath(folder + QStringLiteral("icv.jpg"))).size(),
                      QSize(27, 27));
             for (const TalentBlock &b : readTree(code, tree, QStringLiteral("en")).blocks) {
-                const QString icon = folder + QString::number(b.header.slot) + QStringLiteral(".jpg");
+                const QString icon =
+                    folder + QString::number(b.header.slot) + QStringLiteral(".jpg");
                 QCOMPARE(loadPictureFile(world.filePath(icon)).size(), QSize(45, 43));
             }
         }
