@@ -3,12 +3,13 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+FUZZ_BUILD_DIR ?= build-fuzz
 
 SANITIZE_DIR ?= build-sanitize
 # The sanitizers make every step several times slower: a shorter walk keeps CI within its time.
 SANITIZE_SOAK_STEPS ?= 20000
 
-.PHONY: all deps configure build run test test-sanitize clean format
+.PHONY: all deps configure build run test test-sanitize clean format fuzz
 
 all: build
 
@@ -36,6 +37,12 @@ test-sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		RUNEPLAN_SOAK_STEPS=$(SANITIZE_SOAK_STEPS) \
 		ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer on every reader of files that others wrote, built with clang and the sanitizers in
+# $(FUZZ_BUILD_DIR); FUZZ_RUNS (default 1000000) runs per target. Not part of `make test`.
+fuzz:
+	@scripts/install-deps.sh --fuzz
+	@fuzz/run.sh $(FUZZ_BUILD_DIR)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -7,6 +7,17 @@ packages=(qt6-base-dev libturbojpeg0-dev libjpeg62-turbo-dev cmake g++ make pkgc
 if [[ "${1:-}" == "--gui-checks" ]]; then
   packages+=(xvfb xauth xdotool imagemagick)
 fi
+if [[ "${1:-}" == "--package" ]]; then
+  # dpkg-shlibdeps works out the package's dependencies; the validators check its desktop files.
+  packages+=(dpkg-dev desktop-file-utils appstream)
+fi
+if [[ "${1:-}" == "--bench" ]]; then
+  packages+=(libbenchmark-dev time)
+fi
+if [[ "${1:-}" == "--fuzz" ]]; then
+  # clang with libFuzzer and the sanitizer runtimes (LeakSanitizer too), for `make fuzz`.
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

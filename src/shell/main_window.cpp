@@ -9,10 +9,10 @@
 #include "flat_button.h"
 #include "image_control.h"
 #include "label_control.h"
+#include "language_memory.h"
 #include "panel_control.h"
 #include "read_file.h"
 #include "text_lines.h"
-#include "write_file.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -33,7 +33,10 @@ TForm1::TForm1(const QString &exeDir, QWidget *parent) : QWidget(parent), exeDir
     fr_a = new Tfr_a(this, [this] { return langCode_; });
 }
 
-void TForm1::sp_abClick() { dialogs().runModal(fr_a); }
+void TForm1::sp_abClick()
+{
+    dialogs().runModal(fr_a);
+}
 
 TForm1::~TForm1() = default;
 
@@ -76,7 +79,20 @@ void TForm1::StartTaL()
             c.rankLabel->setBackground(Qt::black);
             c.rankLabel->setAutoSize(true);
             c.rankLabel->hide();
+            // Named after its talent and rank once a talent is placed on it (see priris).
+            c.icon->setAccessibleName(QStringLiteral("Empty talent place"));
+            c.icon->setAccessibleDescription(QStringLiteral(
+                "A talent: a left press spends a point, a right press gives one back"));
+            c.iconSource->setAccessibleName(QStringLiteral("Talent picture"));
+            c.iconSource->setAccessibleDescription(
+                QStringLiteral("The talent's picture in colour"));
+            c.rankLabel->setAccessibleDescription(QStringLiteral("The talent's rank"));
         }
+    }
+    for (const ArrowEntry &entry : arrowList_) {
+        entry.image->setAccessibleName(QStringLiteral("Prerequisite arrow"));
+        entry.image->setAccessibleDescription(
+            QStringLiteral("Points from a talent to the talent that needs it"));
     }
     // The tooltip lies over everything the board creates.
     p_info->raise();
@@ -100,11 +116,13 @@ void TForm1::FormCreate()
         Fatals(QStringLiteral("File ") + lastLanguage + QStringLiteral(" not found "));
         return;
     }
-    const QStringList lines = readListFile(lastLanguage);
+    // The data folder's file must be there even when the user's own file is the one read.
+    const QString rememberedIn = LanguageMemory::beside(lastLanguage).fileToRead();
+    const QStringList lines = readListFile(rememberedIn);
     const QString first = lines.isEmpty() ? QString() : lines.first();
     const auto index = parseDecimal(trimControl(first));
     if (!index)
-        throw Error(lastLanguage + QStringLiteral(": ") + notAnIntegerMessage(first));
+        throw Error(rememberedIn + QStringLiteral(": ") + notAnIntegerMessage(first));
     cb_lang->select(*index);
 
     setlang();
@@ -123,7 +141,7 @@ void TForm1::FormClose()
     if (cb_lang->currentIndex() < 0)
         cb_lang->select(0);
     const int index = std::max(cb_lang->currentIndex(), 0);
-    writeWholeFile(dataPath(QStringLiteral("last.ini")), QByteArray::number(index) + "\r\n");
+    LanguageMemory::beside(dataPath(QStringLiteral("last.ini"))).remember(index);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -145,7 +163,10 @@ void TForm1::cb_classClick()
     InitTabl();
 }
 
-void TForm1::setWindowEnabled(bool on) { setEnabled(on); }
+void TForm1::setWindowEnabled(bool on)
+{
+    setEnabled(on);
+}
 
 void TForm1::parkFocus()
 {

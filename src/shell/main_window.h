@@ -6,6 +6,8 @@
 #include "talent_table.h"
 #include "ui_strings.h"
 
+#include <QHash>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -52,7 +54,7 @@ public:
     const QString &langCode() const { return langCode_; }
     const std::array<ArrowEntry, ArrowCapacity> &arrows() const { return arrowList_; }
     int arrowCount() const { return arrowCount_; }
-    // How many arrow bitmaps have been read from disk so far.
+    // How many times an arrow has taken a bitmap so far (a file is read once per class load).
     int arrowReads() const { return arrowReads_; }
     QString dataPath(const QString &relative) const;
 
@@ -97,6 +99,7 @@ private:
     void createArrowImages();
     void clearArrows();
     void setarro(int entry, char variant);
+    const QImage &arrowBitmap(const QString &path);
     void registerArrow(int slot, int tree, int line, const QString &treeFile);
 
     QString exeDir_;
@@ -108,6 +111,8 @@ private:
     std::array<ArrowEntry, ArrowCapacity> arrowList_{};
     int arrowCount_ = 0;
     int arrowReads_ = 0;
+    // The arrow bitmaps decoded since the class load began, by path.
+    QHash<QString, QImage> arrowBitmaps_;
 
 public:
     // Controls of the window, named as their object names.

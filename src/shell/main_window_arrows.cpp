@@ -3,6 +3,7 @@
 #include "error.h"
 #include "image_control.h"
 #include "main_window.h"
+#include "picture_file.h"
 
 void TForm1::createArrowImages()
 {
@@ -25,6 +26,9 @@ void TForm1::clearArrows()
         entry.variant = 'w';
     }
     arrowCount_ = 0;
+    // A class load reads the data folder afresh, the arrow bitmaps with the rest: a bitmap that
+    // went missing or was damaged since is reported by the load, not hidden by the cache.
+    arrowBitmaps_.clear();
 }
 
 void TForm1::registerArrow(int slot, int tree, int line, const QString &treeFile)
@@ -70,7 +74,18 @@ void TForm1::setarro(int k, char variant)
     // A slot named again later in its tree file may get a piece after an earlier block had none.
     entry.image->show();
     ++arrowReads_;
-    entry.image->loadFile(dataPath(arrowBitmapName(piece->code, variant)));
+    entry.image->setPicture(arrowBitmap(dataPath(arrowBitmapName(piece->code, variant))));
+}
+
+const QImage &TForm1::arrowBitmap(const QString &path)
+{
+    // Twenty-one small bitmaps serve every arrow: each is decoded once per class load, then serves
+    // every arrow and every press. A file that fails is not kept, so it fails again, with the same
+    // error, the next time it is asked for.
+    auto found = arrowBitmaps_.constFind(path);
+    if (found == arrowBitmaps_.constEnd())
+        found = arrowBitmaps_.insert(path, loadPictureFile(path));
+    return *found;
 }
 
 void TForm1::CheckArro()

@@ -60,6 +60,15 @@ ChoiceBox *makeChoiceBox(QWidget *parent, const QString &name, const QRect &geom
     return box;
 }
 
+// What assistive technology says of a control. Labels and buttons are named by their captions, in
+// the interface's language, so only their description is given; other controls get a name too.
+void describe(QWidget *control, const QString &name, const QString &description)
+{
+    if (!name.isEmpty())
+        control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
+}
+
 QImage blankBackground()
 {
     QImage image(300, 717, QImage::Format_RGB32);
@@ -101,6 +110,16 @@ void TForm1::buildDesign()
                            tahoma(LargeFont, true), TreeLabelColour);
         lbc[t]->setCaption(QStringLiteral("lbc") + n);
     }
+    for (int t = 0; t < TreeCount; ++t) {
+        const QString n = QString::number(t + 1);
+        describe(imv[t], QStringLiteral("Tree ") + n,
+                 QStringLiteral("The picture behind talent tree ") + n);
+        describe(imc[t], QStringLiteral("Tree ") + n + QStringLiteral(" emblem"),
+                 QStringLiteral("The emblem of talent tree ") + n);
+        describe(lbc[t], {},
+                 QStringLiteral("The name of tree ") + n +
+                     QStringLiteral(" and the points spent in it"));
+    }
     buildSidebar();
 
     p_info = new PanelControl(this, QStringLiteral("p_info"));
@@ -124,6 +143,14 @@ void TForm1::buildDesign()
     lb_inc->setBackground(Qt::black);
     lb_dec = makeLabel(p_info, QStringLiteral("lb_dec"), {202, 394}, tahoma(SmallFont), Red);
     lb_dec->setBackground(Qt::black);
+    describe(p_info, QStringLiteral("Talent details"),
+             QStringLiteral("The talent under the pointer: its rank, requirements and effects"));
+    describe(lb_name, {}, QStringLiteral("The talent's name"));
+    describe(lb_rang, {}, QStringLiteral("The talent's rank"));
+    describe(lb_treb, {}, QStringLiteral("What the talent needs before a point can go into it"));
+    describe(lb_text, {}, QStringLiteral("What the talent does at its current and next rank"));
+    describe(lb_inc, {}, QStringLiteral("A left press spends a point"));
+    describe(lb_dec, {}, QStringLiteral("A right press gives a point back"));
 }
 
 void TForm1::buildSidebar()
@@ -155,4 +182,22 @@ void TForm1::buildSidebar()
     bt_reset->setCaption(QStringLiteral("Reset"));
     sp_save->setCaption(QStringLiteral("Save"));
     sp_load->setCaption(QStringLiteral("Load"));
+
+    describe(sp_ab, {}, QStringLiteral("Shows who made the planner"));
+    describe(lb_lang, {}, QStringLiteral("Caption of the language list"));
+    // On Linux a list is announced by its selection and named by the label it is the buddy of.
+    lb_lang->setBuddy(cb_lang);
+    lb_class->setBuddy(cb_class);
+    describe(cb_lang, QStringLiteral("Language"), QStringLiteral("The language of the planner"));
+    describe(lb_class, {}, QStringLiteral("Caption of the class list"));
+    describe(cb_class, QStringLiteral("Class"),
+             QStringLiteral("The class whose three talent trees are shown"));
+    describe(Lb_Free, {}, QStringLiteral("Points left to spend"));
+    describe(lb_tot, {}, QStringLiteral("Points spent"));
+    describe(lb_lvl, {}, QStringLiteral("The character level the plan needs"));
+    describe(Edit1, QStringLiteral("Focus rest"),
+             QStringLiteral("Holds the keyboard focus after a choice in a list; never shown"));
+    describe(bt_reset, {}, QStringLiteral("Gives back every point spent"));
+    describe(sp_save, {}, QStringLiteral("Saves the plan to a file"));
+    describe(sp_load, {}, QStringLiteral("Loads a plan from a file"));
 }

@@ -15,6 +15,26 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// Clears the cells that the class on the board leaves empty.
+void hideEmptyCells(const TForm1 &window)
+{
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            if (window.talents().at(slot, tree).present)
+                continue;
+            const TalentCell &c = window.cell(slot, tree);
+            c.icon->hide();
+            c.iconSource->hide();
+            c.icon->setEnabled(false);
+            c.rankLabel->hide();
+        }
+    }
+}
+
+} // namespace
+
 void TForm1::InitTabl()
 {
     table_.totalPoints = 0;
@@ -28,6 +48,9 @@ void TForm1::InitTabl()
 
     resetBoard();
     clearArrows();
+    // However the load ends, the cells it left empty are cleared at its end, not at its start:
+    // a cell that takes a talent again is never hidden and shown in between.
+    ScopeExit clearEmptyCells([this] { hideEmptyCells(*this); });
     const int classIndex = cb_class->currentIndex();
     const auto code = classCode(classIndex);
     if (!code) {
@@ -41,16 +64,8 @@ void TForm1::InitTabl()
 
 void TForm1::resetBoard()
 {
+    // The cells go on showing the last class until the load is over (see InitTabl).
     table_.reset();
-    for (int tree = 1; tree <= TreeCount; ++tree) {
-        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            TalentCell &c = cellAt(slot, tree);
-            c.icon->hide();
-            c.iconSource->hide();
-            c.icon->setEnabled(false);
-            c.rankLabel->hide();
-        }
-    }
 }
 
 void TForm1::loadTree(int tree, const QString &folder)

@@ -73,9 +73,11 @@ void TForm1::EndTalant()
 void TForm1::priris(int slot, int tree)
 {
     const RankLook look = rankLook(table_.at(slot, tree), table_.totalPoints);
-    LabelControl *label = cellAt(slot, tree).rankLabel;
-    label->setFontColour(look.colour);
-    label->setCaption(look.text);
+    const TalentCell &c = cellAt(slot, tree);
+    c.rankLabel->setFontColour(look.colour);
+    c.rankLabel->setCaption(look.text);
+    // A screen reader names the icon as a sighted user reads it: the talent and its rank.
+    c.icon->setAccessibleName(table_.at(slot, tree).name + u' ' + look.text);
 }
 
 void TForm1::bt_resetClick()

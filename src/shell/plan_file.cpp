@@ -5,7 +5,6 @@
 #include "text_lines.h"
 #include "write_file.h"
 
-
 namespace {
 constexpr int FirstTreeLine = 2; // line numbers as the user counts them
 
@@ -70,8 +69,9 @@ PlanRanks checkPlan(const PlanText &plan, const ClassLayout &layout, const QStri
             if (!layout.present(slot, tree))
                 continue;
             if (slot > line.size()) {
-                fail(fileName, lineNumber,
-                     QStringLiteral("the line ends before slot %1, which holds a talent").arg(slot));
+                fail(
+                    fileName, lineNumber,
+                    QStringLiteral("the line ends before slot %1, which holds a talent").arg(slot));
             }
             const QChar c = line.at(slot - 1);
             if (c < u'0' || c > u'9') {
@@ -99,6 +99,12 @@ PlanRanks checkPlan(const PlanText &plan, const ClassLayout &layout, const QStri
     return out;
 }
 
-QByteArray readPlanFile(const QString &path) { return readFileBytes(path, MaxPlanFileBytes); }
+QByteArray readPlanFile(const QString &path)
+{
+    return readFileBytes(path, MaxPlanFileBytes);
+}
 
-void writePlanFile(const QString &path, const QByteArray &text) { writeWholeFile(path, text); }
+void writePlanFile(const QString &path, const QByteArray &text)
+{
+    writeWholeFile(path, text);
+}

@@ -20,10 +20,11 @@ void UiStrings::clear()
 const QString &UiStrings::at(int index) const
 {
     if (index < 0 || index >= lines_.size()) {
-        throw Error(QStringLiteral("List index out of bounds (%1): the strings file %2 has %3 lines")
-                        .arg(index)
-                        .arg(file_.isEmpty() ? QStringLiteral("(none loaded)") : file_)
-                        .arg(lines_.size()));
+        throw Error(
+            QStringLiteral("List index out of bounds (%1): the strings file %2 has %3 lines")
+                .arg(index)
+                .arg(file_.isEmpty() ? QStringLiteral("(none loaded)") : file_)
+                .arg(lines_.size()));
     }
     return lines_.at(index);
 }
@@ -38,6 +39,12 @@ QString counterCaption(const QString &label, int value)
     return label + QStringLiteral(": ") + QString::number(value);
 }
 
-int freePoints(int totalPoints) { return PointBudget - totalPoints; }
+int freePoints(int totalPoints)
+{
+    return PointBudget - totalPoints;
+}
 
-int characterLevel(int totalPoints) { return totalPoints + 9; }
+int characterLevel(int totalPoints)
+{
+    return totalPoints + 9;
+}

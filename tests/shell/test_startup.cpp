@@ -8,12 +8,19 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTest>
 
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { registerTahoma(); }
+    void initTestCase()
+    {
+        registerTahoma();
+        // A close that cannot write the data folder writes the user's configuration folder: a
+        // test location here (see test_language_memory).
+        QStandardPaths::setTestModeEnabled(true);
+    }
 
     void missingFileIsFatal_data()
     {
@@ -190,7 +197,13 @@ private slots:
         // A folder where the file should be: nothing can write it, not even as root.
         world.remove(QStringLiteral("last.ini"));
         QVERIFY(QDir().mkpath(world.path(QStringLiteral("last.ini"))));
+        // Nor the user's own file, where the language goes when the data folder cannot take it.
+        const QString userFile =
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+            QStringLiteral("/last.ini");
+        QVERIFY(QDir().mkpath(userFile));
         QVERIFY(w->close());
+        QVERIFY(QDir(userFile).removeRecursively());
         QVERIFY(!w->isVisible());
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));

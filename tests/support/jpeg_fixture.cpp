@@ -51,6 +51,27 @@ QByteArray encodeJpeg(const QImage &picture, JpegColours colours, int quality)
     return bytes;
 }
 
+QByteArray encodeProgressiveJpeg(const QImage &picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    if (rgb.isNull())
+        return {};
+    tjhandle handle = tjInitCompress();
+    if (!handle)
+        return {};
+    unsigned char *jpeg = nullptr;
+    unsigned long jpegSize = 0;
+    const int rc =
+        tjCompress2(handle, rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()),
+                    rgb.height(), TJPF_BGRX, &jpeg, &jpegSize, TJSAMP_444, 95, TJFLAG_PROGRESSIVE);
+    QByteArray bytes;
+    if (rc == 0)
+        bytes = QByteArray(reinterpret_cast<const char *>(jpeg), static_cast<qsizetype>(jpegSize));
+    tjFree(jpeg);
+    tjDestroy(handle);
+    return bytes;
+}
+
 QByteArray withDeclaredSize(const QByteArray &jpeg, int width, int height)
 {
     // A baseline frame header: FF C0, length (2), precision (1), height (2), width (2).

@@ -53,9 +53,10 @@ void ImageControl::pictureChanged()
     if (transparent_ && !picture_.isNull()) {
         const QRgb key = picture_.pixel(0, picture_.height() - 1);
         drawn_ = picture_.convertToFormat(QImage::Format_ARGB32);
+        const int width = drawn_.width();
         for (int y = 0; y < drawn_.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(drawn_.scanLine(y));
-            for (int x = 0; x < drawn_.width(); ++x) {
+            for (int x = 0; x < width; ++x) {
                 if (line[x] == key)
                     line[x] = 0;
             }
@@ -73,6 +74,9 @@ void ImageControl::paintEvent(QPaintEvent *)
     if (drawn_.isNull())
         return;
     QPainter painter(this);
+    // On a screen that scales the window (device pixel ratio 2), each picture pixel becomes a
+    // block of pixels: sharp, as the pictures were drawn pixel by pixel, instead of blurred.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, drawn_);
 }
 

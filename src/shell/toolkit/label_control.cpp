@@ -22,8 +22,10 @@ QString displayedCaption(const QString &caption)
 
 void LabelControl::setCaption(const QString &caption)
 {
-    caption_ = caption;
-    setText(displayedCaption(caption));
+    if (caption != caption_) {
+        caption_ = caption;
+        setText(displayedCaption(caption));
+    }
     if (autoSize_)
         fitToText();
 }
@@ -44,16 +46,57 @@ void LabelControl::setWrapping(bool on)
 
 void LabelControl::fitToText()
 {
-    if (wordWrap())
-        resize(width(), heightForWidth(width()));
-    else
-        resize(sizeHint());
+    const int wrapWidth = wordWrap() ? width() : -1;
+    if (!fit_ || fit_->text != text() || fit_->width != wrapWidth) {
+        const QSize size =
+            wordWrap() ? QSize(width(), heightForWidth(width())) : unwrappedTextSize();
+        fit_ = Fit{text(), wrapWidth, size};
+    }
+    resize(fit_->size);
 }
 
-QColor LabelControl::fontColour() const { return palette().color(QPalette::WindowText); }
+QSize LabelControl::unwrappedTextSize() const
+{
+    // QLabel's size hint lays the text out three times, as it works out the minimum size too,
+    // which auto-size never uses. For a label as this class makes it (plain text, no margin,
+    // indent, frame, buddy or minimum size) the hint is the text's bounding box: one layout.
+    const bool plain =
+        textFormat() == Qt::PlainText && margin() == 0 && indent() <= 0 && frameWidth() == 0 &&
+        contentsMargins().isNull() && minimumSize().isNull() && !buddy() && !text().isEmpty() &&
+        !(textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard));
+    if (!plain)
+        return sizeHint();
+    ensurePolished();
+    // As QLabel measures: tabs expanded, as QLabel always draws them; centring left out, as it
+    // only moves the box.
+    const int flags =
+        (int(alignment()) & ~int(Qt::AlignVCenter | Qt::AlignHCenter)) | int(Qt::TextExpandTabs);
+    return fontMetrics().boundingRect(0, 0, 2000, 2000, flags, text()).size();
+}
+
+QColor LabelControl::fontColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+bool LabelControl::showsFontColour(const QColor &colour) const
+{
+    const QPalette &p = palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        if (!p.isBrushSet(group, QPalette::WindowText) ||
+            p.color(group, QPalette::WindowText) != colour)
+            return false;
+    }
+    return true;
+}
 
 void LabelControl::setFontColour(const QColor &colour)
 {
+    // The rank labels are given their colour on every press; a palette change costs even when it
+    // changes nothing.
+    if (showsFontColour(colour))
+        return;
     QPalette p = palette();
     p.setColor(QPalette::WindowText, colour);
     setPalette(p);
@@ -76,7 +119,10 @@ void LabelControl::setBackground(const QColor &colour)
     setAutoFillBackground(true);
 }
 
-void LabelControl::setTransparentBackground() { setAutoFillBackground(false); }
+void LabelControl::setTransparentBackground()
+{
+    setAutoFillBackground(false);
+}
 
 void LabelControl::mouseReleaseEvent(QMouseEvent *event)
 {
@@ -88,6 +134,17 @@ void LabelControl::mouseReleaseEvent(QMouseEvent *event)
 void LabelControl::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::ApplicationFontChange:
+    case QEvent::StyleChange:
+    case QEvent::ContentsRectChange:
+        // The text measures differently now.
+        fit_.reset();
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::FontChange && autoSize_)
         fitToText();
 }

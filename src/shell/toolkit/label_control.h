@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <optional>
 
 // A text label. A carriage return in the caption starts a new line. With auto-size on it takes the
 // size of its text; with word wrap on as well it keeps its width and takes the wrapped height.
@@ -37,8 +38,19 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The size auto-size gave the text, and what it was worked out for: laying text out is what a
+    // caption change costs, and the board sets the same captions again and again.
+    struct Fit {
+        QString text;
+        int width; // the wrapping width; -1 without wrapping
+        QSize size;
+    };
+    QSize unwrappedTextSize() const;
+    bool showsFontColour(const QColor &colour) const;
+
     QString caption_;
     bool autoSize_ = false;
+    std::optional<Fit> fit_;
 };
 
 // Converts the captions' line breaks (CR, LF or CR LF) to the ones the label draws.

@@ -1,11 +1,13 @@
 #include "picture_file.h"
 
 #include "error.h"
+#include "jpeg_scans.h"
 #include "read_file.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <cstdlib>
 #include <turbojpeg.h>
 
 namespace {
@@ -36,6 +38,13 @@ private:
     throw Error(QStringLiteral("Cannot load picture %1: %2").arg(fileName, reason));
 }
 
+bool withinPictureLimit(QSize size)
+{
+    // 64 bits: the magnitude of the smallest int does not fit an int.
+    return std::abs(qint64{size.width()}) <= MaxPictureSide &&
+           std::abs(qint64{size.height()}) <= MaxPictureSide;
+}
+
 } // namespace
 
 QImage decodeJpeg(const QByteArray &bytes, const QString &fileName)
@@ -59,6 +68,8 @@ QImage decodeJpeg(const QByteArray &bytes, const QString &fileName)
                            .arg(height)
                            .arg(MaxPictureSide));
     }
+    if (countJpegScans(bytes) > MaxJpegScans)
+        fail(fileName, QStringLiteral("more than %1 scans").arg(MaxJpegScans));
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         fail(fileName, QStringLiteral("out of memory"));
@@ -71,20 +82,28 @@ QImage decodeJpeg(const QByteArray &bytes, const QString &fileName)
     return image;
 }
 
+QImage decodeBmp(const QByteArray &bytes, const QString &fileName)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "BMP");
+    // From the header: nothing allocated yet. A negative height is a picture stored top row
+    // first, so its size is the height without the sign.
+    if (!withinPictureLimit(reader.size()))
+        fail(fileName, QStringLiteral("larger than %1 x %1 pixels").arg(MaxPictureSide));
+    QImage image = reader.read();
+    if (image.isNull())
+        fail(fileName, QStringLiteral("not a readable BMP picture (%1)").arg(reader.errorString()));
+    // The header check trusts how the reader sees the header; the picture itself is what counts.
+    if (!withinPictureLimit(image.size()))
+        fail(fileName, QStringLiteral("larger than %1 x %1 pixels").arg(MaxPictureSide));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 QImage loadPictureFile(const QString &path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"bmp") {
-        QByteArray bytes = readFileBytes(path, MaxPictureFileBytes);
-        QBuffer buffer(&bytes);
-        QImageReader reader(&buffer, "BMP");
-        const QSize size = reader.size(); // from the header: nothing allocated yet
-        if (size.width() > MaxPictureSide || size.height() > MaxPictureSide)
-            fail(path, QStringLiteral("larger than %1 x %1 pixels").arg(MaxPictureSide));
-        QImage image = reader.read();
-        if (image.isNull())
-            fail(path, QStringLiteral("not a readable BMP picture (%1)").arg(reader.errorString()));
-        return image.convertToFormat(QImage::Format_RGB32);
-    }
-    return decodeJpeg(readFileBytes(path, MaxPictureFileBytes), path);
+    const QByteArray bytes = readFileBytes(path, MaxPictureFileBytes);
+    if (QFileInfo(path).suffix().toLower() == u"bmp")
+        return decodeBmp(bytes, path);
+    return decodeJpeg(bytes, path);
 }

@@ -12,6 +12,10 @@ inline constexpr int MaxPictureSide = 4096;
 // and the problem.
 QImage decodeJpeg(const QByteArray &bytes, const QString &fileName);
 
+// Decodes BMP bytes with QImage into a Format_RGB32 image. Throws Error naming `fileName` and the
+// problem.
+QImage decodeBmp(const QByteArray &bytes, const QString &fileName);
+
 // Loads a picture file: JPEG for ".jpg"/".jpeg", BMP for ".bmp". The result is Format_RGB32.
 // A missing or undecodable file throws Error naming the file and the problem.
 QImage loadPictureFile(const QString &path);

@@ -18,6 +18,9 @@ private slots:
     void withoutAutoSizeTheSizeStays();
     void wrappingKeepsTheWidthAndTakesTheWrappedHeight_data();
     void wrappingKeepsTheWidthAndTakesTheWrappedHeight();
+    void autoSizeIsTheSizeQtWouldGive_data();
+    void autoSizeIsTheSizeQtWouldGive();
+    void aRepeatedCaptionKeepsTheFit();
     void autoSizeRefitsAfterAFontChange();
     void boldIsWiderAndRefits();
     void fontColourIsDrawn();
@@ -133,6 +136,67 @@ void TestLabelControl::autoSizeTakesTheTextSize()
     const QRect twice =
         metrics.boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, caption + caption);
     QCOMPARE(label.size(), twice.size());
+}
+
+void TestLabelControl::autoSizeIsTheSizeQtWouldGive_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("withBuddy");
+
+    QTest::newRow("rank") << "0/5" << true << false;
+    QTest::newRow("counter") << "Spent: 71" << false << false;
+    QTest::newRow("two lines") << "Needs:\r5 points" << false << false;
+    QTest::newRow("line feeds") << "a\r\nb\nc" << true << false;
+    QTest::newRow("tab") << "Rank\t3" << false << false;
+    QTest::newRow("spaces at the ends") << "  Load  " << false << false;
+    QTest::newRow("ampersand") << "Save & Load" << false << false;
+    QTest::newRow("mnemonic with a buddy") << "&Class" << false << true;
+    QTest::newRow("right to left")
+        << QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD 3") << false << false;
+    QTest::newRow("Cyrillic") << QString::fromUtf8("\u0420\u0430\u043D\u0433 2/3") << true << false;
+    QTest::newRow("long") << LongText << false << false;
+    QTest::newRow("empty") << "" << false << false;
+}
+
+void TestLabelControl::autoSizeIsTheSizeQtWouldGive()
+{
+    // Auto-size measures the text itself instead of asking QLabel for its size hint: the two must
+    // never differ, or labels would be cut or padded.
+    QFETCH(QString, caption);
+    QFETCH(bool, bold);
+    QFETCH(bool, withBuddy);
+    QWidget parent;
+    QWidget buddy(&parent);
+    LabelControl label(&parent);
+    label.setFont(tahoma(11, bold));
+    if (withBuddy)
+        label.setBuddy(&buddy);
+    label.setAutoSize(true);
+    label.setCaption(QStringLiteral("x"));
+    label.setCaption(caption);
+    QCOMPARE(label.size(), label.sizeHint());
+
+    // And again after the font changes under the same caption.
+    label.setFont(tahoma(13, !bold));
+    QCOMPARE(label.size(), label.sizeHint());
+}
+
+void TestLabelControl::aRepeatedCaptionKeepsTheFit()
+{
+    LabelControl label(nullptr);
+    label.setFont(tahoma(11));
+    label.setAutoSize(true);
+    label.setCaption(QStringLiteral("Tree of Embers"));
+    const QSize fitted = label.size();
+    // Sized by hand, the label takes its text's size again on the next caption, even the same one.
+    label.resize(3, 3);
+    label.setCaption(QStringLiteral("Tree of Embers"));
+    QCOMPARE(label.size(), fitted);
+    label.setCaption(QStringLiteral("Tree"));
+    QVERIFY(label.width() < fitted.width());
+    label.setCaption(QStringLiteral("Tree of Embers"));
+    QCOMPARE(label.size(), fitted);
 }
 
 void TestLabelControl::withoutAutoSizeTheSizeStays()

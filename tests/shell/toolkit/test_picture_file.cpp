@@ -1,5 +1,6 @@
 #include "error.h"
 #include "jpeg_fixture.h"
+#include "jpeg_scans.h"
 #include "picture_file.h"
 
 #include <QBuffer>
@@ -8,8 +9,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 // Loading the icon and background pictures: JPEG through TurboJPEG, BMP through QImage, and an
 // error naming the file for anything that cannot be shown.
@@ -29,6 +32,10 @@ private slots:
     void largestAllowedSideIsAccepted();
     void bmpLoadsExactly_data();
     void bmpLoadsExactly();
+    void topRowFirstBmpLoadsTheRightWayUp_data();
+    void topRowFirstBmpLoadsTheRightWayUp();
+    void jpegScansAreLimited_data();
+    void jpegScansAreLimited();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -104,6 +111,31 @@ QByteArray withBmpField(QByteArray bmp, int offset, qint32 value)
     for (int i = 0; i < 4; ++i)
         bmp[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
     return bmp;
+}
+
+// The same 24-bit BMP stored top row first: the rows reversed and the height negative.
+QByteArray topRowFirst(const QByteArray &bmp, int height)
+{
+    constexpr int pixelOffsetField = 10;
+    const qint32 pixelOffset = qFromLittleEndian<qint32>(bmp.constData() + pixelOffsetField);
+    const qsizetype rowBytes = (bmp.size() - pixelOffset) / height;
+    QByteArray flipped = bmp.left(pixelOffset);
+    for (int row = height - 1; row >= 0; --row)
+        flipped += bmp.mid(pixelOffset + row * rowBytes, rowBytes);
+    return withBmpField(flipped, 22, -height);
+}
+
+// A progressive JPEG of `scans` scans: its last scan repeated. The decoder warns of the repeats
+// but still gives the picture.
+QByteArray withScans(const QByteArray &progressive, int scans)
+{
+    const qsizetype lastScan = progressive.lastIndexOf(QByteArrayLiteral("\xFF\xDA"));
+    const qsizetype end = progressive.lastIndexOf(QByteArrayLiteral("\xFF\xD9"));
+    const int written = static_cast<int>(progressive.count(QByteArrayLiteral("\xFF\xDA")));
+    if (lastScan < 0 || end < lastScan || scans < written)
+        return {};
+    const QByteArray scan = progressive.mid(lastScan, end - lastScan);
+    return progressive.left(end) + scan.repeated(scans - written) + progressive.mid(end);
 }
 
 // Tolerance of a quality 95 JPEG without chroma subsampling on solid blocks.
@@ -236,6 +268,15 @@ void TestPictureFile::unreadableFileNamesFileAndProblem_data()
         << "wide.bmp" << true << withBmpField(bmp, 18, 5000) << "larger than 4096 x 4096";
     QTest::newRow("BMP 5000 high")
         << "tall.bmp" << true << withBmpField(bmp, 22, 5000) << "larger than 4096 x 4096";
+    // A negative height stores the top row first: the size is the height without its sign.
+    QTest::newRow("BMP 5000 high, top row first")
+        << "down.bmp" << true << withBmpField(bmp, 22, -5000) << "larger than 4096 x 4096";
+    QTest::newRow("BMP 54530 high, top row first, as the fuzzer found it")
+        << "fuzzed.bmp" << true << withBmpField(withBmpField(bmp, 18, 2), 22, -54530)
+        << "larger than 4096 x 4096";
+    QTest::newRow("BMP height of the smallest int")
+        << "least.bmp" << true << withBmpField(bmp, 22, std::numeric_limits<qint32>::min())
+        << "not a readable BMP";
 }
 
 void TestPictureFile::unreadableFileNamesFileAndProblem()
@@ -292,6 +333,60 @@ void TestPictureFile::bmpLoadsExactly()
     const QImage loaded = loadPictureFile(path);
     QCOMPARE(loaded.format(), QImage::Format_RGB32);
     QCOMPARE(loaded, picture.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestPictureFile::topRowFirstBmpLoadsTheRightWayUp_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+
+    QTest::newRow("icon size") << 45 << 43;
+    QTest::newRow("largest height") << 2 << 4096;
+}
+
+void TestPictureFile::topRowFirstBmpLoadsTheRightWayUp()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    const QImage picture = blockPicture(width, height);
+    const QByteArray bmp = bmpBytes(picture);
+    QCOMPARE(qFromLittleEndian<quint16>(bmp.constData() + 28), 24); // bits per pixel
+
+    const QImage loaded = decodeBmp(topRowFirst(bmp, height), QStringLiteral("down.bmp"));
+    QCOMPARE(loaded.format(), QImage::Format_RGB32);
+    QCOMPARE(loaded, picture);
+}
+
+void TestPictureFile::jpegScansAreLimited_data()
+{
+    QTest::addColumn<int>("scans");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("as written") << 10 << true;
+    QTest::newRow("the most allowed") << MaxJpegScans << true;
+    QTest::newRow("one too many") << MaxJpegScans + 1 << false;
+    // Each scan passes over the whole picture: 500 (the decoder's own limit) took seconds.
+    QTest::newRow("five hundred") << 500 << false;
+}
+
+void TestPictureFile::jpegScansAreLimited()
+{
+    QFETCH(int, scans);
+    QFETCH(bool, accepted);
+    const QImage original = blockPicture(24, 16);
+    const QByteArray progressive = encodeProgressiveJpeg(original);
+    QCOMPARE(progressive.count(QByteArrayLiteral("\xFF\xDA")), 10);
+    const QByteArray jpeg = withScans(progressive, scans);
+    QCOMPARE(countJpegScans(jpeg), scans);
+
+    if (accepted) {
+        const QImage decoded = decodeJpeg(jpeg, QStringLiteral("scans.jpg"));
+        QVERIFY(largestDifference(decoded, original) <= JpegTolerance);
+    } else {
+        const QString message = loadError(writeFile(QStringLiteral("scans.jpg"), jpeg));
+        QVERIFY2(message.contains(QStringLiteral("more than %1 scans").arg(MaxJpegScans)),
+                 qPrintable(message));
+    }
 }
 
 QTEST_MAIN(TestPictureFile)

@@ -1,0 +1,190 @@
+// What assistive technology reads of the window: a name and a description for every control, and
+// talent icons named after their talent and rank as the rank changes.
+#include "board_driver.h"
+#include "fonts.h"
+#include "label_control.h"
+#include "panel_control.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QTest>
+
+namespace {
+
+QString accessibleText(QObject *object, QAccessible::Text which)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(which) : QStringLiteral("(no interface)");
+}
+
+QString nameOf(QObject *object)
+{
+    return accessibleText(object, QAccessible::Name);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private:
+    FixtureWorld world_;
+    OpenedWindow w_;
+
+private slots:
+    void initTestCase()
+    {
+        registerTahoma();
+        world_.writeStandardClass();
+    }
+    void init()
+    {
+        w_.window.reset();
+        w_.open(world_);
+        QVERIFY(w_.dialogs.messages.isEmpty());
+    }
+
+    void controlNames_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        // Lists and pictures have names in words; labels and buttons are named by their
+        // captions, in the interface's language.
+        QTest::newRow("tree picture") << "imv2"
+                                      << "Tree 2";
+        QTest::newRow("tree emblem") << "imc3"
+                                     << "Tree 3 emblem";
+        QTest::newRow("details panel") << "p_info"
+                                       << "Talent details";
+        QTest::newRow("focus rest") << "Edit1"
+                                    << "Focus rest";
+        QTest::newRow("free points") << "Lb_Free"
+                                     << "en:8: 71";
+        QTest::newRow("points spent") << "lb_tot"
+                                      << "en:7: 0";
+        QTest::newRow("level") << "lb_lvl"
+                               << "en:15: 9";
+        QTest::newRow("tree counter") << "lbc1"
+                                      << "First Tree: 0";
+        QTest::newRow("language caption") << "lb_lang"
+                                          << "en:9";
+        QTest::newRow("save") << "sp_save"
+                              << "en:12";
+        QTest::newRow("load") << "sp_load"
+                              << "en:11";
+        QTest::newRow("reset") << "bt_reset"
+                               << "en:14";
+        QTest::newRow("about") << "sp_ab"
+                               << "About";
+    }
+    void controlNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        auto *widget = w_->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QCOMPARE(nameOf(widget), name);
+        QVERIFY(!accessibleText(widget, QAccessible::Description).isEmpty());
+    }
+
+    // On Linux Qt names a list by its selection; the screen reader finds what the list is for
+    // through its label, and other platforms through its accessible name.
+    void listsAreLabelled_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("language") << "cb_lang"
+                                  << "lb_lang"
+                                  << "Language";
+        QTest::newRow("class") << "cb_class"
+                               << "lb_class"
+                               << "Class";
+    }
+    void listsAreLabelled()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, label);
+        QFETCH(QString, name);
+        auto *box = w_->findChild<QWidget *>(list);
+        QVERIFY(box);
+        QCOMPARE(box->accessibleName(), name);
+        QVERIFY(!accessibleText(box, QAccessible::Description).isEmpty());
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(box);
+        const auto labels = face->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0].first->object(), w_->findChild<QObject *>(label));
+        QCOMPARE(labels[0].first->text(QAccessible::Name),
+                 w_->findChild<LabelControl *>(label)->caption());
+    }
+
+    // Every control on show, with the details panel of a talent open, has both texts, and no
+    // name is a control's object name.
+    void everyControlIsDescribed()
+    {
+        w_->RisHint(6, 1); // a talent with requirements: every line of the panel is filled
+        QVERIFY(w_->p_info->isVisible());
+        QList<QWidget *> controls = w_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        controls += w_->p_info->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        int checked = 0;
+        for (QWidget *control : controls) {
+            if (control->isWindow() || !control->isVisible())
+                continue;
+            const QString name = nameOf(control);
+            const QString what = control->metaObject()->className() + QStringLiteral(" ") +
+                                 control->objectName() + QStringLiteral(" named '") + name +
+                                 QStringLiteral("'");
+            QVERIFY2(!name.trimmed().isEmpty(), qPrintable(what));
+            QVERIFY2(name != control->objectName(), qPrintable(what));
+            QVERIFY2(!accessibleText(control, QAccessible::Description).isEmpty(),
+                     qPrintable(what));
+            ++checked;
+        }
+        // The standard class places 55 talents, each with an icon and a rank label.
+        QVERIFY(checked > 2 * 55);
+    }
+
+    void talentNameFollowsItsRank_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("tree");
+        QTest::addColumn<int>("spent");
+        QTest::addColumn<int>("givenBack");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("untouched") << 2 << 1 << 0 << 0 << "en talent 1-2 0/3";
+        QTest::newRow("one point") << 2 << 1 << 1 << 0 << "en talent 1-2 1/3";
+        QTest::newRow("full rank") << 1 << 1 << 5 << 0 << "en talent 1-1 5/5";
+        QTest::newRow("past full rank") << 3 << 1 << 4 << 0 << "en talent 1-3 2/2";
+        QTest::newRow("given back") << 2 << 2 << 3 << 1 << "en talent 2-2 2/3";
+        QTest::newRow("all given back") << 2 << 2 << 2 << 2 << "en talent 2-2 0/3";
+        QTest::newRow("locked, pressed") << 5 << 2 << 2 << 0 << "en talent 2-5 0/5";
+    }
+    void talentNameFollowsItsRank()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, tree);
+        QFETCH(int, spent);
+        QFETCH(int, givenBack);
+        QFETCH(QString, name);
+        TForm1 &w = *w_.window;
+        pressTalentTimes(w, slot, tree, spent);
+        pressTalentTimes(w, slot, tree, givenBack, Qt::RightButton);
+        QCOMPARE(nameOf(w.cell(slot, tree).icon), name);
+        // The name says what the rank label shows.
+        QVERIFY(name.endsWith(w.cell(slot, tree).rankLabel->caption()));
+    }
+
+    void namesFollowTheLanguageAndTheReset()
+    {
+        TForm1 &w = *w_.window;
+        pressTalentTimes(w, 2, 1, 2);
+        chooseEntry(w.cb_lang, 1);
+        QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));
+        pressTalent(w, 2, 1);
+        w.bt_resetClick();
+        QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));
+        QCOMPARE(nameOf(w.cell(1, 3).icon), QStringLiteral("ru talent 3-1 0/5"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"

@@ -1,0 +1,301 @@
+// Where the last language is kept: the data folder's last.ini while it can be written, the user's
+// own last.ini in the configuration folder when it cannot (an installed copy).
+#include "error.h"
+#include "fonts.h"
+#include "language_memory.h"
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+namespace {
+
+enum class Spot { File, Folder, Missing };
+
+// Puts a file with `bytes`, a folder (which nothing can write as a file, not even root) or nothing
+// at `path`.
+void prepare(const QString &path, Spot spot, const QByteArray &bytes = "0\r\n")
+{
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (spot == Spot::Folder) {
+        QDir().mkpath(path);
+    } else if (spot == Spot::File) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+    }
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+QString userFile()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+        .filePath(QStringLiteral("last.ini"));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Spot)
+
+class TestLanguageMemory : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    QString data() const { return dir_.filePath(QStringLiteral("datas/last.ini")); }
+    QString user() const { return dir_.filePath(QStringLiteral("config/Runeplan/last.ini")); }
+
+private slots:
+    void initTestCase()
+    {
+        registerTahoma();
+        // The user's configuration folder of these tests is a test location, never the real one.
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    void init()
+    {
+        QDir(QFileInfo(userFile()).absolutePath()).removeRecursively();
+        QDir(dir_.path()).removeRecursively();
+        QDir().mkpath(dir_.path());
+    }
+
+    void fileToRead_data()
+    {
+        QTest::addColumn<Spot>("dataSpot");
+        QTest::addColumn<Spot>("userSpot");
+        QTest::addColumn<bool>("readsUser");
+        QTest::newRow("writable data, no user file") << Spot::File << Spot::Missing << false;
+        // Another copy that can write its data folder shares the user's file: it must not follow
+        // what an installed copy remembered.
+        QTest::newRow("writable data wins over the user file") << Spot::File << Spot::File << false;
+        QTest::newRow("unwritable data, user file") << Spot::Folder << Spot::File << true;
+        // The first run of an installed copy: the data folder's file gives the language.
+        QTest::newRow("unwritable data, no user file") << Spot::Folder << Spot::Missing << false;
+        QTest::newRow("unwritable data, user file is a folder")
+            << Spot::Folder << Spot::Folder << false;
+    }
+    void fileToRead()
+    {
+        QFETCH(Spot, dataSpot);
+        QFETCH(Spot, userSpot);
+        QFETCH(bool, readsUser);
+        prepare(data(), dataSpot);
+        prepare(user(), userSpot);
+        const LanguageMemory memory(data(), user());
+        QCOMPARE(memory.dataFileWritable(), dataSpot == Spot::File);
+        QCOMPARE(memory.fileToRead(), readsUser ? user() : data());
+    }
+
+    void withoutAConfigurationFolderTheDataFileIsRead()
+    {
+        prepare(data(), Spot::Folder);
+        QCOMPARE(LanguageMemory(data(), QString()).fileToRead(), data());
+    }
+
+    void readOnlyDataFolderIsNotWritable()
+    {
+        if (geteuid() == 0)
+            QSKIP("file permissions do not stop root; the folder rows stand in for them");
+        prepare(data(), Spot::File);
+        const QString folder = QFileInfo(data()).absolutePath();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        const bool writable = LanguageMemory(data(), user()).dataFileWritable();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!writable);
+    }
+
+    void remember_data()
+    {
+        QTest::addColumn<Spot>("dataSpot");
+        QTest::addColumn<Spot>("userSpot");
+        QTest::addColumn<QByteArray>("dataAfter");
+        QTest::addColumn<QByteArray>("userAfter");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("writable data: the user file is left alone")
+            << Spot::File << Spot::File << QByteArray("2\r\n") << QByteArray("0\r\n") << false;
+        QTest::newRow("writable data, no user file")
+            << Spot::File << Spot::Missing << QByteArray("2\r\n") << QByteArray("(none)") << false;
+        QTest::newRow("unwritable data: the user file is written")
+            << Spot::Folder << Spot::File << QByteArray("(none)") << QByteArray("2\r\n") << false;
+        // The configuration folder may not exist yet on a first close.
+        QTest::newRow("unwritable data: the user file and its folder are made")
+            << Spot::Folder << Spot::Missing << QByteArray("(none)") << QByteArray("2\r\n")
+            << false;
+        QTest::newRow("neither can be written")
+            << Spot::Folder << Spot::Folder << QByteArray("(none)") << QByteArray("(none)") << true;
+    }
+    void remember()
+    {
+        QFETCH(Spot, dataSpot);
+        QFETCH(Spot, userSpot);
+        QFETCH(QByteArray, dataAfter);
+        QFETCH(QByteArray, userAfter);
+        QFETCH(bool, fails);
+        prepare(data(), dataSpot);
+        if (userSpot == Spot::Missing)
+            QDir(QFileInfo(user()).absolutePath()).removeRecursively();
+        else
+            prepare(user(), userSpot);
+        QString message;
+        try {
+            LanguageMemory(data(), user()).remember(2);
+        } catch (const Error &e) {
+            message = e.message();
+        }
+        QCOMPARE(contents(data()), dataAfter);
+        QCOMPARE(contents(user()), userAfter);
+        QCOMPARE(!message.isEmpty(), fails);
+        if (fails) {
+            QVERIFY(message.contains(data()));
+            QVERIFY(message.contains(user()));
+        }
+    }
+
+    void rememberWithoutAConfigurationFolderFails()
+    {
+        prepare(data(), Spot::Folder);
+        QVERIFY_THROWS_EXCEPTION(Error, LanguageMemory(data(), QString()).remember(1));
+    }
+
+    void theUserFileLivesInTheConfigurationFolder()
+    {
+        QCOMPARE(LanguageMemory::beside(data()).userFile(), userFile());
+        QCOMPARE(LanguageMemory::beside(data()).dataFile(), data());
+    }
+
+    // The window at start: which file gives the language, and what an unreadable one reports.
+    void languageAtStart_data()
+    {
+        QTest::addColumn<Spot>("dataSpot");
+        QTest::addColumn<QByteArray>("dataBytes");
+        QTest::addColumn<Spot>("userSpot");
+        QTest::addColumn<QByteArray>("userBytes");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("errorNames"); // "data", "user" or "" for no error
+        QTest::newRow("writable data")
+            << Spot::File << QByteArray("1\r\n") << Spot::Missing << QByteArray() << "ru"
+            << "";
+        QTest::newRow("writable data wins")
+            << Spot::File << QByteArray("0\r\n") << Spot::File << QByteArray("1\r\n") << "en"
+            << "";
+        QTest::newRow("unwritable data, user file")
+            << Spot::Folder << QByteArray() << Spot::File << QByteArray("1\r\n") << "ru"
+            << "";
+        QTest::newRow("unwritable data, bad user file")
+            << Spot::Folder << QByteArray() << Spot::File << QByteArray("one\r\n") << ""
+            << "user";
+        QTest::newRow("unwritable data, no user file")
+            << Spot::Folder << QByteArray() << Spot::Missing << QByteArray() << ""
+            << "data";
+    }
+    void languageAtStart()
+    {
+        QFETCH(Spot, dataSpot);
+        QFETCH(QByteArray, dataBytes);
+        QFETCH(Spot, userSpot);
+        QFETCH(QByteArray, userBytes);
+        QFETCH(QString, language);
+        QFETCH(QString, errorNames);
+        FixtureWorld world;
+        world.writeStandardClass();
+        prepare(world.path(QStringLiteral("last.ini")), dataSpot, dataBytes);
+        prepare(userFile(), userSpot, userBytes);
+        OpenedWindow w;
+        w.open(world);
+        QVERIFY(!w->endRequested());
+        QCOMPARE(w->langCode(), language);
+        if (errorNames.isEmpty()) {
+            QVERIFY(w.dialogs.messages.isEmpty());
+            QVERIFY(w->talents().at(1, 1).present);
+        } else {
+            QCOMPARE(w.dialogs.messages.size(), 1);
+            const QString named = errorNames == QStringLiteral("user")
+                                      ? userFile()
+                                      : world.path(QStringLiteral("last.ini"));
+            QVERIFY2(w.dialogs.messages[0].text.contains(named),
+                     qPrintable(w.dialogs.messages[0].text));
+        }
+    }
+
+    void missingDataFileStaysFatalWithAUserFile()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        world.remove(QStringLiteral("last.ini"));
+        prepare(userFile(), Spot::File, "1\r\n");
+        RecordingDialogs dialogs;
+        TForm1 window(world.exeDir());
+        QVERIFY(window.endRequested());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("File ") +
+                                               world.path(QStringLiteral("last.ini")) +
+                                               QStringLiteral(" not found "));
+    }
+
+    // An installed copy across two runs: the language chosen in the first is there in the second,
+    // and neither close reports an error.
+    void installedCopyRemembersTheLanguage()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        const QString dataFile = world.path(QStringLiteral("last.ini"));
+        {
+            OpenedWindow w;
+            w.open(world);
+            prepare(dataFile, Spot::Folder);
+            chooseEntry(w->cb_lang, 1);
+            QVERIFY(w->close());
+            QVERIFY(w.dialogs.messages.isEmpty());
+        }
+        QCOMPARE(contents(userFile()), QByteArray("1\r\n"));
+        OpenedWindow again;
+        again.open(world);
+        QVERIFY(again.dialogs.messages.isEmpty());
+        QCOMPARE(again->langCode(), QStringLiteral("ru"));
+        chooseEntry(again->cb_lang, 0);
+        QVERIFY(again->close());
+        QVERIFY(again.dialogs.messages.isEmpty());
+        QCOMPARE(contents(userFile()), QByteArray("0\r\n"));
+    }
+
+    void writableCopyWritesOnlyItsDataFolder()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        OpenedWindow w;
+        w.open(world);
+        chooseEntry(w->cb_lang, 1);
+        QVERIFY(w->close());
+        QVERIFY(w.dialogs.messages.isEmpty());
+        QCOMPARE(contents(world.path(QStringLiteral("last.ini"))), QByteArray("1\r\n"));
+        QVERIFY(!QFileInfo::exists(userFile()));
+    }
+
+    void closeReportsWhenNeitherCanBeWritten()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        OpenedWindow w;
+        w.open(world);
+        prepare(world.path(QStringLiteral("last.ini")), Spot::Folder);
+        prepare(userFile(), Spot::Folder);
+        QVERIFY(w->close());
+        QVERIFY(!w->isVisible());
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
+        QVERIFY(w.dialogs.messages[0].text.contains(userFile()));
+    }
+};
+
+QTEST_MAIN(TestLanguageMemory)
+#include "test_language_memory.moc"

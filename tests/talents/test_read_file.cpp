@@ -1,0 +1,121 @@
+#include "error.h"
+#include "read_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Reading a data file whole: the content comes back exactly, and the size limit holds.
+class TestReadFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTheWholeFile_data();
+    void readsTheWholeFile();
+    void refusesWhatItCannotRead_data();
+    void refusesWhatItCannotRead();
+    void smallFileSetsNoLargeBufferAside();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    QTemporaryDir dir_;
+};
+
+namespace {
+
+// Bytes that differ from one position to the next, so a lost or repeated piece shows.
+QByteArray patternBytes(qsizetype count)
+{
+    QByteArray bytes(count, '\0');
+    for (qsizetype i = 0; i < count; ++i)
+        bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+    return bytes;
+}
+
+QString readError(const QString &path, qint64 maxBytes)
+{
+    try {
+        readFileBytes(path, maxBytes);
+    } catch (const Error &e) {
+        return e.message();
+    }
+    return {};
+}
+
+} // namespace
+
+QString TestReadFile::writeFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = QDir(dir_.path()).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the fixture file");
+    return path;
+}
+
+void TestReadFile::readsTheWholeFile_data()
+{
+    QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<qint64>("maxBytes");
+
+    QTest::newRow("empty") << qsizetype(0) << MaxDataTextBytes;
+    QTest::newRow("one byte") << qsizetype(1) << MaxDataTextBytes;
+    QTest::newRow("just under 64 KiB") << qsizetype(65535) << MaxDataTextBytes;
+    QTest::newRow("64 KiB") << qsizetype(65536) << MaxDataTextBytes;
+    QTest::newRow("just over 64 KiB") << qsizetype(65537) << MaxDataTextBytes;
+    QTest::newRow("several hundred KiB") << qsizetype(300001) << MaxDataTextBytes;
+    QTest::newRow("exactly the limit") << qsizetype(70000) << qint64(70000);
+}
+
+void TestReadFile::readsTheWholeFile()
+{
+    QFETCH(qsizetype, size);
+    QFETCH(qint64, maxBytes);
+    const QByteArray content = patternBytes(size);
+    const QString path = writeFile(QStringLiteral("whole.txt"), content);
+
+    QCOMPARE(readFileBytes(path, maxBytes), content);
+}
+
+void TestReadFile::refusesWhatItCannotRead_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qsizetype>("size"); // -1: no file of that name
+    QTest::addColumn<qint64>("maxBytes");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("one byte over the limit")
+        << "big.txt" << qsizetype(70001) << qint64(70000) << "larger than 70000 bytes";
+    QTest::newRow("far over the limit")
+        << "bigger.txt" << qsizetype(200000) << qint64(10) << "larger than 10 bytes";
+    QTest::newRow("missing") << "missing.txt" << qsizetype(-1) << MaxDataTextBytes
+                             << "Cannot open file";
+}
+
+void TestReadFile::refusesWhatItCannotRead()
+{
+    QFETCH(QString, name);
+    QFETCH(qsizetype, size);
+    QFETCH(qint64, maxBytes);
+    QFETCH(QString, problem);
+    const QString path =
+        size < 0 ? QDir(dir_.path()).filePath(name) : writeFile(name, patternBytes(size));
+
+    const QString message = readError(path, maxBytes);
+    QVERIFY2(message.contains(path), qPrintable(message));
+    QVERIFY2(message.contains(problem), qPrintable(message));
+}
+
+void TestReadFile::smallFileSetsNoLargeBufferAside()
+{
+    // Reading up to the limit in one go once kept twice the limit (128 MiB) reserved behind
+    // every small file read.
+    const QString path = writeFile(QStringLiteral("small.txt"), patternBytes(300));
+    const QByteArray bytes = readFileBytes(path, MaxDataTextBytes);
+    QCOMPARE(bytes.size(), 300);
+    QVERIFY2(bytes.capacity() < 64 * 1024, qPrintable(QString::number(bytes.capacity())));
+}
+
+QTEST_APPLESS_MAIN(TestReadFile)
+#include "test_read_file.moc"
