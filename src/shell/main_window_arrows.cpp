@@ -44,11 +44,8 @@ void TForm1::registerArrow(int slot, int tree, int line, const QString &treeFile
     if (arrowCount_ >= ArrowCapacity) {
         throw Error(QStringLiteral("%1, line %2: talent %3 would be talent %4 with a prerequisite "
                                    "in this class; a class may have at most %5")
-                        .arg(treeFile)
-                        .arg(line)
-                        .arg(slot)
-                        .arg(arrowCount_ + 1)
-                        .arg(ArrowCapacity));
+                        .arg(treeFile, QString::number(line), QString::number(slot),
+                             QString::number(arrowCount_ + 1), QString::number(ArrowCapacity)));
     }
     ++arrowCount_;
     ArrowEntry &entry = arrowList_[static_cast<size_t>(arrowCount_ - 1)];

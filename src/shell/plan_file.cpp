@@ -10,7 +10,7 @@ constexpr int FirstTreeLine = 2; // line numbers as the user counts them
 
 [[noreturn]] void fail(const QString &fileName, int line, const QString &reason)
 {
-    throw Error(QStringLiteral("%1, line %2: %3").arg(fileName).arg(line).arg(reason));
+    throw Error(QStringLiteral("%1, line %2: %3").arg(fileName, QString::number(line), reason));
 }
 } // namespace
 

@@ -22,9 +22,9 @@ const QString &UiStrings::at(int index) const
     if (index < 0 || index >= lines_.size()) {
         throw Error(
             QStringLiteral("List index out of bounds (%1): the strings file %2 has %3 lines")
-                .arg(index)
-                .arg(file_.isEmpty() ? QStringLiteral("(none loaded)") : file_)
-                .arg(lines_.size()));
+                .arg(QString::number(index),
+                     file_.isEmpty() ? QStringLiteral("(none loaded)") : file_,
+                     QString::number(lines_.size())));
     }
     return lines_.at(index);
 }

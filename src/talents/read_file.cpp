@@ -20,8 +20,7 @@ QByteArray readFileBytes(const QString &path, qint64 maxBytes)
         throw Error(QStringLiteral("Cannot open file %1: %2").arg(path, file.errorString()));
     if (file.size() > maxBytes) {
         throw Error(QStringLiteral("Cannot read file %1: it is larger than %2 bytes")
-                        .arg(path)
-                        .arg(maxBytes));
+                        .arg(path, QString::number(maxBytes)));
     }
     // In pieces: QIODevice::read(n) sets n bytes aside before it reads, so one read up to the
     // limit would reserve far more than the limit for every small file.
@@ -37,8 +36,7 @@ QByteArray readFileBytes(const QString &path, qint64 maxBytes)
         throw Error(QStringLiteral("Cannot read file %1: %2").arg(path, file.errorString()));
     if (bytes.size() > maxBytes) {
         throw Error(QStringLiteral("Cannot read file %1: it is larger than %2 bytes")
-                        .arg(path)
-                        .arg(maxBytes));
+                        .arg(path, QString::number(maxBytes)));
     }
     return bytes;
 }

@@ -14,7 +14,8 @@ public:
 
     [[noreturn]] void fail(const QString &reason) const
     {
-        throw Error(QStringLiteral("%1, line %2: %3").arg(fileName_).arg(line_).arg(reason));
+        throw Error(
+            QStringLiteral("%1, line %2: %3").arg(fileName_, QString::number(line_), reason));
     }
 
     // The text up to the first space, trimmed; the rest after that space goes back in `rest`.

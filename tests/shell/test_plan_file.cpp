@@ -1,6 +1,7 @@
 // The plan file format: writing, reading and the checks against a class, without a window.
 #include "error.h"
 #include "plan_file.h"
+#include "tree_file.h"
 
 #include <QTest>
 
@@ -158,6 +159,22 @@ private slots:
         } else {
             QVERIFY2(message.contains(expected), qPrintable(message));
         }
+    }
+
+    void messagesKeepFileNamesWithPercentSigns_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("%1") << "/data/odd %1 folder/p.txt";
+        QTest::newRow("%2 and %3") << "/data/%2%3/p.txt";
+    }
+    void messagesKeepFileNamesWithPercentSigns()
+    {
+        QFETCH(QString, fileName);
+        const QString plan = errorOf([&] { parsePlanText("x\n", fileName); });
+        QCOMPARE(plan, fileName + QStringLiteral(", line 1: 'x' is not a valid integer value"));
+        const QString tree =
+            errorOf([&] { parseTalentHeader(QStringLiteral("#50 1"), fileName, 7); });
+        QCOMPARE(tree, fileName + QStringLiteral(", line 7: slot 50 is outside 1 to 44"));
     }
 
     void theBudgetHoldsOverAllTrees()
