@@ -1,0 +1,68 @@
+#include "bench_session.h"
+
+#include "choice_box.h"
+#include "error.h"
+
+#include <QDir>
+
+BenchSession::BenchSession(const QString &exeDir, const BenchClass &benchClass)
+    : class_(benchClass), window_(std::make_unique<TForm1>(exeDir))
+{
+    if (window_->endRequested())
+        throw Error(QStringLiteral("The window did not open: ") + takeError());
+    window_->show();
+
+    loadEmptyBoard();
+    spendAllPoints();
+    planPath_ = QDir(scratch_.path()).filePath(QStringLiteral("plan.txt"));
+    dialogs_.fileAnswers = {planPath_};
+    window_->sp_saveClick();
+    loadEmptyBoard();
+    if (const QString error = takeError(); !error.isEmpty())
+        throw Error(error);
+}
+
+void BenchSession::loadEmptyBoard()
+{
+    window_->cb_class->select(class_.index);
+    window_->InitTabl();
+}
+
+std::pair<int, int> BenchSession::openTalent() const
+{
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= ColumnsPerRow; ++slot) {
+            const TTalant &t = window_->talents().at(slot, tree);
+            if (t.present && t.maxRank > 1)
+                return {tree, slot};
+        }
+    }
+    throw Error(
+        QStringLiteral("Class %1 has no first-row talent of several ranks").arg(class_.code));
+}
+
+QString BenchSession::takeError()
+{
+    const QString error = dialogs_.messages.isEmpty() ? QString() : dialogs_.messages.first().text;
+    dialogs_.messages.clear();
+    return error;
+}
+
+void BenchSession::spendAllPoints()
+{
+    // Left presses over the whole board, pass after pass, until none spends a point: a plan as
+    // full as the rules allow, in whatever shape the class's trees give it.
+    for (bool spent = true; spent;) {
+        spent = false;
+        for (int tree = 1; tree <= TreeCount; ++tree) {
+            for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+                const TTalant &t = window_->talents().at(slot, tree);
+                if (!t.present)
+                    continue;
+                const int before = window_->talents().totalPoints;
+                window_->ClickTalant(window_->cell(slot, tree).icon, Qt::LeftButton);
+                spent = spent || window_->talents().totalPoints > before;
+            }
+        }
+    }
+}

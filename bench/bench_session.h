@@ -1,0 +1,37 @@
+#pragma once
+
+#include "bench_world.h"
+#include "main_window.h"
+#include "recording_dialogs.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// The one window the window benchmarks share, opened on the bundled world with every dialog
+// recorded, and a plan of the benchmark class saved through it.
+class BenchSession {
+public:
+    BenchSession(const QString &exeDir, const BenchClass &benchClass);
+
+    TForm1 &window() { return *window_; }
+    RecordingDialogs &dialogs() { return dialogs_; }
+    const BenchClass &benchClass() const { return class_; }
+    const QString &planPath() const { return planPath_; }
+
+    // The benchmark class on an empty board, as the class box loads it.
+    void loadEmptyBoard();
+    // A talent of the first row that takes more than one point, so that a press on it changes
+    // its picture and its label but leaves the rows below closed. Its tree and slot.
+    std::pair<int, int> openTalent() const;
+    // The first error the window reported since the last call, or an empty string.
+    QString takeError();
+
+private:
+    void spendAllPoints();
+
+    RecordingDialogs dialogs_;
+    BenchClass class_;
+    QTemporaryDir scratch_;
+    QString planPath_;
+    std::unique_ptr<TForm1> window_;
+};

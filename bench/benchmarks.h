@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <QVector>
+
+class BenchSession;
+
+// The names the benchmarks run under, which the comparisons after the run look up.
+namespace BenchName {
+inline constexpr const char *TurboJpegDecode = "BareTurboJpegDecode";
+inline constexpr const char *PictureLoader = "PictureFilesLoaded";
+inline constexpr const char *QtReaderDecode = "QtReaderDecode";
+inline constexpr const char *ClassLoad = "ClassLoad";
+inline constexpr const char *LeftPress = "LeftPress";
+inline constexpr const char *RightPress = "RightPress";
+inline constexpr const char *PlanLoad = "PlanLoad";
+inline constexpr const char *LanguageChange = "LanguageChange";
+} // namespace BenchName
+
+// The benchmark class's pictures: read and decoded by the planner's loader, and decoded from the
+// bytes of their files.
+void registerDecodingBenchmarks(const QStringList &paths, const QVector<QByteArray> &files);
+// Loads, presses, plans and languages through the session's window.
+void registerWindowBenchmarks(BenchSession &session);

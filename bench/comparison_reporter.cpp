@@ -1,0 +1,85 @@
+#include "comparison_reporter.h"
+
+#include "benchmarks.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// The targets the planner is held to on a machine of two cores.
+constexpr double MaxLoadOverDecoding = 1.3;
+constexpr double MinQtReaderOverTurboJpeg = 1.5;
+constexpr double MaxPressMicroseconds = 50.0;
+
+const char *verdict(bool met)
+{
+    return met ? "met" : "MISSED";
+}
+
+} // namespace
+
+ComparisonReporter::ComparisonReporter()
+    : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
+{
+}
+
+void ComparisonReporter::ReportRuns(const std::vector<Run> &runs)
+{
+    for (const Run &run : runs) {
+        if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
+            secondsPerIteration_[run.run_name.function_name] =
+                run.cpu_accumulated_time / static_cast<double>(run.iterations);
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+std::optional<double> ComparisonReporter::seconds(const std::string &name) const
+{
+    const auto found = secondsPerIteration_.find(name);
+    if (found == secondsPerIteration_.end())
+        return std::nullopt;
+    return found->second;
+}
+
+bool ComparisonReporter::printComparisons(int pictureCount) const
+{
+    bool allMet = true;
+    std::printf("\nIn CPU time per iteration:\n");
+    const auto load = seconds(BenchName::ClassLoad);
+    const auto turbo = seconds(BenchName::TurboJpegDecode);
+    const auto qtReader = seconds(BenchName::QtReaderDecode);
+    const auto loader = seconds(BenchName::PictureLoader);
+    if (load && turbo) {
+        const double ratio = *load / *turbo;
+        const bool met = ratio <= MaxLoadOverDecoding;
+        allMet = allMet && met;
+        std::printf("Class load %.3f ms / bare TurboJPEG decoding of its %d pictures %.3f ms = "
+                    "%.2fx (target at most %.1fx): %s\n",
+                    *load * 1e3, pictureCount, *turbo * 1e3, ratio, MaxLoadOverDecoding,
+                    verdict(met));
+    }
+    if (load && loader) {
+        // What the load does beyond getting its pictures off the disk: files read as well.
+        std::printf(
+            "Class load %.3f ms / the same picture files read and decoded %.3f ms = %.2fx\n",
+            *load * 1e3, *loader * 1e3, *load / *loader);
+    }
+    if (qtReader && turbo) {
+        const double ratio = *qtReader / *turbo;
+        const bool met = ratio >= MinQtReaderOverTurboJpeg;
+        allMet = allMet && met;
+        std::printf("Qt's reader %.3f ms / TurboJPEG %.3f ms on the same pictures = %.2fx "
+                    "(target at least %.1fx): %s\n",
+                    *qtReader * 1e3, *turbo * 1e3, ratio, MinQtReaderOverTurboJpeg, verdict(met));
+    }
+    for (const char *name : {BenchName::LeftPress, BenchName::RightPress}) {
+        if (const auto press = seconds(name)) {
+            const bool met = *press * 1e6 <= MaxPressMicroseconds;
+            allMet = allMet && met;
+            std::printf("%s %.1f us (target at most %.0f us): %s\n", name, *press * 1e6,
+                        MaxPressMicroseconds, verdict(met));
+        }
+    }
+    return allMet;
+}

@@ -1,0 +1,42 @@
+// Times the planner on the bundled world: run by `make bench`, never by the tests.
+#include "bench_session.h"
+#include "bench_world.h"
+#include "benchmarks.h"
+#include "comparison_reporter.h"
+#include "fonts.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    // The window is never meant to be seen: without a display of its own choice it runs offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerTahoma();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+
+    try {
+        const BenchClass heaviest = heaviestClass(benchExeDir());
+        std::printf("Class %s: %d talent icons, %lld pictures in a load\n",
+                    qPrintable(heaviest.code), heaviest.iconCount,
+                    static_cast<long long>(heaviest.pictures.size()));
+        BenchSession session(benchExeDir(), heaviest);
+        registerDecodingBenchmarks(heaviest.pictures, readFiles(heaviest.pictures));
+        registerWindowBenchmarks(session);
+
+        ComparisonReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        const bool met = reporter.printComparisons(static_cast<int>(heaviest.pictures.size()));
+        std::printf(met ? "Every target met.\n" : "A target was missed.\n");
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "runeplan_bench: %s\n", e.what());
+        return 1;
+    }
+    benchmark::Shutdown();
+    return 0;
+}
