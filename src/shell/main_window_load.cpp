@@ -13,7 +13,9 @@
 #include "tree_file.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -31,6 +33,23 @@ void hideEmptyCells(const TForm1 &window)
             c.rankLabel->hide();
         }
     }
+}
+
+// The names in a tree folder that a path there would find, as QFileInfo::exists would: files,
+// and also folders, pipes and devices (loading one of those then reports that it is not a
+// file), but not a link that leads nowhere. One listing instead of a look per talent.
+QSet<QString> existingNames(const QString &folder)
+{
+    QSet<QString> names;
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if (!entry.isSymLink() || entry.exists())
+            names.insert(entry.fileName());
+    }
+    return names;
 }
 
 } // namespace
@@ -80,6 +99,7 @@ void TForm1::loadTree(int tree, const QString &folder)
     table_.treeName(tree) = parsed.name;
     lbc[tree - 1]->setCaption(parsed.name);
 
+    const QSet<QString> present = existingNames(folder);
     for (const TalentBlock &block : parsed.blocks) {
         const int slot = block.header.slot;
         TTalant &t = table_.at(slot, tree);
@@ -88,9 +108,9 @@ void TForm1::loadTree(int tree, const QString &folder)
         t.name = block.name;
         for (int k = 1; k <= t.maxRank; ++k)
             t.rankText[static_cast<size_t>(k)] = block.rankText[static_cast<size_t>(k)];
-        const QString iconPath = dir.filePath(QString::number(slot) + QStringLiteral(".jpg"));
-        if (QFileInfo::exists(iconPath))
-            placeTalent(slot, tree, iconPath, block.line, treeFile);
+        const QString iconName = QString::number(slot) + QStringLiteral(".jpg");
+        if (present.contains(iconName))
+            placeTalent(slot, tree, dir.filePath(iconName), block.line, treeFile);
     }
     if (parsed.error)
         throw Error(*parsed.error);

@@ -145,6 +145,20 @@ const QVector<BadInput> &catalogue()
              QStringLiteral("Dr/3/icv.jpg"), QStringLiteral("Cannot open"), Outcome::Error},
             {"icon missing", Action::ChooseClass, removeFile(icon), QString(), QString(),
              Outcome::Loads},
+            // An icon is looked for by name in its tree folder: a folder of that name is found and
+            // refused, a link that leads nowhere is as good as no icon.
+            {"icon is a folder", Action::ChooseClass,
+             [=](FixtureWorld &w) {
+                 w.remove(icon);
+                 QDir().mkpath(w.path(icon));
+             },
+             icon, QStringLiteral("not a file"), Outcome::Error},
+            {"icon is a broken link", Action::ChooseClass,
+             [=](FixtureWorld &w) {
+                 w.remove(icon);
+                 QFile::link(w.path(QStringLiteral("Dr/1/nowhere.jpg")), w.path(icon));
+             },
+             QString(), QString(), Outcome::Loads},
             {"arrow bitmap missing", Action::ChooseClass,
              removeFile(QStringLiteral("arrows/d1w.bmp")), QStringLiteral("arrows/d1w.bmp"),
              QStringLiteral("Cannot open"), Outcome::Error},

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 // Reading a data file whole: the content comes back exactly, and the size limit holds.
 class TestReadFile : public QObject {
@@ -15,6 +16,8 @@ private slots:
     void readsTheWholeFile();
     void refusesWhatItCannotRead_data();
     void refusesWhatItCannotRead();
+    void refusesWhatIsNotAFile_data();
+    void refusesWhatIsNotAFile();
     void smallFileSetsNoLargeBufferAside();
 
 private:
@@ -105,6 +108,34 @@ void TestReadFile::refusesWhatItCannotRead()
     const QString message = readError(path, maxBytes);
     QVERIFY2(message.contains(path), qPrintable(message));
     QVERIFY2(message.contains(problem), qPrintable(message));
+}
+
+void TestReadFile::refusesWhatIsNotAFile_data()
+{
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("folder") << "folder.jpg";
+    QTest::newRow("pipe") << "pipe.jpg";
+    QTest::newRow("link to a folder") << "link.jpg";
+}
+
+void TestReadFile::refusesWhatIsNotAFile()
+{
+    // Refused as soon as it is seen: a pipe with no writer must not keep the read waiting.
+    QFETCH(QString, name);
+    const QDir dir(dir_.path());
+    const QString path = dir.filePath(name);
+    if (name == QLatin1String("pipe.jpg"))
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    else if (name == QLatin1String("link.jpg"))
+        QVERIFY(dir.mkpath(QStringLiteral("target")) &&
+                QFile::link(dir.filePath(QStringLiteral("target")), path));
+    else
+        QVERIFY(dir.mkpath(name));
+
+    const QString message = readError(path, MaxDataTextBytes);
+    QVERIFY2(message.contains(path), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("it is not a file")), qPrintable(message));
 }
 
 void TestReadFile::smallFileSetsNoLargeBufferAside()

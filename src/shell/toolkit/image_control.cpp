@@ -25,12 +25,24 @@ void ImageControl::setTransparent(bool on)
 
 void ImageControl::setPicture(const QImage &picture)
 {
-    picture_ = picture.format() == QImage::Format_RGB32 ? picture
-                                                         : picture.convertToFormat(QImage::Format_RGB32);
+    // The very picture it already holds (an arrow told its variant again, as every class load and
+    // press does): what is drawn was made from it already.
+    if (!picture.isNull() && picture.cacheKey() == picture_.cacheKey()) {
+        if (autoSize_ && size() != picture_.size())
+            resize(picture_.size());
+        update();
+        return;
+    }
+    picture_ = picture.format() == QImage::Format_RGB32
+                   ? picture
+                   : picture.convertToFormat(QImage::Format_RGB32);
     pictureChanged();
 }
 
-void ImageControl::loadFile(const QString &path) { setPicture(loadPictureFile(path)); }
+void ImageControl::loadFile(const QString &path)
+{
+    setPicture(loadPictureFile(path));
+}
 
 quint32 ImageControl::pixelColour(int x, int y) const
 {
@@ -80,10 +92,22 @@ void ImageControl::paintEvent(QPaintEvent *)
     painter.drawImage(0, 0, drawn_);
 }
 
-void ImageControl::mousePressEvent(QMouseEvent *event) { emit pressed(event->button()); }
+void ImageControl::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(event->button());
+}
 
-void ImageControl::mouseDoubleClickEvent(QMouseEvent *event) { emit pressed(event->button()); }
+void ImageControl::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    emit pressed(event->button());
+}
 
-void ImageControl::enterEvent(QEnterEvent *) { emit entered(); }
+void ImageControl::enterEvent(QEnterEvent *)
+{
+    emit entered();
+}
 
-void ImageControl::leaveEvent(QEvent *) { emit left(); }
+void ImageControl::leaveEvent(QEvent *)
+{
+    emit left();
+}
