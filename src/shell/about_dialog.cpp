@@ -111,6 +111,17 @@ void Tfr_a::buildDesign()
     BitBtn1->setDefault(true);
 
     setTabOrder(st1, BitBtn1);
+
+    // What a screen reader says of each control.
+    setAccessibleName(QStringLiteral("About Runeplan"));
+    st1->setAccessibleName(QStringLiteral("About the program"));
+    st1->setAccessibleDescription(
+        QStringLiteral("What the program is, how to support it and how to reach its author"));
+    lb_url->setAccessibleName(QStringLiteral("Web page"));
+    lb_url->setAccessibleDescription(QStringLiteral("Opens the program's web page: ") +
+                                     ProductAddress);
+    BitBtn1->setAccessibleName(QStringLiteral("OK"));
+    BitBtn1->setAccessibleDescription(QStringLiteral("Closes this dialog"));
 }
 
 void Tfr_a::showEvent(QShowEvent *event)

@@ -5,6 +5,7 @@
 #include "label_control.h"
 #include "recording_dialogs.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -134,6 +135,21 @@ private slots:
         QCOMPARE(dialog.BitBtn1->text(), QStringLiteral("OK"));
         QVERIFY(!dialog.BitBtn1->icon().isNull());
         QVERIFY(dialog.BitBtn1->isDefault());
+    }
+
+    void everyControlIsNamedForScreenReaders()
+    {
+        Tfr_a dialog(nullptr, [] { return QStringLiteral("en"); });
+        dialog.show();
+        for (QWidget *control :
+             {static_cast<QWidget *>(dialog.st1), static_cast<QWidget *>(dialog.lb_url),
+              static_cast<QWidget *>(dialog.BitBtn1)}) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(a);
+            QVERIFY2(!a->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+            QVERIFY2(!a->text(QAccessible::Description).isEmpty(),
+                     qPrintable(control->objectName()));
+        }
     }
 
     void tabOrder()
