@@ -53,10 +53,10 @@ QColor FixtureWorld::iconColour(int tree, int slot)
     return QColor::fromHsv((slot * 37 + tree * 101) % 360, 200, 120 + (slot * 13) % 120);
 }
 
-QByteArray FixtureWorld::treeFileText(const FixtureTree &spec, int tree, const QString &language)
+QByteArray FixtureWorld::treeFileText(const FixtureTree &shape, int tree, const QString &language)
 {
-    QByteArray text = spec.name.toUtf8() + "\r\n";
-    for (const FixtureTalent &t : spec.talents) {
+    QByteArray text = shape.name.toUtf8() + "\r\n";
+    for (const FixtureTalent &t : shape.talents) {
         const QString id = QString::number(tree) + u'-' + QString::number(t.slot);
         text += '#' + QByteArray::number(t.slot) + ' ' + QByteArray::number(t.maxRank);
         if (t.prereq != 0)
@@ -72,15 +72,15 @@ QByteArray FixtureWorld::treeFileText(const FixtureTree &spec, int tree, const Q
     return text + "#endtalants\r\n";
 }
 
-void FixtureWorld::writeTree(const QString &classCode, int tree, const FixtureTree &spec,
+void FixtureWorld::writeTree(const QString &classCode, int tree, const FixtureTree &shape,
                              const QStringList &languages)
 {
     const QString folder = classCode + u'/' + QString::number(tree) + u'/';
     write(folder + QStringLiteral("fon.jpg"), solidJpeg(300, 717, QColor(20, 20, 40 + tree * 20)));
     write(folder + QStringLiteral("icv.jpg"), solidJpeg(27, 27, QColor(200, 180, 40)));
     for (const QString &language : languages)
-        write(folder + QStringLiteral("tal.") + language, treeFileText(spec, tree, language));
-    for (const FixtureTalent &t : spec.talents) {
+        write(folder + QStringLiteral("tal.") + language, treeFileText(shape, tree, language));
+    for (const FixtureTalent &t : shape.talents) {
         if (t.icon) {
             write(folder + QString::number(t.slot) + QStringLiteral(".jpg"),
                   solidJpeg(45, 43, iconColour(tree, t.slot)));

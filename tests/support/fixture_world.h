@@ -37,7 +37,7 @@ public:
     void writeStrings(const QString &code, const QStringList &lines);
 
     // A tree with its background, emblem, tree file (in each language given) and icons.
-    void writeTree(const QString &classCode, int tree, const FixtureTree &spec,
+    void writeTree(const QString &classCode, int tree, const FixtureTree &shape,
                    const QStringList &languages = {QStringLiteral("en"), QStringLiteral("ru")});
     // The 21 arrow bitmaps.
     void writeArrows();
@@ -46,9 +46,9 @@ public:
     static QVector<FixtureTree> standardClass();
     void writeStandardClass(const QString &classCode = QStringLiteral("Dd"));
 
-    // The text of a tree file for `spec` in `language`: talent names "<lang> talent <tree>-<slot>",
+    // The text of a tree file for `shape` in `language`: talent names "<lang> talent <tree>-<slot>",
     // rank texts "<lang> rank <k> of <tree>-<slot>".
-    static QByteArray treeFileText(const FixtureTree &spec, int tree, const QString &language);
+    static QByteArray treeFileText(const FixtureTree &shape, int tree, const QString &language);
 
     // The colour of a fixture icon, distinct per tree and slot.
     static QColor iconColour(int tree, int slot);
