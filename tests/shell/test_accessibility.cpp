@@ -4,7 +4,7 @@
 #include "fonts.h"
 #include "label_control.h"
 #include "panel_control.h"
-#include "window_fixture.h"
+#include "standard_window_test.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -24,24 +24,9 @@ QString nameOf(QObject *object)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public StandardWindowTest {
     Q_OBJECT
-private:
-    FixtureWorld world_;
-    OpenedWindow w_;
-
 private slots:
-    void initTestCase()
-    {
-        registerTahoma();
-        world_.writeStandardClass();
-    }
-    void init()
-    {
-        w_.window.reset();
-        w_.open(world_);
-        QVERIFY(w_.dialogs.messages.isEmpty());
-    }
 
     void controlNames_data()
     {

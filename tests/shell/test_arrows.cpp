@@ -3,7 +3,7 @@
 #include "board_driver.h"
 #include "fonts.h"
 #include "image_control.h"
-#include "window_fixture.h"
+#include "standard_window_test.h"
 
 #include <QTest>
 #include <tuple>
@@ -87,25 +87,9 @@ const FixtureTree OneTalent{QStringLiteral("Plain"), {{1, 1}}};
 
 } // namespace
 
-class TestArrows : public QObject {
+class TestArrows : public StandardWindowTest {
     Q_OBJECT
-private:
-    FixtureWorld world_;
-    OpenedWindow w_;
-
 private slots:
-    void initTestCase()
-    {
-        registerTahoma();
-        world_.writeStandardClass();
-    }
-    void init()
-    {
-        w_.window.reset();
-        w_.dialogs.messages.clear(); // what the last test reported is not this one's
-        w_.open(world_);
-        QVERIFY(w_.dialogs.messages.isEmpty());
-    }
 
     void entriesFollowThePlacementOrder()
     {

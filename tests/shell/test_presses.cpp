@@ -6,7 +6,7 @@
 #include "label_control.h"
 #include "panel_control.h"
 #include "rank_look.h"
-#include "window_fixture.h"
+#include "standard_window_test.h"
 
 #include <QTest>
 
@@ -25,24 +25,9 @@ void spendInTreeThree(TForm1 &w, int points)
 }
 } // namespace
 
-class TestPresses : public QObject {
+class TestPresses : public StandardWindowTest {
     Q_OBJECT
-private:
-    FixtureWorld world_;
-    OpenedWindow w_;
-
 private slots:
-    void initTestCase()
-    {
-        registerTahoma();
-        world_.writeStandardClass();
-    }
-    void init()
-    {
-        w_.window.reset();
-        w_.open(world_);
-        QVERIFY(w_.dialogs.messages.isEmpty());
-    }
 
     void firstPointColoursTheIcon()
     {

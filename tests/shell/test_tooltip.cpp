@@ -3,7 +3,7 @@
 #include "fonts.h"
 #include "label_control.h"
 #include "panel_control.h"
-#include "window_fixture.h"
+#include "standard_window_test.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -85,24 +85,12 @@ void verifyLayout(const TForm1 &w, int slot, int tree)
 }
 } // namespace
 
-class TestTooltip : public QObject {
+class TestTooltip : public StandardWindowTest {
     Q_OBJECT
-private:
-    FixtureWorld world_;
-    OpenedWindow w_;
-
 private slots:
-    void initTestCase()
-    {
-        registerTahoma();
-        world_.writeStandardClass();
-    }
     void init()
     {
-        w_.window.reset();
-        w_.dialogs.messages.clear(); // what the last test reported is not this one's
-        w_.open(world_);
-        QVERIFY(w_.dialogs.messages.isEmpty());
+        openFreshWindow();
         QVERIFY(!w_->p_info->isVisible());
     }
 
