@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QImage>
 #include <cstdint>
 
 // libFuzzer is guided by the coverage of the code built with it, and the picture decoders are the
@@ -39,6 +40,17 @@ inline int sizeClass(int side)
     for (long long s = side < 0 ? -static_cast<long long>(side) : side; s > 0; s >>= 1)
         ++bits;
     return side < 0 ? -bits : bits;
+}
+
+// A decoded picture must be usable by the board and within the size limit; anything else is a
+// finding. Its size class is counted as an outcome.
+inline void checkDecoded(const QImage &image, int maxSide)
+{
+    if (image.isNull() || image.format() != QImage::Format_RGB32 || image.width() > maxSide ||
+        image.height() > maxSide)
+        __builtin_trap();
+    count(QByteArrayLiteral("decoded ") + QByteArray::number(sizeClass(image.width())) + ' ' +
+          QByteArray::number(sizeClass(image.height())));
 }
 
 } // namespace outcome
