@@ -104,11 +104,13 @@ void LabelControl::setFontColour(const QColor &colour)
 
 void LabelControl::setBold(bool bold)
 {
+    // Rank labels are made bold at every placement; the font change (and the refit that
+    // changeEvent makes for it) is only needed the first time.
+    if (font().bold() == bold)
+        return;
     QFont f = font();
     f.setBold(bold);
     setFont(f);
-    if (autoSize_)
-        fitToText();
 }
 
 void LabelControl::setBackground(const QColor &colour)
