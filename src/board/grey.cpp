@@ -2,12 +2,14 @@
 
 #include "image_control.h"
 
+#include <new>
+
 namespace {
 
 // 0.56 red + 0.33 green + 0.11 blue, rounded half to even. The weights in hundredths, summed in
 // integers: in floating point 0.56, 0.33 and 0.11 are not exact, so a sum of exactly one half
 // would often come out a hair above or below it and be rounded the wrong way.
-inline quint32 greyLevel(quint32 red, quint32 green, quint32 blue)
+constexpr quint32 greyLevel(quint32 red, quint32 green, quint32 blue)
 {
     const quint32 hundredths = 56 * red + 33 * green + 11 * blue;
     quint32 grey = hundredths / 100;
@@ -15,6 +17,32 @@ inline quint32 greyLevel(quint32 red, quint32 green, quint32 blue)
     if (rest > 50 || (rest == 50 && grey % 2 == 1))
         ++grey;
     return grey & 0xFF;
+}
+
+// The same grey as greyLevel, for one 0xAARRGGBB pixel, in 32-bit integer steps without a branch
+// or a table, so that the compiler can work out a whole line several pixels at a time.
+inline quint32 pixelGreyLevel(quint32 pixel)
+{
+    const quint32 hundredths =
+        56 * ((pixel >> 16) & 0xFF) + 33 * ((pixel >> 8) & 0xFF) + 11 * (pixel & 0xFF);
+    // hundredths / 100, exact for every sum up to 100 * 255.
+    const quint32 whole = (hundredths * 5243) >> 19;
+    const quint32 rest = hundredths - whole * 100;
+    // Up from above one half, and from exactly one half to an even level.
+    return whole + ((rest + (whole & 1)) > 50 ? 1 : 0);
+}
+
+void greyLines(const uchar *from, qsizetype fromStride, uchar *to, qsizetype toStride, int width,
+               int height)
+{
+    for (int y = 0; y < height; ++y) {
+        const auto *in = reinterpret_cast<const quint32 *>(from + y * fromStride);
+        auto *out = reinterpret_cast<quint32 *>(to + y * toStride);
+        for (int x = 0; x < width; ++x) {
+            const quint32 pixel = in[x];
+            out[x] = (pixel & 0xFF000000u) | (pixelGreyLevel(pixel) * 0x010101u);
+        }
+    }
 }
 
 } // namespace
@@ -28,18 +56,21 @@ void greyPicture(QImage &picture)
 {
     if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_ARGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
-    // Scanline by scanline through the pixel memory, with the grey worked out inline: every icon
-    // of a class turns grey when it loads, and every refund of a talent's last point greys one.
-    const int width = picture.width();
-    const int height = picture.height();
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const QRgb p = line[x];
-            const quint32 g = greyLevel(qRed(p), qGreen(p), qBlue(p));
-            line[x] = qRgba(g, g, g, qAlpha(p));
-        }
+    // Every icon of a class turns grey when it loads, and every refund of a talent's last point
+    // greys one. An icon's picture is shared with its colour source: it is greyed from the shared
+    // memory into fresh memory, instead of being copied first and greyed over after.
+    if (picture.isDetached()) {
+        greyLines(picture.constBits(), picture.bytesPerLine(), picture.bits(),
+                  picture.bytesPerLine(), picture.width(), picture.height());
+        return;
     }
+    QImage grey(picture.size(), picture.format());
+    if (grey.isNull())
+        throw std::bad_alloc();
+    grey.setDevicePixelRatio(picture.devicePixelRatio());
+    greyLines(picture.constBits(), picture.bytesPerLine(), grey.bits(), grey.bytesPerLine(),
+              picture.width(), picture.height());
+    picture = grey;
 }
 
 void GreyImage(ImageControl &image)

@@ -165,7 +165,31 @@ void TForm1::cb_classClick()
 
 void TForm1::setWindowEnabled(bool on)
 {
-    setEnabled(on);
+    // While a handler works on the one interface thread no input reaches the window: events wait
+    // until the handler returns, when the window takes input again. Disabling it control by
+    // control would show nothing (nothing is painted meanwhile), cost a third of the
+    // non-picture work of a class load, and send a screen reader a "disabled" and an "enabled"
+    // for every control of the board. So the window is disabled for real only while a dialog
+    // of the work runs its own event loop, and the inner handlers of a load (the class load
+    // inside a plan load) keep the window as the outer one set it.
+    if (!on) {
+        ++busyDepth_;
+        return;
+    }
+    if (busyDepth_ > 0 && --busyDepth_ > 0)
+        return;
+    if (shownDisabled_) {
+        shownDisabled_ = false;
+        setEnabled(true);
+    }
+}
+
+void TForm1::disableWhileDialogOpen()
+{
+    if (busyDepth_ == 0 || shownDisabled_)
+        return;
+    shownDisabled_ = true;
+    setEnabled(false);
 }
 
 void TForm1::parkFocus()

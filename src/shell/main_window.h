@@ -91,7 +91,11 @@ private:
                      const QString &treeFile);
     void refreshCounterCaptions();
     void parkFocus();
+    // A handler at work: false when it starts, true when it ends; calls nest.
     void setWindowEnabled(bool on);
+    // A dialog is about to run in the middle of the work: the window shows itself disabled
+    // until the work ends.
+    void disableWhileDialogOpen();
     TalentCell &cellAt(int slot, int tree);
     void resetBoard();
     void applyPlan(const PlanRanks &plan);
@@ -104,6 +108,8 @@ private:
 
     QString exeDir_;
     bool endRequested_ = false;
+    int busyDepth_ = 0;          // handlers at work, one inside another
+    bool shownDisabled_ = false; // the window really disabled for a dialog of the work
     TalentTable table_;
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
     UiStrings uiStrings_;

@@ -12,6 +12,7 @@ void TForm1::sp_saveClick()
 {
     setWindowEnabled(false);
     ScopeExit restore([this] { setWindowEnabled(true); });
+    disableWhileDialogOpen();
     const QString path = dialogs().saveFileName(this, sd1.title, sd1.folder);
     if (path.isEmpty())
         return;
@@ -22,6 +23,7 @@ void TForm1::sp_loadClick()
 {
     setWindowEnabled(false);
     ScopeExit restore([this] { setWindowEnabled(true); });
+    disableWhileDialogOpen();
     const QString path = dialogs().openFileName(this, od1.title, od1.folder);
     if (path.isEmpty())
         return;

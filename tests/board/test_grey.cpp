@@ -13,6 +13,7 @@ private slots:
     void everyGreyStaysItself();
     void greyPictureGreysEveryPixel_data();
     void greyPictureGreysEveryPixel();
+    void greyPictureAgreesWithGreyColorOnEveryColour();
     void greyImageLeavesTheSourceInColour();
     void greyingAFreshCopyAgainGivesTheSameGrey();
 };
@@ -110,6 +111,35 @@ void TestGrey::greyPictureGreysEveryPixel()
     }
     QCOMPARE(grey.pixel(0, 0) | 0xFF000000u, qRgb(143, 143, 143));
     QCOMPARE(grey.pixel(1, 0) | 0xFF000000u, qRgb(38, 38, 38));
+}
+
+void TestGrey::greyPictureAgreesWithGreyColorOnEveryColour()
+{
+    // A picture is greyed by another road than a single colour (a table of rounded sums); every
+    // one of the 16,777,216 colours must come out the same both ways.
+    QImage picture(4096, 4096, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            line[x] = 0xFF000000u | (static_cast<quint32>(y) << 12) | static_cast<quint32>(x);
+    }
+    QImage grey = picture;
+    greyPicture(grey);
+
+    qint64 differing = 0;
+    QRgb firstDiffering = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *before = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        const auto *after = reinterpret_cast<const QRgb *>(grey.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (valueOf(after[x]) != GreyColor(valueOf(before[x])) && differing++ == 0)
+                firstDiffering = before[x];
+        }
+    }
+    QVERIFY2(differing == 0,
+             qPrintable(QStringLiteral("%1 colours differ, the first #%2")
+                            .arg(differing)
+                            .arg(firstDiffering & 0xFFFFFF, 6, 16, QLatin1Char('0'))));
 }
 
 void TestGrey::greyImageLeavesTheSourceInColour()

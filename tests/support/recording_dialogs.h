@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QVector>
+#include <QWidget>
 
 // Stands in for every dialog in tests: records what would have been shown and answers file
 // dialogs from a queue, so that no test ever waits for a user.
@@ -23,14 +24,16 @@ public:
     {
         messages.append({caption, text});
     }
-    QString openFileName(QWidget *, const QString &title, const QString &folder) override
+    QString openFileName(QWidget *owner, const QString &title, const QString &folder) override
     {
+        noteOwner(owner);
         openTitles.append(title);
         folders.append(folder);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
-    QString saveFileName(QWidget *, const QString &title, const QString &folder) override
+    QString saveFileName(QWidget *owner, const QString &title, const QString &folder) override
     {
+        noteOwner(owner);
         saveTitles.append(title);
         folders.append(folder);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
@@ -45,4 +48,8 @@ public:
     QStringList folders;
     QStringList addresses;
     QVector<QDialog *> modals;
+    QVector<bool> ownerEnabled; // at each file dialog: whether the window behind took input
+
+private:
+    void noteOwner(const QWidget *owner) { ownerEnabled.append(owner && owner->isEnabled()); }
 };

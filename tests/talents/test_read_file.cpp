@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -19,6 +20,7 @@ private slots:
     void refusesWhatIsNotAFile_data();
     void refusesWhatIsNotAFile();
     void smallFileSetsNoLargeBufferAside();
+    void fileThatStatesNoSizeIsReadWhole();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -117,6 +119,7 @@ void TestReadFile::refusesWhatIsNotAFile_data()
     QTest::newRow("folder") << "folder.jpg";
     QTest::newRow("pipe") << "pipe.jpg";
     QTest::newRow("link to a folder") << "link.jpg";
+    QTest::newRow("link to a device") << "device.jpg";
 }
 
 void TestReadFile::refusesWhatIsNotAFile()
@@ -130,6 +133,8 @@ void TestReadFile::refusesWhatIsNotAFile()
     else if (name == QLatin1String("link.jpg"))
         QVERIFY(dir.mkpath(QStringLiteral("target")) &&
                 QFile::link(dir.filePath(QStringLiteral("target")), path));
+    else if (name == QLatin1String("device.jpg"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), path));
     else
         QVERIFY(dir.mkpath(name));
 
@@ -146,6 +151,23 @@ void TestReadFile::smallFileSetsNoLargeBufferAside()
     const QByteArray bytes = readFileBytes(path, MaxDataTextBytes);
     QCOMPARE(bytes.size(), 300);
     QVERIFY2(bytes.capacity() < 64 * 1024, qPrintable(QString::number(bytes.capacity())));
+}
+
+void TestReadFile::fileThatStatesNoSizeIsReadWhole()
+{
+    // The system's own files give their size as 0 and still hold text: the read goes on to the
+    // end instead of trusting the stated size.
+    const QString path = QStringLiteral("/proc/self/mountinfo");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("no /proc here");
+    QCOMPARE(QFileInfo(path).size(), 0);
+    const QByteArray expected = file.readAll();
+    QVERIFY(expected.size() > 0);
+
+    QCOMPARE(readFileBytes(path, MaxDataTextBytes), expected);
+    const QString message = readError(path, expected.size() - 1);
+    QVERIFY2(message.contains(QStringLiteral("larger than")), qPrintable(message));
 }
 
 QTEST_APPLESS_MAIN(TestReadFile)
