@@ -2,11 +2,11 @@
 
 #include "arrow_piece.h"
 #include "class_layout.h"
+#include "picture_cache.h"
 #include "talent_cell.h"
 #include "talent_table.h"
 #include "ui_strings.h"
 
-#include <QHash>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -87,8 +87,7 @@ private:
     void Fatals(const QString &text);
     void StartTaL();
     void loadTree(int tree, const QString &classFolder);
-    void placeTalent(int slot, int tree, const QString &iconPath, int line,
-                     const QString &treeFile);
+    void placeTalent(int slot, int tree, const QImage &icon, int line, const QString &treeFile);
     void refreshCounterCaptions();
     void parkFocus();
     // A handler at work: false when it starts, true when it ends; calls nest.
@@ -118,7 +117,7 @@ private:
     int arrowCount_ = 0;
     int arrowReads_ = 0;
     // The arrow bitmaps decoded since the class load began, by path.
-    QHash<QString, QImage> arrowBitmaps_;
+    PictureCache arrowBitmaps_;
 
 public:
     // Controls of the window, named as their object names.

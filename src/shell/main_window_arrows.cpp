@@ -3,7 +3,6 @@
 #include "error.h"
 #include "image_control.h"
 #include "main_window.h"
-#include "picture_file.h"
 
 void TForm1::createArrowImages()
 {
@@ -26,9 +25,9 @@ void TForm1::clearArrows()
         entry.variant = 'w';
     }
     arrowCount_ = 0;
-    // A class load reads the data folder afresh, the arrow bitmaps with the rest: a bitmap that
-    // went missing or was damaged since is reported by the load, not hidden by the cache.
-    arrowBitmaps_.clear();
+    // A class load looks at the data folder afresh, the arrow bitmaps with the rest: a bitmap
+    // that went missing or was changed since is read again (and reported if it is now broken).
+    arrowBitmaps_.newRound();
 }
 
 void TForm1::registerArrow(int slot, int tree, int line, const QString &treeFile)
@@ -76,13 +75,10 @@ void TForm1::setarro(int k, char variant)
 
 const QImage &TForm1::arrowBitmap(const QString &path)
 {
-    // Twenty-one small bitmaps serve every arrow: each is decoded once per class load, then serves
-    // every arrow and every press. A file that fails is not kept, so it fails again, with the same
-    // error, the next time it is asked for.
-    auto found = arrowBitmaps_.constFind(path);
-    if (found == arrowBitmaps_.constEnd())
-        found = arrowBitmaps_.insert(path, loadPictureFile(path));
-    return *found;
+    // Twenty-one small bitmaps serve every arrow of every class: each is read when first needed
+    // and again only when its file changed. A file that fails is not kept, so it fails again, with
+    // the same error, the next time it is asked for.
+    return arrowBitmaps_.picture(path);
 }
 
 void TForm1::CheckArro()

@@ -8,14 +8,12 @@
 #include "image_control.h"
 #include "label_control.h"
 #include "main_window.h"
+#include "picture_file.h"
 #include "read_file.h"
 #include "text_lines.h"
 #include "tree_file.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
-#include <QSet>
 
 namespace {
 
@@ -33,23 +31,6 @@ void hideEmptyCells(const TForm1 &window)
             c.rankLabel->hide();
         }
     }
-}
-
-// The names in a tree folder that a path there would find, as QFileInfo::exists would: files,
-// and also folders, pipes and devices (loading one of those then reports that it is not a
-// file), but not a link that leads nowhere. One listing instead of a look per talent.
-QSet<QString> existingNames(const QString &folder)
-{
-    QSet<QString> names;
-    QDirIterator entries(folder,
-                         QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    while (entries.hasNext()) {
-        entries.next();
-        const QFileInfo entry = entries.fileInfo();
-        if (!entry.isSymLink() || entry.exists())
-            names.insert(entry.fileName());
-    }
-    return names;
 }
 
 } // namespace
@@ -99,7 +80,6 @@ void TForm1::loadTree(int tree, const QString &folder)
     table_.treeName(tree) = parsed.name;
     lbc[tree - 1]->setCaption(parsed.name);
 
-    const QSet<QString> present = existingNames(folder);
     for (const TalentBlock &block : parsed.blocks) {
         const int slot = block.header.slot;
         TTalant &t = table_.at(slot, tree);
@@ -108,9 +88,12 @@ void TForm1::loadTree(int tree, const QString &folder)
         t.name = block.name;
         for (int k = 1; k <= t.maxRank; ++k)
             t.rankText[static_cast<size_t>(k)] = block.rankText[static_cast<size_t>(k)];
-        const QString iconName = QString::number(slot) + QStringLiteral(".jpg");
-        if (present.contains(iconName))
-            placeTalent(slot, tree, dir.filePath(iconName), block.line, treeFile);
+        // A talent without its picture file is left off the board. Whether the file is there is
+        // learnt from opening it: no look at the folder beforehand.
+        const std::optional<QImage> icon =
+            loadPictureFileIfPresent(dir.filePath(QString::number(slot) + QStringLiteral(".jpg")));
+        if (icon)
+            placeTalent(slot, tree, *icon, block.line, treeFile);
     }
     if (parsed.error)
         throw Error(*parsed.error);
@@ -119,13 +102,12 @@ void TForm1::loadTree(int tree, const QString &folder)
     CheckArro();
 }
 
-void TForm1::placeTalent(int slot, int tree, const QString &iconPath, int line,
-                         const QString &treeFile)
+void TForm1::placeTalent(int slot, int tree, const QImage &icon, int line, const QString &treeFile)
 {
     TTalant &t = table_.at(slot, tree);
     TalentCell &c = cellAt(slot, tree);
     t.slot = slot;
-    c.iconSource->loadFile(iconPath);
+    c.iconSource->setPicture(icon);
     t.present = true;
 
     c.icon->copyPictureFrom(*c.iconSource);

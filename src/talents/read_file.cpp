@@ -18,6 +18,8 @@
 
 namespace {
 
+enum class IfMissing { Fail, Skip };
+
 constexpr qint64 ReadPieceBytes = 64 * 1024;
 
 [[noreturn]] void failOpen(const QString &path, const QString &reason)
@@ -64,7 +66,7 @@ private:
 // Straight through the system calls: a class load reads about a hundred small files, and the
 // general file classes spend several more calls per file (a look at the path before opening it,
 // the size asked again at each step, a last read to find the end) than the read itself costs.
-QByteArray readWhole(const QString &path, qint64 maxBytes)
+std::optional<QByteArray> readWhole(const QString &path, qint64 maxBytes, IfMissing ifMissing)
 {
     const QByteArray name = QFile::encodeName(path);
     // Without waiting: a pipe with no writer is seen for what it is instead of holding the open.
@@ -72,6 +74,9 @@ QByteArray readWhole(const QString &path, qint64 maxBytes)
     do
         fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     while (fd < 0 && errno == EINTR);
+    // Nothing of that name, or a link that leads nowhere.
+    if (fd < 0 && errno == ENOENT && ifMissing == IfMissing::Skip)
+        return std::nullopt;
     if (fd < 0)
         failOpen(path, systemReason(errno));
     const OpenFile file(fd);
@@ -115,9 +120,11 @@ QByteArray readWhole(const QString &path, qint64 maxBytes)
 
 #else
 
-QByteArray readWhole(const QString &path, qint64 maxBytes)
+std::optional<QByteArray> readWhole(const QString &path, qint64 maxBytes, IfMissing ifMissing)
 {
     QFile file(path);
+    if (ifMissing == IfMissing::Skip && !QFileInfo::exists(path))
+        return std::nullopt;
     if (!QFileInfo(path).isFile() && QFileInfo::exists(path))
         failOpen(path, notAFile());
     if (!file.open(QIODevice::ReadOnly))
@@ -147,7 +154,12 @@ QByteArray readWhole(const QString &path, qint64 maxBytes)
 
 QByteArray readFileBytes(const QString &path, qint64 maxBytes)
 {
-    return readWhole(path, maxBytes);
+    return *readWhole(path, maxBytes, IfMissing::Fail);
+}
+
+std::optional<QByteArray> readFileBytesIfPresent(const QString &path, qint64 maxBytes)
+{
+    return readWhole(path, maxBytes, IfMissing::Skip);
 }
 
 QStringList readListFile(const QString &path)

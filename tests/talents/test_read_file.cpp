@@ -21,6 +21,8 @@ private slots:
     void refusesWhatIsNotAFile();
     void smallFileSetsNoLargeBufferAside();
     void fileThatStatesNoSizeIsReadWhole();
+    void fileThatMayBeLeftOut_data();
+    void fileThatMayBeLeftOut();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -168,6 +170,52 @@ void TestReadFile::fileThatStatesNoSizeIsReadWhole()
     QCOMPARE(readFileBytes(path, MaxDataTextBytes), expected);
     const QString message = readError(path, expected.size() - 1);
     QVERIFY2(message.contains(QStringLiteral("larger than")), qPrintable(message));
+}
+
+void TestReadFile::fileThatMayBeLeftOut_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("outcome"); // "bytes", "nothing" or a part of the error
+
+    QTest::newRow("a file") << "here.jpg"
+                            << "bytes";
+    QTest::newRow("nothing of that name") << "absent.jpg"
+                                          << "nothing";
+    QTest::newRow("a link that leads nowhere") << "dangling.jpg"
+                                               << "nothing";
+    QTest::newRow("a folder") << "folder2.jpg"
+                              << "it is not a file";
+    QTest::newRow("a pipe") << "pipe2.jpg"
+                            << "it is not a file";
+}
+
+void TestReadFile::fileThatMayBeLeftOut()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, outcome);
+    const QDir dir(dir_.path());
+    const QString path = dir.filePath(name);
+    const QByteArray content = patternBytes(1000);
+    if (name == u"here.jpg")
+        writeFile(name, content);
+    else if (name == u"dangling.jpg")
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), path));
+    else if (name == u"folder2.jpg")
+        QVERIFY(dir.mkpath(name));
+    else if (name == u"pipe2.jpg")
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+
+    try {
+        const std::optional<QByteArray> bytes = readFileBytesIfPresent(path, MaxDataTextBytes);
+        QCOMPARE(bytes.has_value(), outcome == u"bytes");
+        if (bytes)
+            QCOMPARE(*bytes, content);
+        else
+            QCOMPARE(outcome, QStringLiteral("nothing"));
+    } catch (const Error &e) {
+        QVERIFY2(e.message().contains(path) && e.message().contains(outcome),
+                 qPrintable(e.message()));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestReadFile)

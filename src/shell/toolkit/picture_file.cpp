@@ -100,10 +100,26 @@ QImage decodeBmp(const QByteArray &bytes, const QString &fileName)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage loadPictureFile(const QString &path)
+namespace {
+
+QImage decodeByName(const QByteArray &bytes, const QString &path)
 {
-    const QByteArray bytes = readFileBytes(path, MaxPictureFileBytes);
     if (QFileInfo(path).suffix().toLower() == u"bmp")
         return decodeBmp(bytes, path);
     return decodeJpeg(bytes, path);
+}
+
+} // namespace
+
+QImage loadPictureFile(const QString &path)
+{
+    return decodeByName(readFileBytes(path, MaxPictureFileBytes), path);
+}
+
+std::optional<QImage> loadPictureFileIfPresent(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readFileBytesIfPresent(path, MaxPictureFileBytes);
+    if (!bytes)
+        return std::nullopt;
+    return decodeByName(*bytes, path);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <optional>
 
 // The largest picture we agree to decode, in either direction. Checked from the header, before
 // any pixel memory is allocated.
@@ -19,3 +20,7 @@ QImage decodeBmp(const QByteArray &bytes, const QString &fileName);
 // Loads a picture file: JPEG for ".jpg"/".jpeg", BMP for ".bmp". The result is Format_RGB32.
 // A missing or undecodable file throws Error naming the file and the problem.
 QImage loadPictureFile(const QString &path);
+
+// The same for a picture that may be left out: nothing when the path names nothing (or a link
+// that leads nowhere); anything else there that is not a readable picture throws as above.
+std::optional<QImage> loadPictureFileIfPresent(const QString &path);
