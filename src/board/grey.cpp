@@ -19,17 +19,20 @@ constexpr quint32 greyLevel(quint32 red, quint32 green, quint32 blue)
     return grey & 0xFF;
 }
 
-// The same grey as greyLevel, for one 0xAARRGGBB pixel, in 32-bit integer steps without a branch
-// or a table, so that the compiler can work out a whole line several pixels at a time.
+// The same grey as greyLevel, for one 0xAARRGGBB pixel, without a branch or a table, so that the
+// compiler works out a whole line several pixels at a time. The sum of hundredths is a whole
+// number, so its division by 100 in single precision is the quotient correctly rounded: exactly
+// k + 0.5 where the true quotient is, and never across a half otherwise (the quotient is at least
+// 0.01 away from one). Adding and taking away 2^23 then rounds it to a whole number, ties to
+// even, as the processor rounds by default.
 inline quint32 pixelGreyLevel(quint32 pixel)
 {
-    const quint32 hundredths =
-        56 * ((pixel >> 16) & 0xFF) + 33 * ((pixel >> 8) & 0xFF) + 11 * (pixel & 0xFF);
-    // hundredths / 100, exact for every sum up to 100 * 255.
-    const quint32 whole = (hundredths * 5243) >> 19;
-    const quint32 rest = hundredths - whole * 100;
-    // Up from above one half, and from exactly one half to an even level.
-    return whole + ((rest + (whole & 1)) > 50 ? 1 : 0);
+    const auto hundredths = static_cast<qint32>(56 * ((pixel >> 16) & 0xFF) +
+                                                33 * ((pixel >> 8) & 0xFF) + 11 * (pixel & 0xFF));
+    constexpr float RoundingShift = 8388608.0f; // 2^23: from there on, floats are whole numbers
+    const float quotient = static_cast<float>(hundredths) / 100.0f;
+    const float rounded = (quotient + RoundingShift) - RoundingShift;
+    return static_cast<quint32>(static_cast<qint32>(rounded));
 }
 
 void greyLines(const uchar *from, qsizetype fromStride, uchar *to, qsizetype toStride, int width,
