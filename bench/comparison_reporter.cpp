@@ -2,6 +2,7 @@
 
 #include "benchmarks.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -26,26 +27,35 @@ ComparisonReporter::ComparisonReporter()
 
 void ComparisonReporter::ReportRuns(const std::vector<Run> &runs)
 {
+    std::vector<Run> shown;
     for (const Run &run : runs) {
         if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
-            secondsPerIteration_[run.run_name.function_name] =
-                run.cpu_accumulated_time / static_cast<double>(run.iterations);
+            secondsPerIteration_[run.run_name.function_name].push_back(
+                run.cpu_accumulated_time / static_cast<double>(run.iterations));
+        const bool single = run.repetitions <= 1 || run.error_occurred;
+        if (single ? run.run_type == Run::RT_Iteration
+                   : run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+            shown.push_back(run);
     }
-    ConsoleReporter::ReportRuns(runs);
+    if (!shown.empty())
+        ConsoleReporter::ReportRuns(shown);
 }
 
 std::optional<double> ComparisonReporter::seconds(const std::string &name) const
 {
     const auto found = secondsPerIteration_.find(name);
-    if (found == secondsPerIteration_.end())
+    if (found == secondsPerIteration_.end() || found->second.empty())
         return std::nullopt;
-    return found->second;
+    std::vector<double> sorted = found->second;
+    std::sort(sorted.begin(), sorted.end());
+    const size_t middle = sorted.size() / 2;
+    return sorted.size() % 2 == 1 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 }
 
 bool ComparisonReporter::printComparisons(int pictureCount) const
 {
     bool allMet = true;
-    std::printf("\nIn CPU time per iteration:\n");
+    std::printf("\nIn CPU time per iteration, the median of the repetitions:\n");
     const auto load = seconds(BenchName::ClassLoad);
     const auto turbo = seconds(BenchName::TurboJpegDecode);
     const auto qtReader = seconds(BenchName::QtReaderDecode);

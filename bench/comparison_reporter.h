@@ -4,24 +4,28 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The console report, which also keeps each benchmark's time per iteration so that the figures
 // that only mean something side by side (a load against the decoding it cannot avoid, one decoder
 // against another) can be printed as ratios after the run, beside their targets. The comparisons
 // use CPU time: everything timed runs on this one thread, and CPU time does not count the moments
-// other programs on the machine had the core.
+// other programs on the machine had the core. Run in several repetitions, each benchmark counts
+// with the median of its repetitions, and the console shows the medians alone: a figure then does
+// not hang on the one moment the machine was busy elsewhere.
 class ComparisonReporter final : public benchmark::ConsoleReporter {
 public:
     // In colour only on a terminal.
     ComparisonReporter();
     void ReportRuns(const std::vector<Run> &runs) override;
 
-    // CPU seconds per iteration, when the benchmark ran without an error.
+    // CPU seconds per iteration (the median over repetitions), when the benchmark ran without an
+    // error.
     std::optional<double> seconds(const std::string &name) const;
 
     // Prints the ratios and the per-press times with their targets. Returns whether all were met.
     bool printComparisons(int pictureCount) const;
 
 private:
-    std::map<std::string, double> secondsPerIteration_;
+    std::map<std::string, std::vector<double>> secondsPerIteration_; // one per repetition
 };
