@@ -76,8 +76,11 @@ void TForm1::priris(int slot, int tree)
     const TalentCell &c = cellAt(slot, tree);
     c.rankLabel->setFontColour(look.colour);
     c.rankLabel->setCaption(look.text);
-    // A screen reader names the icon as a sighted user reads it: the talent and its rank.
-    c.icon->setAccessibleName(table_.at(slot, tree).name + u' ' + look.text);
+    // A screen reader names the icon as a sighted user reads it: the talent and its rank. A new
+    // name is announced to it, so only a changed name is given.
+    const QString accessibleName = table_.at(slot, tree).name + u' ' + look.text;
+    if (c.icon->accessibleName() != accessibleName)
+        c.icon->setAccessibleName(accessibleName);
 }
 
 void TForm1::bt_resetClick()

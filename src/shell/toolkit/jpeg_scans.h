@@ -12,3 +12,9 @@ inline constexpr int MaxJpegScans = 100;
 // up to the next marker, and fill bytes before a marker are ignored. Counting stops at the end of
 // the image.
 int countJpegScans(const QByteArray &bytes);
+
+// Whether the decoder stops after the first scan: a sequential frame whose first scan carries
+// every component. A decoder reading such a file treats any later scan as an error instead of
+// working through it, so its scans need no count. Only the header segments before the first scan
+// are read; anything unusual among them answers false, and the scans are then counted.
+bool jpegDecodesInOneScan(const QByteArray &bytes);

@@ -68,7 +68,7 @@ QImage decodeJpeg(const QByteArray &bytes, const QString &fileName)
                            .arg(height)
                            .arg(MaxPictureSide));
     }
-    if (countJpegScans(bytes) > MaxJpegScans)
+    if (!jpegDecodesInOneScan(bytes) && countJpegScans(bytes) > MaxJpegScans)
         fail(fileName, QStringLiteral("more than %1 scans").arg(MaxJpegScans));
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())

@@ -9,6 +9,8 @@ class TestJpegScans : public QObject {
 private slots:
     void countsScans_data();
     void countsScans();
+    void seesAPictureDecodedInOneScan_data();
+    void seesAPictureDecodedInOneScan();
 };
 
 namespace {
@@ -52,6 +54,98 @@ void TestJpegScans::countsScans()
     QFETCH(QByteArray, jpeg);
     QFETCH(int, scans);
     QCOMPARE(countJpegScans(jpeg), scans);
+}
+
+void TestJpegScans::seesAPictureDecodedInOneScan_data()
+{
+    QTest::addColumn<QByteArray>("jpeg");
+    QTest::addColumn<bool>("oneScan");
+
+    const QByteArray soi = bytes("ffd8");
+    const QByteArray app = bytes("ffe000041234");
+    // Frame headers: precision 8, 16 x 16 pixels, then the components (id, sampling, table).
+    const QByteArray baseline3 = bytes("ffc00011"
+                                       "08"
+                                       "0010"
+                                       "0010"
+                                       "03"
+                                       "011100"
+                                       "021101"
+                                       "031101");
+    const QByteArray extended3 = bytes("ffc10011"
+                                       "08"
+                                       "0010"
+                                       "0010"
+                                       "03"
+                                       "011100"
+                                       "021101"
+                                       "031101");
+    const QByteArray progressive3 = bytes("ffc20011"
+                                          "08"
+                                          "0010"
+                                          "0010"
+                                          "03"
+                                          "011100"
+                                          "021101"
+                                          "031101");
+    const QByteArray baseline1 = bytes("ffc0000b"
+                                       "08"
+                                       "0010"
+                                       "0010"
+                                       "01"
+                                       "011100");
+    const QByteArray arithmetic1 = bytes("ffc9000b"
+                                         "08"
+                                         "0010"
+                                         "0010"
+                                         "01"
+                                         "011100");
+    const QByteArray tables = bytes("ffc4000400ab");
+    const QByteArray allThree = bytes("ffda000c"
+                                      "03"
+                                      "0100"
+                                      "0211"
+                                      "0311"
+                                      "003f00");
+    const QByteArray firstOnly = bytes("ffda0008"
+                                       "01"
+                                       "0100"
+                                       "003f00");
+
+    QTest::newRow("baseline, every component in the first scan")
+        << soi + app + tables + baseline3 + allThree + "data" << true;
+    QTest::newRow("extended sequential") << soi + extended3 + allThree << true;
+    QTest::newRow("one component") << soi + baseline1 + firstOnly << true;
+    QTest::newRow("fill bytes before a marker")
+        << soi + bytes("ffff") + baseline1 + firstOnly << true;
+    QTest::newRow("first scan with one of three components")
+        << soi + baseline3 + firstOnly << false;
+    QTest::newRow("progressive") << soi + progressive3 + allThree << false;
+    QTest::newRow("arithmetic coding") << soi + arithmetic1 + firstOnly << false;
+    QTest::newRow("two frame headers") << soi + baseline1 + baseline1 + firstOnly << false;
+    QTest::newRow("no frame header") << soi + tables + firstOnly << false;
+    QTest::newRow("no start of image") << baseline1 + firstOnly << false;
+    QTest::newRow("stray bytes between segments") << soi + "x" + baseline1 + firstOnly << false;
+    QTest::newRow("frame header cut short") << soi + bytes("ffc0000b0800100010") << false;
+    QTest::newRow("frame header of no components") << soi +
+                                                          bytes("ffc00008"
+                                                                "08"
+                                                                "0010"
+                                                                "0010"
+                                                                "00") +
+                                                          firstOnly
+                                                   << false;
+    QTest::newRow("length shorter than itself")
+        << soi + bytes("ffe00001") + baseline1 + firstOnly << false;
+    QTest::newRow("end of image before a scan") << soi + baseline1 + bytes("ffd9") << false;
+    QTest::newRow("nothing") << QByteArray() << false;
+}
+
+void TestJpegScans::seesAPictureDecodedInOneScan()
+{
+    QFETCH(QByteArray, jpeg);
+    QFETCH(bool, oneScan);
+    QCOMPARE(jpegDecodesInOneScan(jpeg), oneScan);
 }
 
 QTEST_APPLESS_MAIN(TestJpegScans)

@@ -36,6 +36,8 @@ private slots:
     void topRowFirstBmpLoadsTheRightWayUp();
     void jpegScansAreLimited_data();
     void jpegScansAreLimited();
+    void repeatedScansOfABaselinePictureAreRefusedByTheDecoder_data();
+    void repeatedScansOfABaselinePictureAreRefusedByTheDecoder();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -376,6 +378,7 @@ void TestPictureFile::jpegScansAreLimited()
     const QImage original = blockPicture(24, 16);
     const QByteArray progressive = encodeProgressiveJpeg(original);
     QCOMPARE(progressive.count(QByteArrayLiteral("\xFF\xDA")), 10);
+    QVERIFY(!jpegDecodesInOneScan(progressive));
     const QByteArray jpeg = withScans(progressive, scans);
     QCOMPARE(countJpegScans(jpeg), scans);
 
@@ -387,6 +390,30 @@ void TestPictureFile::jpegScansAreLimited()
         QVERIFY2(message.contains(QStringLiteral("more than %1 scans").arg(MaxJpegScans)),
                  qPrintable(message));
     }
+}
+
+void TestPictureFile::repeatedScansOfABaselinePictureAreRefusedByTheDecoder_data()
+{
+    QTest::addColumn<int>("scans");
+
+    QTest::newRow("two") << 2;
+    QTest::newRow("one too many to count") << MaxJpegScans + 1;
+    QTest::newRow("five hundred") << 500;
+}
+
+void TestPictureFile::repeatedScansOfABaselinePictureAreRefusedByTheDecoder()
+{
+    // A baseline picture is whole after its first scan, so its scans are not counted: the decoder
+    // itself takes a second scan for an error, before working through it.
+    QFETCH(int, scans);
+    const QByteArray baseline = encodeJpeg(blockPicture(24, 16));
+    QVERIFY(jpegDecodesInOneScan(baseline));
+    const QByteArray jpeg = withScans(baseline, scans);
+    QCOMPARE(countJpegScans(jpeg), scans);
+    QVERIFY(jpegDecodesInOneScan(jpeg));
+
+    const QString message = loadError(writeFile(QStringLiteral("baseline-scans.jpg"), jpeg));
+    QVERIFY2(message.contains(QStringLiteral("not a readable JPEG")), qPrintable(message));
 }
 
 QTEST_MAIN(TestPictureFile)
