@@ -42,7 +42,7 @@ TForm1::~TForm1() = default;
 
 QString TForm1::dataPath(const QString &relative) const
 {
-    return QDir(exeDir_).filePath(QStringLiteral("datas/") + relative);
+    return exeDir_.filePath(QStringLiteral("datas/") + relative);
 }
 
 const TalentCell &TForm1::cell(int slot, int tree) const

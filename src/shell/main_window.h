@@ -7,6 +7,7 @@
 #include "talent_table.h"
 #include "ui_strings.h"
 
+#include <QDir>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -105,7 +106,7 @@ private:
     const QImage &arrowBitmap(const QString &path);
     void registerArrow(int slot, int tree, int line, const QString &treeFile);
 
-    QString exeDir_;
+    QDir exeDir_; // the folder of the program, where the data folder lies
     bool endRequested_ = false;
     int busyDepth_ = 0;          // handlers at work, one inside another
     bool shownDisabled_ = false; // the window really disabled for a dialog of the work

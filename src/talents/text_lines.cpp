@@ -37,21 +37,17 @@ QStringList splitListLines(const QString &text)
 QStringList splitTreeLines(const QString &text)
 {
     QStringList lines;
-    qsizetype start = 0;
     const qsizetype n = text.size();
-    auto take = [&](qsizetype end) {
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = n;
         QString line = text.mid(start, end - start);
         line.remove(u'\r');
-        lines.append(line);
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text.at(i) == u'\n') {
-            take(i);
-            start = i + 1;
-        }
+        lines.append(std::move(line));
+        start = end + 1;
     }
-    if (start < n)
-        take(n);
     return lines;
 }
 
