@@ -102,6 +102,8 @@ private:
     ClassLayout classLayoutForPlan(int classIndex, const QString &planPath) const;
     void createArrowImages();
     void clearArrows();
+    // Hides the arrow images that the class on the board does not use.
+    void hideUnusedArrows();
     void setarro(int entry, char variant);
     const QImage &arrowBitmap(const QString &path);
     void registerArrow(int slot, int tree, int line, const QString &treeFile);

@@ -17,9 +17,10 @@ void TForm1::createArrowImages()
 
 void TForm1::clearArrows()
 {
+    // The images stay as they are until the load is over (see hideUnusedArrows): an arrow that
+    // the class draws again is not hidden and shown in between.
     for (int k = 0; k < arrowCount_; ++k) {
         ArrowEntry &entry = arrowList_[static_cast<size_t>(k)];
-        entry.image->hide();
         entry.slot = 0;
         entry.tree = 0;
         entry.variant = 'w';
@@ -28,6 +29,12 @@ void TForm1::clearArrows()
     // A class load looks at the data folder afresh, the arrow bitmaps with the rest: a bitmap
     // that went missing or was changed since is read again (and reported if it is now broken).
     arrowBitmaps_.newRound();
+}
+
+void TForm1::hideUnusedArrows()
+{
+    for (size_t k = static_cast<size_t>(arrowCount_); k < arrowList_.size(); ++k)
+        arrowList_[k].image->hide();
 }
 
 void TForm1::registerArrow(int slot, int tree, int line, const QString &treeFile)

@@ -48,9 +48,13 @@ void TForm1::InitTabl()
 
     resetBoard();
     clearArrows();
-    // However the load ends, the cells it left empty are cleared at its end, not at its start:
-    // a cell that takes a talent again is never hidden and shown in between.
-    ScopeExit clearEmptyCells([this] { hideEmptyCells(*this); });
+    // However the load ends, the cells it left empty and the arrows it did not draw are cleared
+    // at its end, not at its start: a cell or an arrow that is drawn again is never hidden and
+    // shown in between.
+    ScopeExit clearLeftovers([this] {
+        hideEmptyCells(*this);
+        hideUnusedArrows();
+    });
     const int classIndex = cb_class->currentIndex();
     const auto code = classCode(classIndex);
     if (!code) {
