@@ -227,6 +227,18 @@ private slots:
         w.open(world);
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("Dd/1/3.jpg"))));
+        // The load stops at that talent: the ones before it are placed, its own texts are stored
+        // but it is not placed, and nothing after it is read.
+        const TalentTable &table = w->talents();
+        QVERIFY(table.at(1, 1).present && table.at(2, 1).present);
+        QVERIFY(w->cell(2, 1).icon->isVisible());
+        QVERIFY(!table.at(3, 1).present);
+        QCOMPARE(table.at(3, 1).maxRank, 2);
+        QVERIFY(!table.at(3, 1).name.isEmpty());
+        QVERIFY(!table.at(4, 1).present);
+        QCOMPARE(table.at(4, 1).maxRank, 0);
+        QVERIFY(!table.at(1, 2).present);
+        QVERIFY(w->isEnabled());
     }
 
     void moreThanThirtyPrerequisitesAreRefused()
