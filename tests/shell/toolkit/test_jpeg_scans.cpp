@@ -18,6 +18,33 @@ QByteArray bytes(const char *hex)
 {
     return QByteArray::fromHex(hex);
 }
+
+QByteArray withLength(const char *marker, const QByteArray &contents)
+{
+    const auto length = static_cast<int>(contents.size()) + 2;
+    return bytes(marker) + char(length >> 8) + char(length & 0xFF) + contents;
+}
+
+// A frame header of a 16 x 16 picture at precision 8, with its first `components` of three
+// components (id, sampling, table).
+QByteArray frameHeader(const char *marker, int components)
+{
+    QByteArray contents = bytes("0800100010") + char(components);
+    for (const char *component : {"011100", "021101", "031101"}) {
+        if (contents.size() < 6 + 3 * components)
+            contents += bytes(component);
+    }
+    return withLength(marker, contents);
+}
+
+// A scan header over the first `components` components, with all coefficients.
+QByteArray scanHeader(int components)
+{
+    QByteArray contents(1, char(components));
+    for (int c = 1; c <= components; ++c)
+        contents += char(c) + bytes(c == 1 ? "00" : "11");
+    return withLength("ffda", contents + bytes("003f00"));
+}
 } // namespace
 
 void TestJpegScans::countsScans_data()
@@ -63,54 +90,14 @@ void TestJpegScans::seesAPictureDecodedInOneScan_data()
 
     const QByteArray soi = bytes("ffd8");
     const QByteArray app = bytes("ffe000041234");
-    // Frame headers: precision 8, 16 x 16 pixels, then the components (id, sampling, table).
-    const QByteArray baseline3 = bytes("ffc00011"
-                                       "08"
-                                       "0010"
-                                       "0010"
-                                       "03"
-                                       "011100"
-                                       "021101"
-                                       "031101");
-    const QByteArray extended3 = bytes("ffc10011"
-                                       "08"
-                                       "0010"
-                                       "0010"
-                                       "03"
-                                       "011100"
-                                       "021101"
-                                       "031101");
-    const QByteArray progressive3 = bytes("ffc20011"
-                                          "08"
-                                          "0010"
-                                          "0010"
-                                          "03"
-                                          "011100"
-                                          "021101"
-                                          "031101");
-    const QByteArray baseline1 = bytes("ffc0000b"
-                                       "08"
-                                       "0010"
-                                       "0010"
-                                       "01"
-                                       "011100");
-    const QByteArray arithmetic1 = bytes("ffc9000b"
-                                         "08"
-                                         "0010"
-                                         "0010"
-                                         "01"
-                                         "011100");
     const QByteArray tables = bytes("ffc4000400ab");
-    const QByteArray allThree = bytes("ffda000c"
-                                      "03"
-                                      "0100"
-                                      "0211"
-                                      "0311"
-                                      "003f00");
-    const QByteArray firstOnly = bytes("ffda0008"
-                                       "01"
-                                       "0100"
-                                       "003f00");
+    const QByteArray baseline3 = frameHeader("ffc0", 3);
+    const QByteArray extended3 = frameHeader("ffc1", 3);
+    const QByteArray progressive3 = frameHeader("ffc2", 3);
+    const QByteArray baseline1 = frameHeader("ffc0", 1);
+    const QByteArray arithmetic1 = frameHeader("ffc9", 1);
+    const QByteArray allThree = scanHeader(3);
+    const QByteArray firstOnly = scanHeader(1);
 
     QTest::newRow("baseline, every component in the first scan")
         << soi + app + tables + baseline3 + allThree + "data" << true;
@@ -127,14 +114,8 @@ void TestJpegScans::seesAPictureDecodedInOneScan_data()
     QTest::newRow("no start of image") << baseline1 + firstOnly << false;
     QTest::newRow("stray bytes between segments") << soi + "x" + baseline1 + firstOnly << false;
     QTest::newRow("frame header cut short") << soi + bytes("ffc0000b0800100010") << false;
-    QTest::newRow("frame header of no components") << soi +
-                                                          bytes("ffc00008"
-                                                                "08"
-                                                                "0010"
-                                                                "0010"
-                                                                "00") +
-                                                          firstOnly
-                                                   << false;
+    QTest::newRow("frame header of no components")
+        << soi + frameHeader("ffc0", 0) + firstOnly << false;
     QTest::newRow("length shorter than itself")
         << soi + bytes("ffe00001") + baseline1 + firstOnly << false;
     QTest::newRow("end of image before a scan") << soi + baseline1 + bytes("ffd9") << false;
