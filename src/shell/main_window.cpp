@@ -167,7 +167,7 @@ void TForm1::setWindowEnabled(bool on)
 {
     // While a handler works on the one interface thread no input reaches the window: events wait
     // until the handler returns, when the window takes input again. Disabling it control by
-    // control would show nothing (nothing is painted meanwhile), cost a third of the
+    // control would show nothing (nothing is painted meanwhile), cost about a fifth of the
     // non-picture work of a class load, and send a screen reader a "disabled" and an "enabled"
     // for every control of the board. So the window is disabled for real only while a dialog
     // of the work runs its own event loop, and the inner handlers of a load (the class load

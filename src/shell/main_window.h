@@ -119,7 +119,7 @@ private:
     std::array<ArrowEntry, ArrowCapacity> arrowList_{};
     int arrowCount_ = 0;
     int arrowReads_ = 0;
-    // The arrow bitmaps decoded since the class load began, by path.
+    // The arrow bitmaps, kept across loads while their files stay as they were.
     PictureCache arrowBitmaps_;
 
 public:
