@@ -31,7 +31,10 @@ void FixtureWorld::write(const QString &relative, const QByteArray &bytes)
         qFatal("cannot write fixture file %s", qPrintable(target));
 }
 
-void FixtureWorld::remove(const QString &relative) { QFile::remove(path(relative)); }
+void FixtureWorld::remove(const QString &relative)
+{
+    QFile::remove(path(relative));
+}
 
 QStringList FixtureWorld::defaultStrings(const QString &code)
 {
@@ -116,6 +119,8 @@ QVector<FixtureTree> FixtureWorld::standardClass()
     // Tree 1: a plain tree for the tier rules, with a prerequisite straight down and one whose
     // icon is missing. Tree 2: prerequisites of every shape. Tree 3: deep rows, so that the
     // budget of 71 points can be reached across the trees.
+    // One talent table a tree, as compact as a tree file.
+    // clang-format off
     FixtureTree one{QStringLiteral("First Tree"),
                     {{1, 5}, {2, 3}, {3, 2}, {4, 1}, {5, 3}, {6, 2, 2}, {7, 3, 0, false},
                      {10, 2, 6}, {11, 1, 7}, {9, 5}, {13, 3}, {14, 3, 10}, {17, 5}, {21, 1},
@@ -123,6 +128,7 @@ QVector<FixtureTree> FixtureWorld::standardClass()
     FixtureTree two{QStringLiteral("Second Tree"),
                     {{1, 3}, {2, 3}, {3, 2}, {4, 2}, {5, 5, 1}, {6, 1, 5}, {8, 2, 4},
                      {7, 2, 8}, {9, 3, 5}, {10, 1, 5}, {11, 1, 8}, {13, 3}, {16, 2, 8}, {17, 5}, {19, 1, 7}}};
+    // clang-format on
     FixtureTree three{QStringLiteral("Third Tree"), {}};
     for (int slot = 1; slot <= 44; slot += 1) {
         if (slot % 4 == 1 || slot % 4 == 2)

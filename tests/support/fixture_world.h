@@ -46,8 +46,8 @@ public:
     static QVector<FixtureTree> standardClass();
     void writeStandardClass(const QString &classCode = QStringLiteral("Dd"));
 
-    // The text of a tree file for `shape` in `language`: talent names "<lang> talent <tree>-<slot>",
-    // rank texts "<lang> rank <k> of <tree>-<slot>".
+    // The text of a tree file for `shape` in `language`: talent names "<lang> talent
+    // <tree>-<slot>", rank texts "<lang> rank <k> of <tree>-<slot>".
     static QByteArray treeFileText(const FixtureTree &shape, int tree, const QString &language);
 
     // The colour of a fixture icon, distinct per tree and slot.

@@ -62,4 +62,3 @@ public:
 private:
     std::array<std::array<ModelTalent, 44>, 3> talents_{};
 };
-

@@ -36,15 +36,27 @@ QString Dialogs::saveFileName(QWidget *owner, const QString &title, const QStrin
     return dialog.selectedFiles().constFirst();
 }
 
-int Dialogs::runModal(QDialog *dialog) { return dialog->exec(); }
+int Dialogs::runModal(QDialog *dialog)
+{
+    return dialog->exec();
+}
 
-void Dialogs::openAddress(const QString &address) { QDesktopServices::openUrl(QUrl(address)); }
+void Dialogs::openAddress(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}
 
 namespace {
 Dialogs realDialogs;
 Dialogs *current = &realDialogs;
 } // namespace
 
-Dialogs &dialogs() { return *current; }
+Dialogs &dialogs()
+{
+    return *current;
+}
 
-void setDialogs(Dialogs *replacement) { current = replacement ? replacement : &realDialogs; }
+void setDialogs(Dialogs *replacement)
+{
+    current = replacement ? replacement : &realDialogs;
+}
