@@ -3,7 +3,11 @@
 #include "image_control.h"
 #include "main_window.h"
 
+#include <QList>
+#include <QPoint>
 #include <QTest>
+#include <initializer_list>
+#include <tuple>
 
 // Presses on talent icons as the mouse makes them.
 inline void pressTalent(TForm1 &window, int slot, int tree, Qt::MouseButton button = Qt::LeftButton)
@@ -16,4 +20,24 @@ inline void pressTalentTimes(TForm1 &window, int slot, int tree, int times,
 {
     for (int i = 0; i < times; ++i)
         pressTalent(window, slot, tree, button);
+}
+
+// A list of left presses as (slot, tree) points, in order.
+using Presses = QList<QPoint>;
+
+// Presses from (slot, tree, how many left presses) steps, in order.
+inline Presses presses(std::initializer_list<std::tuple<int, int, int>> steps)
+{
+    Presses out;
+    for (const auto &[slot, tree, times] : steps) {
+        for (int i = 0; i < times; ++i)
+            out.append({slot, tree});
+    }
+    return out;
+}
+
+inline void pressAll(TForm1 &window, const Presses &list)
+{
+    for (const QPoint &p : list)
+        pressTalent(window, p.x(), p.y());
 }

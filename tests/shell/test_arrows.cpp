@@ -65,24 +65,6 @@ QList<QPoint> placedArrows(const TForm1 &w)
 const QList<QPoint> StandardArrows = {{6, 1}, {10, 1}, {11, 1}, {14, 1}, {5, 2},  {6, 2}, {8, 2},
                                       {7, 2}, {9, 2},  {10, 2}, {11, 2}, {16, 2}, {19, 2}};
 
-// Presses as (slot, tree, how many left presses), in order.
-using Presses = QList<QPoint>;
-Presses presses(std::initializer_list<std::tuple<int, int, int>> steps)
-{
-    Presses out;
-    for (const auto &[slot, tree, times] : steps) {
-        for (int i = 0; i < times; ++i)
-            out.append({slot, tree});
-    }
-    return out;
-}
-
-void pressAll(TForm1 &w, const Presses &list)
-{
-    for (const QPoint &p : list)
-        pressTalent(w, p.x(), p.y());
-}
-
 const FixtureTree OneTalent{QStringLiteral("Plain"), {{1, 1}}};
 
 } // namespace

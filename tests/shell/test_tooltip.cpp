@@ -32,18 +32,6 @@ void leave(TForm1 &w, int slot, int tree)
     QCoreApplication::sendEvent(w.cell(slot, tree).icon, &leaving);
 }
 
-// Presses as (slot, tree, how many left presses), in order.
-using Presses = QList<QPoint>;
-Presses presses(std::initializer_list<std::tuple<int, int, int>> steps)
-{
-    Presses out;
-    for (const auto &[slot, tree, times] : steps) {
-        for (int i = 0; i < times; ++i)
-            out.append({slot, tree});
-    }
-    return out;
-}
-
 QString rankText(int tree, int slot, int k)
 {
     return QStringLiteral("en rank %1 of %2-%3").arg(k).arg(tree).arg(slot);
@@ -163,8 +151,7 @@ private slots:
         QFETCH(int, tree);
         QFETCH(bool, met);
         TForm1 &w = *w_.window;
-        for (const QPoint &p : before)
-            pressTalent(w, p.x(), p.y());
+        pressAll(w, before);
         pointAt(w, slot, tree);
         QCOMPARE(w.lb_treb->fontColour(), met ? Met : Unmet);
         QCOMPARE(w.lb_rang->caption().left(7), QStringLiteral("en:6:0/"));

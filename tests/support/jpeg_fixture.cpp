@@ -22,27 +22,17 @@ std::vector<unsigned char> cmykPixels(const QImage &rgb)
     return pixels;
 }
 
-} // namespace
-
-QByteArray encodeJpeg(const QImage &picture, JpegColours colours, int quality)
+// Compresses pixels at full chroma resolution; empty when the encoder fails.
+QByteArray compress(const unsigned char *pixels, int width, int pitch, int height, int pixelFormat,
+                    int quality, int flags)
 {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    if (rgb.isNull())
-        return {};
     tjhandle handle = tjInitCompress();
     if (!handle)
         return {};
     unsigned char *jpeg = nullptr;
     unsigned long jpegSize = 0;
-    int rc = -1;
-    if (colours == JpegColours::Cmyk) {
-        const std::vector<unsigned char> pixels = cmykPixels(rgb);
-        rc = tjCompress2(handle, pixels.data(), rgb.width(), rgb.width() * 4, rgb.height(),
-                         TJPF_CMYK, &jpeg, &jpegSize, TJSAMP_444, quality, 0);
-    } else {
-        rc = tjCompress2(handle, rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()),
-                         rgb.height(), TJPF_BGRX, &jpeg, &jpegSize, TJSAMP_444, quality, 0);
-    }
+    const int rc = tjCompress2(handle, pixels, width, pitch, height, pixelFormat, &jpeg, &jpegSize,
+                               TJSAMP_444, quality, flags);
     QByteArray bytes;
     if (rc == 0)
         bytes = QByteArray(reinterpret_cast<const char *>(jpeg), static_cast<qsizetype>(jpegSize));
@@ -51,25 +41,29 @@ QByteArray encodeJpeg(const QImage &picture, JpegColours colours, int quality)
     return bytes;
 }
 
+} // namespace
+
+QByteArray encodeJpeg(const QImage &picture, JpegColours colours, int quality)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    if (rgb.isNull())
+        return {};
+    if (colours == JpegColours::Cmyk) {
+        const std::vector<unsigned char> pixels = cmykPixels(rgb);
+        return compress(pixels.data(), rgb.width(), rgb.width() * 4, rgb.height(), TJPF_CMYK,
+                        quality, 0);
+    }
+    return compress(rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()),
+                    rgb.height(), TJPF_BGRX, quality, 0);
+}
+
 QByteArray encodeProgressiveJpeg(const QImage &picture)
 {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     if (rgb.isNull())
         return {};
-    tjhandle handle = tjInitCompress();
-    if (!handle)
-        return {};
-    unsigned char *jpeg = nullptr;
-    unsigned long jpegSize = 0;
-    const int rc =
-        tjCompress2(handle, rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()),
-                    rgb.height(), TJPF_BGRX, &jpeg, &jpegSize, TJSAMP_444, 95, TJFLAG_PROGRESSIVE);
-    QByteArray bytes;
-    if (rc == 0)
-        bytes = QByteArray(reinterpret_cast<const char *>(jpeg), static_cast<qsizetype>(jpegSize));
-    tjFree(jpeg);
-    tjDestroy(handle);
-    return bytes;
+    return compress(rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()),
+                    rgb.height(), TJPF_BGRX, 95, TJFLAG_PROGRESSIVE);
 }
 
 QByteArray withDeclaredSize(const QByteArray &jpeg, int width, int height)

@@ -94,6 +94,13 @@ void drawBevelFrame(QPainter &painter, const QSize &size, const QColor &metal)
     painter.restore();
 }
 
+// The field a bevel frame `frame` pixels wide leaves, reaching one pixel under the frame.
+QRectF insideFrame(QSize size, int frame)
+{
+    const int inset = frame - 1;
+    return QRectF(inset, inset, size.width() - 2 * inset, size.height() - 2 * inset);
+}
+
 } // namespace
 
 QImage paintTalentIcon(const GlyphArt &talent, const TreeArt &tree, int slot)
@@ -102,9 +109,7 @@ QImage paintTalentIcon(const GlyphArt &talent, const TreeArt &tree, int slot)
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const int frame = 4;
-    const QRectF field(frame - 1, frame - 1, TalentIconSize.width() - 2 * (frame - 1),
-                       TalentIconSize.height() - 2 * (frame - 1));
+    const QRectF field = insideFrame(TalentIconSize, 4);
     drawField(painter, field, talent.colour, tree);
     drawSlotPattern(painter, field, talent.colour, slot);
     drawGlow(painter, field, talent.colour);
@@ -119,9 +124,7 @@ QImage paintEmblem(const TreeArt &tree)
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const int frame = 3;
-    const QRectF field(frame - 1, frame - 1, EmblemSize.width() - 2 * (frame - 1),
-                       EmblemSize.height() - 2 * (frame - 1));
+    const QRectF field = insideFrame(EmblemSize, 3);
     drawField(painter, field, tree.emblem.colour, tree);
     drawGlow(painter, field, tree.emblem.colour);
     drawGlyph(painter, glyphShape(tree.emblem.glyph), field.adjusted(1.5, 1.5, -1.5, -1.5),
