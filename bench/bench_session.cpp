@@ -32,7 +32,7 @@ std::pair<int, int> BenchSession::openTalent() const
 {
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= ColumnsPerRow; ++slot) {
-            const TTalant &t = window_->talents().at(slot, tree);
+            const Talent &t = window_->talents().at(slot, tree);
             if (t.present && t.maxRank > 1)
                 return {tree, slot};
         }
@@ -56,7 +56,7 @@ void BenchSession::spendAllPoints()
         spent = false;
         for (int tree = 1; tree <= TreeCount; ++tree) {
             for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-                const TTalant &t = window_->talents().at(slot, tree);
+                const Talent &t = window_->talents().at(slot, tree);
                 if (!t.present)
                     continue;
                 const int before = window_->talents().totalPoints;

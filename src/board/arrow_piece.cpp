@@ -6,8 +6,8 @@ std::optional<ArrowPiece> arrowPiece(int dependantSlot, int prereqSlot, const QR
 {
     if (!TalentTable::validSlot(dependantSlot) || !TalentTable::validSlot(prereqSlot))
         return std::nullopt;
-    const SlotPosition d = SlotCell(dependantSlot);
-    const SlotPosition p = SlotCell(prereqSlot);
+    const SlotPosition d = slotPosition(dependantSlot);
+    const SlotPosition p = slotPosition(prereqSlot);
     const int dr = d.row - p.row;
     const int dc = d.column - p.column;
     const int L = icon.left();
@@ -38,7 +38,7 @@ std::optional<ArrowPiece> arrowPiece(int dependantSlot, int prereqSlot, const QR
     return std::nullopt;
 }
 
-char arrowVariant(const TTalant &dependant)
+char arrowVariant(const Talent &dependant)
 {
     if (!dependant.available)
         return 'w';

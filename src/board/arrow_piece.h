@@ -21,7 +21,7 @@ struct ArrowPiece {
 std::optional<ArrowPiece> arrowPiece(int dependantSlot, int prereqSlot, const QRect &icon);
 
 // The variant letter that shows the dependant's state: 'w' locked, 'g' open, 'y' taken.
-char arrowVariant(const TTalant &dependant);
+char arrowVariant(const Talent &dependant);
 
 // "arrows/d1g.bmp": the bitmap of a piece in a variant, under the data folder.
 QString arrowBitmapName(const QString &code, char variant);

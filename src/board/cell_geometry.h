@@ -15,7 +15,7 @@ inline constexpr int GridTop = 2;
 
 constexpr QPoint iconPosition(int slot, int tree, int treeWidth)
 {
-    const SlotPosition cell = SlotCell(slot);
+    const SlotPosition cell = slotPosition(slot);
     return {GridLeft + (cell.column - 1) * ColumnPitch + (tree - 1) * treeWidth,
             GridTop + (cell.row - 1) * RowPitch};
 }

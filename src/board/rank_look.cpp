@@ -1,6 +1,6 @@
 #include "rank_look.h"
 
-RankLook rankLook(const TTalant &talent, int totalPoints)
+RankLook rankLook(const Talent &talent, int totalPoints)
 {
     RankLook look;
     look.text = QString::number(talent.rank) + u'/' + QString::number(talent.maxRank);

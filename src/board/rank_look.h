@@ -16,4 +16,4 @@ inline const QColor RankWhite{255, 255, 255};
 inline const QColor RankGreen{0, 255, 0};
 inline const QColor RankGold{255, 216, 0};
 
-RankLook rankLook(const TTalant &talent, int totalPoints);
+RankLook rankLook(const Talent &talent, int totalPoints);

@@ -9,7 +9,7 @@ QString number(int n)
     return QString::number(n);
 }
 
-const QString &rankTextAt(const TTalant &t, int k)
+const QString &rankTextAt(const Talent &t, int k)
 {
     static const QString none;
     return k >= 1 && k <= MaxRankLimit ? t.rankText[static_cast<size_t>(k)] : none;
@@ -31,14 +31,14 @@ QString ConvertBreaks(const QString &text)
 
 TooltipTexts tooltipTexts(const TalentTable &table, int slot, int tree, const TooltipWords &words)
 {
-    const TTalant &t = table.at(slot, tree);
+    const Talent &t = table.at(slot, tree);
     TooltipTexts out;
     auto line = [&](int n, const QString &name) -> QString {
         return words.needsOpen + u' ' + number(n) + u' ' + words.needsMiddle + u' ' + name + u' ' +
                words.needsClose;
     };
     if (t.prereq != 0 && TalentTable::validSlot(t.prereq)) {
-        const TTalant &p = table.at(t.prereq, tree);
+        const Talent &p = table.at(t.prereq, tree);
         out.requirements = line(p.maxRank, p.name) + CR;
     }
     if (slot > ColumnsPerRow)

@@ -64,7 +64,7 @@ void TForm1::registerArrow(int slot, int tree, int line, const QString &treeFile
 void TForm1::setarro(int k, char variant)
 {
     ArrowEntry &entry = arrowList_[static_cast<size_t>(k - 1)];
-    const TTalant &dependant = table_.at(entry.slot, entry.tree);
+    const Talent &dependant = table_.at(entry.slot, entry.tree);
     const ImageControl *icon = cell(entry.slot, entry.tree).icon;
     entry.variant = variant;
     const auto piece = arrowPiece(entry.slot, dependant.prereq, icon->geometry());
@@ -92,7 +92,7 @@ void TForm1::CheckArro()
 {
     for (int k = 1; k <= arrowCount_; ++k) {
         const ArrowEntry &entry = arrowList_[static_cast<size_t>(k - 1)];
-        const TTalant &dependant = table_.at(entry.slot, entry.tree);
+        const Talent &dependant = table_.at(entry.slot, entry.tree);
         if (dependant.prereq == 0) {
             // A later block of the same slot took the prerequisite away: nothing to point at.
             entry.image->hide();

@@ -86,7 +86,7 @@ void TForm1::loadTree(int tree, const QString &folder)
 
     for (const TalentBlock &block : parsed.blocks) {
         const int slot = block.header.slot;
-        TTalant &t = table_.at(slot, tree);
+        Talent &t = table_.at(slot, tree);
         t.maxRank = block.header.maxRank;
         t.prereq = block.header.prereq;
         t.name = block.name;
@@ -108,7 +108,7 @@ void TForm1::loadTree(int tree, const QString &folder)
 
 void TForm1::placeTalent(int slot, int tree, const QImage &icon, int line, const QString &treeFile)
 {
-    TTalant &t = table_.at(slot, tree);
+    Talent &t = table_.at(slot, tree);
     TalentCell &c = cellAt(slot, tree);
     t.slot = slot;
     c.iconSource->setPicture(icon);
@@ -118,7 +118,7 @@ void TForm1::placeTalent(int slot, int tree, const QImage &icon, int line, const
     GreyImage(*c.icon);
     c.icon->show();
 
-    const SlotPosition pos = SlotCell(slot);
+    const SlotPosition pos = slotPosition(slot);
     t.row = pos.row;
     t.column = pos.column;
     const QPoint at = iconPosition(slot, tree, imv[0]->width());

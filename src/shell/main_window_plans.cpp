@@ -54,7 +54,7 @@ void TForm1::applyPlan(const PlanRanks &plan)
 {
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            TTalant &t = table_.at(slot, tree);
+            Talent &t = table_.at(slot, tree);
             if (!t.present)
                 continue;
             t.rank = plan.rank(slot, tree);

@@ -43,7 +43,7 @@ void TForm1::RisHint(int slot, int tree)
     const TooltipTexts texts = tooltipTexts(table_, slot, tree, words);
     lb_name->setCaption(texts.name);
     lb_rang->setCaption(texts.rankLine);
-    lb_treb->setFontColour(treba(table_, slot, tree) ? Met : Unmet);
+    lb_treb->setFontColour(requirementsMet(table_, slot, tree) ? Met : Unmet);
     lb_treb->setCaption(texts.requirements);
     lb_text->setCaption(texts.description);
 

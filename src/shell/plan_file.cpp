@@ -19,7 +19,7 @@ QByteArray formatPlan(int classIndex, const TalentTable &table)
     QByteArray text = QByteArray::number(classIndex) + "\r\n";
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            const TTalant &t = table.at(slot, tree);
+            const Talent &t = table.at(slot, tree);
             text += t.present ? QByteArray::number(t.rank) : QByteArray("0");
         }
         text += "\r\n";

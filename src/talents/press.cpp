@@ -5,7 +5,7 @@
 PressOutcome applyPress(TalentTable &table, int slot, int tree, PressButton button)
 {
     PressOutcome out;
-    TTalant &t = table.at(slot, tree);
+    Talent &t = table.at(slot, tree);
     if (table.totalPoints < PointBudget && button == PressButton::Left && t.available) {
         out.toColour = t.rank == 0;
         if (t.rank < t.maxRank) {
@@ -14,7 +14,7 @@ PressOutcome applyPress(TalentTable &table, int slot, int tree, PressButton butt
             ++table.totalPoints;
             out.spent = true;
         }
-    } else if (button == PressButton::Right && t.rank > 0 && CanDecTal(table, slot, tree)) {
+    } else if (button == PressButton::Right && t.rank > 0 && canRefund(table, slot, tree)) {
         out.toGrey = t.rank == 1;
         --t.rank;
         --table.treePoints(tree);

@@ -2,7 +2,7 @@
 
 #include "slot_cell.h"
 
-int PointsAbove(const TalentTable &table, int row, int tree)
+int pointsAboveRow(const TalentTable &table, int row, int tree)
 {
     int sum = 0;
     for (int slot = 1; slot <= ColumnsPerRow * (row - 1) && slot <= SlotsPerTree; ++slot)
@@ -15,35 +15,35 @@ static int tierRequirement(int row)
     return PointsPerTier * (row - 1);
 }
 
-bool treba(const TalentTable &table, int slot, int tree)
+bool requirementsMet(const TalentTable &table, int slot, int tree)
 {
-    const int row = SlotCell(slot).row;
-    if (PointsAbove(table, row, tree) < tierRequirement(row))
+    const int row = slotPosition(slot).row;
+    if (pointsAboveRow(table, row, tree) < tierRequirement(row))
         return false;
     const int prereq = table.at(slot, tree).prereq;
     if (prereq == 0)
         return true;
-    const TTalant &p = table.at(prereq, tree);
+    const Talent &p = table.at(prereq, tree);
     return p.rank == p.maxRank;
 }
 
-bool CanDecTal(const TalentTable &table, int slot, int tree)
+bool canRefund(const TalentTable &table, int slot, int tree)
 {
-    const int first = firstSlotOfRow(SlotCell(slot).row);
+    const int first = firstSlotOfRow(slotPosition(slot).row);
     for (int j = first; j <= first + 3; ++j) {
-        const TTalant &t = table.at(j, tree);
+        const Talent &t = table.at(j, tree);
         if (t.present && j != slot && t.rank > 0 && t.prereq == slot)
             return false;
     }
     for (int i = first + 4; i <= SlotsPerTree; ++i) {
-        const TTalant &t = table.at(i, tree);
+        const Talent &t = table.at(i, tree);
         if (!t.present || t.rank <= 0)
             continue;
         if (t.prereq == slot)
             return false;
-        const int row = SlotCell(i).row;
+        const int row = slotPosition(i).row;
         // The point about to go back always lies above row `row`.
-        if (PointsAbove(table, row, tree) - 1 < tierRequirement(row))
+        if (pointsAboveRow(table, row, tree) - 1 < tierRequirement(row))
             return false;
     }
     return true;
@@ -53,10 +53,10 @@ QVector<int> reevaluateTree(TalentTable &table, int tree)
 {
     QVector<int> changed;
     for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-        TTalant &t = table.at(slot, tree);
+        Talent &t = table.at(slot, tree);
         if (!t.present)
             continue;
-        const bool open = treba(table, slot, tree);
+        const bool open = requirementsMet(table, slot, tree);
         if (open != t.available) {
             t.available = open;
             changed.append(slot);

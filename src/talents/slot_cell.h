@@ -9,7 +9,7 @@ struct SlotPosition {
 };
 
 // Row and column of a slot: slots are counted row by row from the top left, four to a row.
-constexpr SlotPosition SlotCell(int slot)
+constexpr SlotPosition slotPosition(int slot)
 {
     return {(slot - 1) / ColumnsPerRow + 1, (slot - 1) % ColumnsPerRow + 1};
 }

@@ -10,13 +10,13 @@ void checkCell(int slot, int tree)
 }
 } // namespace
 
-TTalant &TalentTable::at(int slot, int tree)
+Talent &TalentTable::at(int slot, int tree)
 {
     checkCell(slot, tree);
     return talents_[tree - 1][slot - 1];
 }
 
-const TTalant &TalentTable::at(int slot, int tree) const
+const Talent &TalentTable::at(int slot, int tree) const
 {
     checkCell(slot, tree);
     return talents_[tree - 1][slot - 1];
@@ -51,7 +51,7 @@ void TalentTable::reset()
     totalPoints = 0;
     treePoints_.fill(0);
     for (auto &tree : talents_) {
-        for (TTalant &t : tree) {
+        for (Talent &t : tree) {
             t.prereq = 0;
             t.maxRank = 0;
             t.rank = 0;

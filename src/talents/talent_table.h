@@ -15,7 +15,7 @@ inline constexpr int TreeNameLength = 50;
 
 // One talent of the loaded class. Only the data lives here; the controls that show it are the
 // board's (see board/talent_cell.h).
-struct TTalant {
+struct Talent {
     int prereq = 0;                                 // slot in the same tree, 0 = none
     std::array<QString, MaxRankLimit + 1> rankText; // entries 1..maxRank are used
     QString name;
@@ -32,8 +32,8 @@ struct TTalant {
 // counters and the tree names.
 class TalentTable {
 public:
-    TTalant &at(int slot, int tree);
-    const TTalant &at(int slot, int tree) const;
+    Talent &at(int slot, int tree);
+    const Talent &at(int slot, int tree) const;
 
     int &treePoints(int tree);
     int treePoints(int tree) const;
@@ -49,7 +49,7 @@ public:
     static bool validTree(int tree) { return tree >= 1 && tree <= TreeCount; }
 
 private:
-    std::array<std::array<TTalant, SlotsPerTree>, TreeCount> talents_{};
+    std::array<std::array<Talent, SlotsPerTree>, TreeCount> talents_{};
     std::array<int, TreeCount> treePoints_{};
     std::array<QString, TreeCount> treeNames_;
 };

@@ -113,7 +113,7 @@ void TestArrowPiece::variant()
     QFETCH(bool, available);
     QFETCH(int, rank);
     QFETCH(char, letter);
-    TTalant dependant;
+    Talent dependant;
     dependant.present = true;
     dependant.prereq = 1;
     dependant.maxRank = 5;

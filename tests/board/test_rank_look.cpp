@@ -40,7 +40,7 @@ void TestRankLook::rankLook()
     QFETCH(int, totalPoints);
     QFETCH(QString, text);
     QFETCH(QColor, colour);
-    TTalant talent;
+    Talent talent;
     talent.rank = rank;
     talent.maxRank = maxRank;
     talent.available = available;

@@ -17,10 +17,10 @@ TalentTable tableWithDecoys()
     for (int tree = 1; tree <= TreeCount; ++tree) {
         table.treeName(tree) = QStringLiteral("Tree %1").arg(tree);
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            TTalant &t = table.at(slot, tree);
+            Talent &t = table.at(slot, tree);
             t.slot = slot;
-            t.row = SlotCell(slot).row;
-            t.column = SlotCell(slot).column;
+            t.row = slotPosition(slot).row;
+            t.column = slotPosition(slot).column;
             t.maxRank = 1;
             t.name = QStringLiteral("decoy %1-%2").arg(tree).arg(slot);
         }
@@ -157,7 +157,7 @@ void TestTooltipText::rankLineAndDescription()
     QFETCH(QString, rankLine);
     QFETCH(QString, description);
     TalentTable table = tableWithDecoys();
-    TTalant &t = table.at(7, 2);
+    Talent &t = table.at(7, 2);
     t.name = QStringLiteral("Ember Ward");
     t.rank = rank;
     t.maxRank = maxRank;

@@ -194,7 +194,7 @@ private:
         for (int tree = 1; tree <= 3; ++tree) {
             int treeSum = 0;
             for (int slot = 1; slot <= 44; ++slot) {
-                const TTalant &t = table.at(slot, tree);
+                const Talent &t = table.at(slot, tree);
                 const ModelTalent &m = model.talent(slot, tree);
                 QVERIFY2(t.present == m.placed, qPrintable(where));
                 if (!t.present)

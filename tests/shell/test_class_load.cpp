@@ -52,10 +52,10 @@ private slots:
         QVERIFY(c.rankLabel->isVisible());
         QVERIFY(c.rankLabel->font().bold());
         QCOMPARE(decodeIconTag(c.icon->tag()), (TreeSlot{tree, slot}));
-        const TTalant &t = w->talents().at(slot, tree);
+        const Talent &t = w->talents().at(slot, tree);
         QCOMPARE(t.slot, slot);
-        QCOMPARE(t.row, SlotCell(slot).row);
-        QCOMPARE(t.column, SlotCell(slot).column);
+        QCOMPARE(t.row, slotPosition(slot).row);
+        QCOMPARE(t.column, slotPosition(slot).column);
     }
 
     void iconsStartGreyAndKeepTheirColourPicture()
@@ -97,7 +97,7 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        const TTalant &t = w->talents().at(7, 1);
+        const Talent &t = w->talents().at(7, 1);
         QVERIFY(!t.present);
         QCOMPARE(t.maxRank, 3);
         QCOMPARE(t.name, QStringLiteral("en talent 1-7"));
@@ -122,7 +122,7 @@ private slots:
         chooseEntry(w->cb_class, 1);
         QVERIFY(w.dialogs.messages.isEmpty());
         QCOMPARE(w->talents().totalPoints, 0);
-        const TTalant &gone = w->talents().at(1, 1);
+        const Talent &gone = w->talents().at(1, 1);
         QVERIFY(!gone.present);
         QCOMPARE(gone.rank, 0);
         QCOMPARE(gone.maxRank, 0);

@@ -33,7 +33,7 @@ QString boardState(const TForm1 &w)
     for (int tree = 1; tree <= 3; ++tree) {
         state += w.lbc[tree - 1]->caption();
         for (int slot = 1; slot <= 44; ++slot) {
-            const TTalant &t = w.talents().at(slot, tree);
+            const Talent &t = w.talents().at(slot, tree);
             if (!t.present)
                 continue;
             const TalentCell &c = w.cell(slot, tree);
@@ -196,7 +196,7 @@ private slots:
         file.close();
         load(planPath(QStringLiteral("odd.plan")));
         QVERIFY(w_.dialogs.messages.isEmpty());
-        const TTalant &t = w_->talents().at(6, 1);
+        const Talent &t = w_->talents().at(6, 1);
         QCOMPARE(t.rank, 2);
         QVERIFY(!t.available);
         QCOMPARE(w_->cell(6, 1).rankLabel->fontColour(), RankGold);

@@ -103,7 +103,7 @@ private:
                 const ModelTalent &m = model.talent(slot, tree);
                 if (!m.placed || m.maxRank == 0)
                     continue;
-                const TTalant &t = table.at(slot, tree);
+                const Talent &t = table.at(slot, tree);
                 const TalentCell &c = w.cell(slot, tree);
                 const QString cellWhere =
                     where + QStringLiteral(" / cell %1-%2").arg(tree).arg(slot);

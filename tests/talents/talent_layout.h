@@ -42,7 +42,7 @@ inline void placeTalents(TalentTable &table, int tree, const QString &layout)
         if (parts.size() < 2 || parts.size() > 3)
             qFatal("bad layout entry '%s'", qPrintable(entry));
         const int slot = number(parts[0]);
-        TTalant &t = table.at(slot, tree);
+        Talent &t = table.at(slot, tree);
         t.slot = slot;
         t.row = (slot + 3) / 4;
         t.column = slot - 4 * (t.row - 1);

@@ -37,7 +37,7 @@ void TestGeometryTags::slotCell()
     QFETCH(int, slot);
     QFETCH(int, row);
     QFETCH(int, column);
-    QCOMPARE(SlotCell(slot), (SlotPosition{row, column}));
+    QCOMPARE(slotPosition(slot), (SlotPosition{row, column}));
 }
 
 void TestGeometryTags::everySlotLiesInItsRow()
@@ -48,7 +48,7 @@ void TestGeometryTags::everySlotLiesInItsRow()
         QCOMPARE(firstSlotOfRow(row), slot + 1);
         for (int column = 1; column <= ColumnsPerRow; ++column) {
             ++slot;
-            QCOMPARE(SlotCell(slot), (SlotPosition{row, column}));
+            QCOMPARE(slotPosition(slot), (SlotPosition{row, column}));
         }
     }
     QCOMPARE(slot, SlotsPerTree);

@@ -61,7 +61,7 @@ TalentTable tableFor(const std::array<QList<ModelTalent>, PointModel::trees> &la
     TalentTable table;
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (const ModelTalent &m : layout[tree - 1]) {
-            TTalant &t = table.at(m.slot, tree);
+            Talent &t = table.at(m.slot, tree);
             t.slot = m.slot;
             t.maxRank = m.maxRank;
             t.prereq = m.prereq;
@@ -78,7 +78,7 @@ QString mismatch(const TalentTable &table, const PointModel &model)
     for (int tree = 1; tree <= TreeCount; ++tree) {
         int sum = 0;
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            const TTalant &t = table.at(slot, tree);
+            const Talent &t = table.at(slot, tree);
             const QString where = QStringLiteral("tree %1 slot %2: ").arg(tree).arg(slot);
             if (t.rank != model.rank(tree, slot))
                 return where +

@@ -11,8 +11,8 @@ class TestRules : public QObject {
 private slots:
     void pointsAbove_data();
     void pointsAbove();
-    void treba_data();
-    void treba();
+    void requirementsMet_data();
+    void requirementsMet();
     void canDecTal_data();
     void canDecTal();
     void reevaluateTree_data();
@@ -62,10 +62,10 @@ void TestRules::pointsAbove()
     QFETCH(int, points);
 
     const TalentTable table = makeTable(layout, ranks);
-    QCOMPARE(PointsAbove(table, row, 1), points);
+    QCOMPARE(pointsAboveRow(table, row, 1), points);
 }
 
-void TestRules::treba_data()
+void TestRules::requirementsMet_data()
 {
     QTest::addColumn<QString>("layout");
     QTest::addColumn<QString>("ranks");
@@ -115,7 +115,7 @@ void TestRules::treba_data()
                                               << "1=3 2=2" << 2 << true;
 }
 
-void TestRules::treba()
+void TestRules::requirementsMet()
 {
     QFETCH(QString, layout);
     QFETCH(QString, ranks);
@@ -123,7 +123,7 @@ void TestRules::treba()
     QFETCH(bool, met);
 
     const TalentTable table = makeTable(layout, ranks);
-    QCOMPARE(::treba(table, slot, 1), met);
+    QCOMPARE(::requirementsMet(table, slot, 1), met);
 }
 
 void TestRules::canDecTal_data()
@@ -201,7 +201,7 @@ void TestRules::canDecTal()
     QFETCH(bool, allowed);
 
     const TalentTable table = makeTable(layout, ranks);
-    QCOMPARE(CanDecTal(table, slot, 1), allowed);
+    QCOMPARE(canRefund(table, slot, 1), allowed);
 }
 
 void TestRules::reevaluateTree_data()
@@ -282,17 +282,17 @@ void TestRules::otherTreesNeverCount()
         placeTalents(table, tree, QStringLiteral("1:5 2:5 3:5 4:5 5:3 6:1:1 9:1"));
         giveRanks(table, tree, QStringLiteral("1=5 2=5 3=5 4=5 5=3 6=1 9=1"));
     }
-    QCOMPARE(PointsAbove(table, 2, 1), 0);
-    QCOMPARE(PointsAbove(table, 3, 1), 0);
-    QVERIFY(!::treba(table, 5, 1));
-    QVERIFY(!::treba(table, 6, 1));
+    QCOMPARE(pointsAboveRow(table, 2, 1), 0);
+    QCOMPARE(pointsAboveRow(table, 3, 1), 0);
+    QVERIFY(!::requirementsMet(table, 5, 1));
+    QVERIFY(!::requirementsMet(table, 6, 1));
     QCOMPARE(::reevaluateTree(table, 1), QList<int>{1});
 
     // A point in tree 1 row 1 is free to go: the dependants and tiers of trees 2 and 3 are theirs.
     giveRanks(table, 1, QStringLiteral("1=1"));
-    QVERIFY(CanDecTal(table, 1, 1));
+    QVERIFY(canRefund(table, 1, 1));
     // And tree 2 keeps its own rule: its row 1 point is held by its row 2 and 3 talents.
-    QVERIFY(!CanDecTal(table, 1, 2));
+    QVERIFY(!canRefund(table, 1, 2));
 }
 
 QTEST_APPLESS_MAIN(TestRules)

@@ -108,7 +108,7 @@ private slots:
             for (const TalentBlock &b : file.blocks) {
                 QVERIFY2(!usedSlots.contains(b.header.slot), qPrintable(where));
                 usedSlots.insert(b.header.slot);
-                rowRanks[size_t(SlotCell(b.header.slot).row)] += b.header.maxRank;
+                rowRanks[size_t(slotPosition(b.header.slot).row)] += b.header.maxRank;
                 if (b.header.prereq != 0) {
                     ++prerequisites;
                     const QRect icon(iconPosition(b.header.slot, tree, 300), QSize(45, 43));
