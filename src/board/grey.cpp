@@ -50,7 +50,7 @@ void greyLines(const uchar *from, qsizetype fromStride, uchar *to, qsizetype toS
 
 } // namespace
 
-quint32 GreyColor(quint32 colour)
+quint32 greyOf(quint32 colour)
 {
     return greyLevel(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF) * 0x010101u;
 }
@@ -76,7 +76,7 @@ void greyPicture(QImage &picture)
     picture = grey;
 }
 
-void GreyImage(ImageControl &image)
+void greyIcon(ImageControl &image)
 {
     QImage picture = image.picture();
     greyPicture(picture);

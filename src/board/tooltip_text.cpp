@@ -16,7 +16,7 @@ const QString &rankTextAt(const Talent &t, int k)
 }
 } // namespace
 
-QString ConvertBreaks(const QString &text)
+QString convertLineBreaks(const QString &text)
 {
     QString result;
     qsizetype from = 0;
@@ -45,12 +45,12 @@ TooltipTexts tooltipTexts(const TalentTable &table, int slot, int tree, const To
         out.requirements += line((t.row - 1) * PointsPerTier, table.treeName(tree));
     out.rankLine = words.rank + u':' + number(t.rank) + u'/' + number(t.maxRank);
     if (t.rank == 0) {
-        out.description = ConvertBreaks(rankTextAt(t, 1));
+        out.description = convertLineBreaks(rankTextAt(t, 1));
     } else if (t.rank == t.maxRank) {
-        out.description = ConvertBreaks(rankTextAt(t, t.maxRank));
+        out.description = convertLineBreaks(rankTextAt(t, t.maxRank));
     } else {
-        out.description = ConvertBreaks(rankTextAt(t, t.rank)) + CR + u' ' + CR + words.nextRank +
-                          u':' + CR + ConvertBreaks(rankTextAt(t, t.rank + 1));
+        out.description = convertLineBreaks(rankTextAt(t, t.rank)) + CR + u' ' + CR + words.nextRank +
+                          u':' + CR + convertLineBreaks(rankTextAt(t, t.rank + 1));
     }
     out.name = t.name;
     return out;

@@ -9,7 +9,7 @@
 
 // Every double mark "<br /><br />", taken from the left, becomes one carriage return; a single
 // "<br />" stays as it is.
-QString ConvertBreaks(const QString &text);
+QString convertLineBreaks(const QString &text);
 
 // The words of the current language that the tooltip is made of.
 struct TooltipWords {

@@ -115,7 +115,7 @@ void TForm1::placeTalent(int slot, int tree, const QImage &icon, int line, const
     t.present = true;
 
     c.icon->copyPictureFrom(*c.iconSource);
-    GreyImage(*c.icon);
+    greyIcon(*c.icon);
     c.icon->show();
 
     const SlotPosition pos = slotPosition(slot);

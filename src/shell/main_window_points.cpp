@@ -34,7 +34,7 @@ void TForm1::ClickTalant(ImageControl *sender, Qt::MouseButton button)
     if (outcome.toColour)
         c.icon->copyPictureFrom(*c.iconSource);
     if (outcome.toGrey)
-        GreyImage(*c.icon);
+        greyIcon(*c.icon);
     priris(at.slot, at.tree);
 
     CheckVetka(at.tree);

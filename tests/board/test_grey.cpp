@@ -8,13 +8,13 @@ class TestGrey : public QObject {
     Q_OBJECT
 
 private slots:
-    void greyColor_data();
-    void greyColor();
+    void greyOfAColour_data();
+    void greyOfAColour();
     void everyGreyStaysItself();
     void greyPictureGreysEveryPixel_data();
     void greyPictureGreysEveryPixel();
-    void greyPictureAgreesWithGreyColorOnEveryColour();
-    void greyImageLeavesTheSourceInColour();
+    void greyPictureAgreesWithGreyOfOnEveryColour();
+    void greyIconLeavesTheSourceInColour();
     void greyingAFreshCopyAgainGivesTheSameGrey();
 };
 
@@ -41,7 +41,7 @@ quint32 valueOf(QRgb pixel)
 
 } // namespace
 
-void TestGrey::greyColor_data()
+void TestGrey::greyOfAColour_data()
 {
     QTest::addColumn<quint32>("colour");
     QTest::addColumn<quint32>("grey");
@@ -69,18 +69,18 @@ void TestGrey::greyColor_data()
     QTest::newRow("(250,5,3): 141.98") << 0x0305FAu << 142 * 0x010101u;
 }
 
-void TestGrey::greyColor()
+void TestGrey::greyOfAColour()
 {
     QFETCH(quint32, colour);
     QFETCH(quint32, grey);
-    QCOMPARE(GreyColor(colour), grey);
+    QCOMPARE(greyOf(colour), grey);
 }
 
 void TestGrey::everyGreyStaysItself()
 {
     for (quint32 level = 0; level < 256; ++level) {
         const quint32 grey = level * 0x010101u;
-        QCOMPARE(GreyColor(grey), grey);
+        QCOMPARE(greyOf(grey), grey);
     }
 }
 
@@ -105,7 +105,7 @@ void TestGrey::greyPictureGreysEveryPixel()
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb before = picture.pixel(x, y);
             const QRgb after = grey.pixel(x, y);
-            QCOMPARE(valueOf(after), GreyColor(valueOf(before)));
+            QCOMPARE(valueOf(after), greyOf(valueOf(before)));
             QCOMPARE(qAlpha(after), qAlpha(before));
         }
     }
@@ -113,7 +113,7 @@ void TestGrey::greyPictureGreysEveryPixel()
     QCOMPARE(grey.pixel(1, 0) | 0xFF000000u, qRgb(38, 38, 38));
 }
 
-void TestGrey::greyPictureAgreesWithGreyColorOnEveryColour()
+void TestGrey::greyPictureAgreesWithGreyOfOnEveryColour()
 {
     // A picture is greyed by another road than a single colour (a table of rounded sums); every
     // one of the 16,777,216 colours must come out the same both ways.
@@ -132,7 +132,7 @@ void TestGrey::greyPictureAgreesWithGreyColorOnEveryColour()
         const auto *before = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
         const auto *after = reinterpret_cast<const QRgb *>(grey.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
-            if (valueOf(after[x]) != GreyColor(valueOf(before[x])) && differing++ == 0)
+            if (valueOf(after[x]) != greyOf(valueOf(before[x])) && differing++ == 0)
                 firstDiffering = before[x];
         }
     }
@@ -142,7 +142,7 @@ void TestGrey::greyPictureAgreesWithGreyColorOnEveryColour()
                             .arg(firstDiffering & 0xFFFFFF, 6, 16, QLatin1Char('0'))));
 }
 
-void TestGrey::greyImageLeavesTheSourceInColour()
+void TestGrey::greyIconLeavesTheSourceInColour()
 {
     ImageControl source(nullptr);
     source.setPicture(colourfulPicture(QImage::Format_RGB32));
@@ -150,7 +150,7 @@ void TestGrey::greyImageLeavesTheSourceInColour()
     ImageControl icon(nullptr);
     icon.copyPictureFrom(source);
 
-    GreyImage(icon);
+    greyIcon(icon);
     QCOMPARE(source.picture(), colours);
     QCOMPARE(icon.pixelColour(0, 0), 143 * 0x010101u);
     QCOMPARE(source.pixelColour(0, 0), 0x0000FFu);
@@ -162,17 +162,17 @@ void TestGrey::greyingAFreshCopyAgainGivesTheSameGrey()
     source.setPicture(colourfulPicture(QImage::Format_RGB32));
     ImageControl icon(nullptr);
     icon.copyPictureFrom(source);
-    GreyImage(icon);
+    greyIcon(icon);
     const QImage firstGrey = icon.picture().copy();
 
     // Raised to colour and lowered again, as a talent that opens and closes.
     icon.copyPictureFrom(source);
     QCOMPARE(icon.picture(), source.picture());
-    GreyImage(icon);
+    greyIcon(icon);
     QCOMPARE(icon.picture(), firstGrey);
 
     // Greying what is already grey changes nothing.
-    GreyImage(icon);
+    greyIcon(icon);
     QCOMPARE(icon.picture(), firstGrey);
 }
 

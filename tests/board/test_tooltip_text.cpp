@@ -81,7 +81,7 @@ void TestTooltipText::convertBreaks()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     const QString original = text;
-    QCOMPARE(ConvertBreaks(text), expected);
+    QCOMPARE(convertLineBreaks(text), expected);
     QCOMPARE(text, original); // the argument is left alone
 }
 

@@ -66,8 +66,8 @@ private slots:
         w.open(world);
         const TalentCell &c = w->cell(3, 2);
         const quint32 colour = c.iconSource->pixelColour(20, 20);
-        QVERIFY(colour != GreyColor(colour)); // the fixture icons are coloured
-        QCOMPARE(c.icon->pixelColour(20, 20), GreyColor(colour));
+        QVERIFY(colour != greyOf(colour)); // the fixture icons are coloured
+        QCOMPARE(c.icon->pixelColour(20, 20), greyOf(colour));
         QCOMPARE(c.iconSource->pixelColour(20, 20), colour);
     }
 

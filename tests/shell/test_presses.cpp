@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(w.Lb_Free->caption(), QStringLiteral("en:8: 71"));
         QCOMPARE(w.lb_lvl->caption(), QStringLiteral("en:15: 9"));
         const TalentCell &c = w.cell(1, 3);
-        QCOMPARE(c.icon->pixelColour(5, 5), GreyColor(c.iconSource->pixelColour(5, 5)));
+        QCOMPARE(c.icon->pixelColour(5, 5), greyOf(c.iconSource->pixelColour(5, 5)));
         QVERIFY(w.isEnabled());
     }
 };

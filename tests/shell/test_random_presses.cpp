@@ -118,7 +118,7 @@ private:
                 QVERIFY2(c.rankLabel->fontColour() == colour, qPrintable(cellWhere));
                 const quint32 source = c.iconSource->pixelColour(22, 21);
                 const quint32 shown = c.icon->pixelColour(22, 21);
-                QVERIFY2(shown == (m.rank > 0 ? source : GreyColor(source)), qPrintable(cellWhere));
+                QVERIFY2(shown == (m.rank > 0 ? source : greyOf(source)), qPrintable(cellWhere));
             }
         }
     }
