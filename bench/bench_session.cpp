@@ -6,7 +6,7 @@
 #include <QDir>
 
 BenchSession::BenchSession(const QString &exeDir, const BenchClass &benchClass)
-    : class_(benchClass), window_(std::make_unique<TForm1>(exeDir))
+    : class_(benchClass), window_(std::make_unique<MainWindow>(exeDir))
 {
     if (window_->endRequested())
         throw Error(QStringLiteral("The window did not open: ") + takeError());
@@ -16,7 +16,7 @@ BenchSession::BenchSession(const QString &exeDir, const BenchClass &benchClass)
     spendAllPoints();
     planPath_ = QDir(scratch_.path()).filePath(QStringLiteral("plan.txt"));
     dialogs_.fileAnswers = {planPath_};
-    window_->sp_saveClick();
+    window_->savePressed();
     loadEmptyBoard();
     if (const QString error = takeError(); !error.isEmpty())
         throw Error(error);
@@ -24,8 +24,8 @@ BenchSession::BenchSession(const QString &exeDir, const BenchClass &benchClass)
 
 void BenchSession::loadEmptyBoard()
 {
-    window_->cb_class->select(class_.index);
-    window_->InitTabl();
+    window_->classBox_->select(class_.index);
+    window_->loadClass();
 }
 
 std::pair<int, int> BenchSession::openTalent() const
@@ -60,7 +60,7 @@ void BenchSession::spendAllPoints()
                 if (!t.present)
                     continue;
                 const int before = window_->talents().totalPoints;
-                window_->ClickTalant(window_->cell(slot, tree).icon, Qt::LeftButton);
+                window_->pressTalent(window_->cell(slot, tree).icon, Qt::LeftButton);
                 spent = spent || window_->talents().totalPoints > before;
             }
         }

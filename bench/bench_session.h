@@ -13,7 +13,7 @@ class BenchSession {
 public:
     BenchSession(const QString &exeDir, const BenchClass &benchClass);
 
-    TForm1 &window() { return *window_; }
+    MainWindow &window() { return *window_; }
     RecordingDialogs &dialogs() { return dialogs_; }
     const BenchClass &benchClass() const { return class_; }
     const QString &planPath() const { return planPath_; }
@@ -33,5 +33,5 @@ private:
     BenchClass class_;
     QTemporaryDir scratch_;
     QString planPath_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 };

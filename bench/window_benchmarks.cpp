@@ -27,7 +27,7 @@ void classLoad(benchmark::State &state, BenchSession &session)
     runChecked(state, session, [&] {
         session.loadEmptyBoard();
         for (auto _ : state)
-            session.window().InitTabl();
+            session.window().loadClass();
     });
     state.counters["icons"] = session.benchClass().iconCount;
 }
@@ -39,14 +39,14 @@ void press(benchmark::State &state, BenchSession &session, Qt::MouseButton timed
     runChecked(state, session, [&] {
         session.loadEmptyBoard();
         const auto [tree, slot] = session.openTalent();
-        TForm1 &window = session.window();
+        MainWindow &window = session.window();
         ImageControl *icon = window.cell(slot, tree).icon;
         if (timed == Qt::RightButton)
-            window.ClickTalant(icon, Qt::LeftButton);
+            window.pressTalent(icon, Qt::LeftButton);
         for (auto _ : state) {
-            window.ClickTalant(icon, timed);
+            window.pressTalent(icon, timed);
             state.PauseTiming();
-            window.ClickTalant(icon, undo);
+            window.pressTalent(icon, undo);
             state.ResumeTiming();
         }
         if (window.talents().at(slot, tree).rank != (timed == Qt::LeftButton ? 0 : 1))
@@ -59,7 +59,7 @@ void planLoad(benchmark::State &state, BenchSession &session)
     runChecked(state, session, [&] {
         for (auto _ : state) {
             session.dialogs().fileAnswers = {session.planPath()};
-            session.window().sp_loadClick();
+            session.window().loadPressed();
         }
         if (session.window().talents().totalPoints == 0)
             state.SkipWithError("the plan put no point on the board");
@@ -72,18 +72,18 @@ void languageChange(benchmark::State &state, BenchSession &session)
 {
     runChecked(state, session, [&] {
         session.loadEmptyBoard();
-        ChoiceBox *languages = session.window().cb_lang;
+        ChoiceBox *languages = session.window().languageBox_;
         const int first = languages->currentIndex();
         int current = first;
         for (auto _ : state) {
             current = (current + 1) % languages->count();
             languages->select(current);
-            session.window().cb_langClick();
+            session.window().languageChosen();
         }
         languages->select(first);
-        session.window().cb_langClick();
+        session.window().languageChosen();
     });
-    state.counters["languages"] = session.window().cb_lang->count();
+    state.counters["languages"] = session.window().languageBox_->count();
 }
 
 } // namespace

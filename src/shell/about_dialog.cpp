@@ -81,15 +81,15 @@ LabelControl *makeLink(QWidget *parent)
 
 } // namespace
 
-Tfr_a::Tfr_a(QWidget *parent, std::function<QString()> languageCode)
+AboutDialog::AboutDialog(QWidget *parent, std::function<QString()> languageCode)
     : QDialog(parent), languageCode_(std::move(languageCode))
 {
     buildDesign();
-    connect(lb_url, &LabelControl::clicked, this, [this] { guarded([this] { lb_urlClick(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(link_, &LabelControl::clicked, this, [this] { guarded([this] { linkPressed(); }); });
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void Tfr_a::buildDesign()
+void AboutDialog::buildDesign()
 {
     setObjectName(QStringLiteral("fr_a"));
     // A title but no system menu, close, minimise or maximise button: only OK closes the dialog.
@@ -101,53 +101,53 @@ void Tfr_a::buildDesign()
     p.setColor(QPalette::Window, face);
     setPalette(p);
 
-    st1 = makeTextBox(this, face);
-    lb_url = makeLink(this);
+    textBox_ = makeTextBox(this, face);
+    link_ = makeLink(this);
 
-    BitBtn1 = new QPushButton(checkMarkIcon(), QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(248, 150, 75, 25);
-    BitBtn1->setAutoDefault(true);
-    BitBtn1->setDefault(true);
+    okButton_ = new QPushButton(checkMarkIcon(), QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("BitBtn1"));
+    okButton_->setGeometry(248, 150, 75, 25);
+    okButton_->setAutoDefault(true);
+    okButton_->setDefault(true);
 
-    setTabOrder(st1, BitBtn1);
+    setTabOrder(textBox_, okButton_);
 
     // What a screen reader says of each control.
     setAccessibleName(QStringLiteral("About Runeplan"));
-    st1->setAccessibleName(QStringLiteral("About the program"));
-    st1->setAccessibleDescription(
+    textBox_->setAccessibleName(QStringLiteral("About the program"));
+    textBox_->setAccessibleDescription(
         QStringLiteral("What the program is, how to support it and how to reach its author"));
-    lb_url->setAccessibleName(QStringLiteral("Web page"));
-    lb_url->setAccessibleDescription(QStringLiteral("Opens the program's web page: ") +
-                                     ProductAddress);
-    BitBtn1->setAccessibleName(QStringLiteral("OK"));
-    BitBtn1->setAccessibleDescription(QStringLiteral("Closes this dialog"));
+    link_->setAccessibleName(QStringLiteral("Web page"));
+    link_->setAccessibleDescription(QStringLiteral("Opens the program's web page: ") +
+                                    ProductAddress);
+    okButton_->setAccessibleName(QStringLiteral("OK"));
+    okButton_->setAccessibleDescription(QStringLiteral("Closes this dialog"));
 }
 
-void Tfr_a::showEvent(QShowEvent *event)
+void AboutDialog::showEvent(QShowEvent *event)
 {
     // A spontaneous show is the system restoring a window that was already open: the texts stand.
     if (!event->spontaneous())
-        guarded([this] { FormShow(); });
+        guarded([this] { fillTexts(); });
     QDialog::showEvent(event);
 }
 
-void Tfr_a::FormShow()
+void AboutDialog::fillTexts()
 {
-    st1->setReadOnly(false);
-    st1->clear();
+    textBox_->setReadOnly(false);
+    textBox_->clear();
     const AboutTexts texts = aboutTexts(languageCode_ ? languageCode_() : QString());
     setWindowTitle(texts.title);
     for (const QString &line : texts.lines)
-        st1->appendPlainText(line);
+        textBox_->appendPlainText(line);
     // Read-only, yet the user can still select the text and copy it, with mouse or keyboard.
-    st1->setReadOnly(true);
-    st1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    st1->moveCursor(QTextCursor::Start);
-    BitBtn1->setFocus(Qt::OtherFocusReason);
+    textBox_->setReadOnly(true);
+    textBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    textBox_->moveCursor(QTextCursor::Start);
+    okButton_->setFocus(Qt::OtherFocusReason);
 }
 
-void Tfr_a::lb_urlClick()
+void AboutDialog::linkPressed()
 {
-    dialogs().openAddress(lb_url->toolTip());
+    dialogs().openAddress(link_->toolTip());
 }

@@ -11,21 +11,21 @@ class QPushButton;
 // The About dialog: what the program is, how to support its author, whom to write to and a link
 // to the product's web page. Created once, hidden, after the main window; the main window shows it
 // modally and it hides again when closed. Its texts follow the language current at each showing.
-class Tfr_a final : public QDialog {
+class AboutDialog final : public QDialog {
     Q_OBJECT
 public:
     // `languageCode` answers the current language code whenever the dialog is shown.
-    Tfr_a(QWidget *parent, std::function<QString()> languageCode);
+    AboutDialog(QWidget *parent, std::function<QString()> languageCode);
 
     // Fills the text box and the title in the current language and puts the focus on OK. Runs
     // each time just before the dialog becomes visible.
-    void FormShow();
+    void fillTexts();
     // Opens the link's address (its hint) with the user's browser; a failure is not reported.
-    void lb_urlClick();
+    void linkPressed();
 
-    QPlainTextEdit *st1 = nullptr;
-    LabelControl *lb_url = nullptr;
-    QPushButton *BitBtn1 = nullptr;
+    QPlainTextEdit *textBox_ = nullptr;
+    LabelControl *link_ = nullptr;
+    QPushButton *okButton_ = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     Application::setWindowIcon(icon);
     registerTahoma();
 
-    TForm1 window(QCoreApplication::applicationDirPath());
+    MainWindow window(QCoreApplication::applicationDirPath());
     if (window.endRequested())
         return 1;
     if (const QScreen *screen = window.screen()) {

@@ -19,43 +19,48 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-TForm1::TForm1(const QString &exeDir, QWidget *parent) : QWidget(parent), exeDir_(exeDir)
+MainWindow::MainWindow(const QString &exeDir, QWidget *parent) : QWidget(parent), exeDir_(exeDir)
 {
     buildDesign();
-    connect(cb_lang, &ChoiceBox::chosen, this, [this] { guarded([this] { cb_langClick(); }); });
-    connect(cb_class, &ChoiceBox::chosen, this, [this] { guarded([this] { cb_classClick(); }); });
-    connect(bt_reset, &FlatButton::clicked, this, [this] { guarded([this] { bt_resetClick(); }); });
-    connect(sp_save, &FlatButton::clicked, this, [this] { guarded([this] { sp_saveClick(); }); });
-    connect(sp_load, &FlatButton::clicked, this, [this] { guarded([this] { sp_loadClick(); }); });
-    connect(sp_ab, &FlatButton::clicked, this, [this] { guarded([this] { sp_abClick(); }); });
-    guarded([this] { FormCreate(); });
+    connect(languageBox_, &ChoiceBox::chosen, this,
+            [this] { guarded([this] { languageChosen(); }); });
+    connect(classBox_, &ChoiceBox::chosen, this, [this] { guarded([this] { classChosen(); }); });
+    connect(resetButton_, &FlatButton::clicked, this,
+            [this] { guarded([this] { resetPressed(); }); });
+    connect(saveButton_, &FlatButton::clicked, this,
+            [this] { guarded([this] { savePressed(); }); });
+    connect(loadButton_, &FlatButton::clicked, this,
+            [this] { guarded([this] { loadPressed(); }); });
+    connect(aboutButton_, &FlatButton::clicked, this,
+            [this] { guarded([this] { aboutPressed(); }); });
+    guarded([this] { startUp(); });
     // The About dialog is made once, after the window, and lives as long as it.
-    fr_a = new Tfr_a(this, [this] { return langCode_; });
+    aboutDialog_ = new AboutDialog(this, [this] { return langCode_; });
 }
 
-void TForm1::sp_abClick()
+void MainWindow::aboutPressed()
 {
-    dialogs().runModal(fr_a);
+    dialogs().runModal(aboutDialog_);
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-QString TForm1::dataPath(const QString &relative) const
+QString MainWindow::dataPath(const QString &relative) const
 {
     return exeDir_.filePath(QStringLiteral("datas/") + relative);
 }
 
-const TalentCell &TForm1::cell(int slot, int tree) const
+const TalentCell &MainWindow::cell(int slot, int tree) const
 {
     return cells_.at(static_cast<size_t>(tree - 1)).at(static_cast<size_t>(slot - 1));
 }
 
-TalentCell &TForm1::cellAt(int slot, int tree)
+TalentCell &MainWindow::cellAt(int slot, int tree)
 {
     return cells_.at(static_cast<size_t>(tree - 1)).at(static_cast<size_t>(slot - 1));
 }
 
-void TForm1::StartTaL()
+void MainWindow::createCells()
 {
     createArrowImages();
     for (int tree = 1; tree <= TreeCount; ++tree) {
@@ -70,16 +75,16 @@ void TForm1::StartTaL()
             c.icon->setEnabled(false);
             ImageControl *icon = c.icon;
             connect(icon, &ImageControl::pressed, this, [this, icon](Qt::MouseButton button) {
-                guarded([&] { ClickTalant(icon, button); });
+                guarded([&] { pressTalent(icon, button); });
             });
             connect(icon, &ImageControl::entered, this,
-                    [this, icon] { guarded([&] { MouseEnter(icon); }); });
-            connect(icon, &ImageControl::left, this, [this] { guarded([&] { MuseLeave(); }); });
+                    [this, icon] { guarded([&] { talentEntered(icon); }); });
+            connect(icon, &ImageControl::left, this, [this] { guarded([&] { talentLeft(); }); });
             c.rankLabel = new LabelControl(this);
             c.rankLabel->setBackground(Qt::black);
             c.rankLabel->setAutoSize(true);
             c.rankLabel->hide();
-            // Named after its talent and rank once a talent is placed on it (see priris).
+            // Named after its talent and rank once a talent is placed on it (see drawRank).
             c.icon->setAccessibleName(QStringLiteral("Empty talent place"));
             c.icon->setAccessibleDescription(QStringLiteral(
                 "A talent: a left press spends a point, a right press gives one back"));
@@ -89,31 +94,31 @@ void TForm1::StartTaL()
             c.rankLabel->setAccessibleDescription(QStringLiteral("The talent's rank"));
         }
     }
-    for (const ArrowEntry &entry : arrowList_) {
+    for (const ArrowEntry &entry : arrows_) {
         entry.image->setAccessibleName(QStringLiteral("Prerequisite arrow"));
         entry.image->setAccessibleDescription(
             QStringLiteral("Points from a talent to the talent that needs it"));
     }
     // The tooltip lies over everything the board creates.
-    p_info->raise();
+    tooltip_->raise();
 }
 
-void TForm1::FormCreate()
+void MainWindow::startUp()
 {
-    StartTaL();
+    createCells();
     uiStrings_.clear();
 
     const QString languageList = dataPath(QStringLiteral("la.ini"));
     if (!QFileInfo::exists(languageList)) {
-        Fatals(QStringLiteral("File ") + languageList + QStringLiteral(" not found "));
+        failStartUp(QStringLiteral("File ") + languageList + QStringLiteral(" not found "));
         return;
     }
-    cb_lang->clear();
-    cb_lang->addItems(readListFile(languageList));
+    languageBox_->clear();
+    languageBox_->addItems(readListFile(languageList));
 
     const QString lastLanguage = dataPath(QStringLiteral("last.ini"));
     if (!QFileInfo::exists(lastLanguage)) {
-        Fatals(QStringLiteral("File ") + lastLanguage + QStringLiteral(" not found "));
+        failStartUp(QStringLiteral("File ") + lastLanguage + QStringLiteral(" not found "));
         return;
     }
     // The data folder's file must be there even when the user's own file is the one read.
@@ -123,47 +128,47 @@ void TForm1::FormCreate()
     const auto index = parseDecimal(trimControl(first));
     if (!index)
         throw Error(rememberedIn + QStringLiteral(": ") + notAnIntegerMessage(first));
-    cb_lang->select(*index);
+    languageBox_->select(*index);
 
-    setlang();
-    InitTabl();
+    applyLanguage();
+    loadClass();
 }
 
-void TForm1::Fatals(const QString &text)
+void MainWindow::failStartUp(const QString &text)
 {
     dialogs().message(this, QStringLiteral("Error"), text);
     // Nothing more of the start-up runs: the program ends as soon as the window's creation returns.
     endRequested_ = true;
 }
 
-void TForm1::FormClose()
+void MainWindow::shutDown()
 {
-    if (cb_lang->currentIndex() < 0)
-        cb_lang->select(0);
-    const int index = std::max(cb_lang->currentIndex(), 0);
+    if (languageBox_->currentIndex() < 0)
+        languageBox_->select(0);
+    const int index = std::max(languageBox_->currentIndex(), 0);
     LanguageMemory::beside(dataPath(QStringLiteral("last.ini"))).remember(index);
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The language is remembered when possible; a user is never kept in a window that cannot
     // save it, so the window closes either way.
     if (!endRequested_)
-        guarded([this] { FormClose(); });
+        guarded([this] { shutDown(); });
     event->accept();
 }
 
-void TForm1::cb_classClick()
+void MainWindow::classChosen()
 {
     setWindowEnabled(false);
     ScopeExit restore([this] {
         setWindowEnabled(true);
         parkFocus();
     });
-    InitTabl();
+    loadClass();
 }
 
-void TForm1::setWindowEnabled(bool on)
+void MainWindow::setWindowEnabled(bool on)
 {
     // While a handler works on the one interface thread no input reaches the window: events wait
     // until the handler returns, when the window takes input again. Disabling it control by
@@ -184,7 +189,7 @@ void TForm1::setWindowEnabled(bool on)
     }
 }
 
-void TForm1::disableWhileDialogOpen()
+void MainWindow::disableWhileDialogOpen()
 {
     if (busyDepth_ == 0 || shownDisabled_)
         return;
@@ -192,12 +197,12 @@ void TForm1::disableWhileDialogOpen()
     setEnabled(false);
 }
 
-void TForm1::parkFocus()
+void MainWindow::parkFocus()
 {
     // Takes the keyboard focus away from the boxes, so that arrow keys do not change them.
-    Edit1->show();
-    Edit1->setFocus();
-    Edit1->hide();
+    focusSink_->show();
+    focusSink_->setFocus();
+    focusSink_->hide();
     if (QWidget *f = focusWidget(); f && f != this)
         f->clearFocus();
 }

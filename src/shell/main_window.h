@@ -20,7 +20,7 @@ class ImageControl;
 class LabelControl;
 class PanelControl;
 class QLineEdit;
-class Tfr_a;
+class AboutDialog;
 
 // One prerequisite arrow: its image and the talent it points at.
 struct ArrowEntry {
@@ -37,13 +37,13 @@ struct FileDialogSettings {
 };
 
 // The planner's main window: the three trees, the language and class boxes, the counters and the
-// buttons. Creating it runs the start-up (FormCreate); closing it saves the language (FormClose).
-class TForm1 final : public QWidget {
+// buttons. Creating it runs the start-up (startUp); closing it saves the language (shutDown).
+class MainWindow final : public QWidget {
     Q_OBJECT
 public:
     // `exeDir` is the folder that holds the data folder "datas".
-    explicit TForm1(const QString &exeDir, QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(const QString &exeDir, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Set when start-up met a fatal error: the program must end without showing the window.
     bool endRequested() const { return endRequested_; }
@@ -53,29 +53,29 @@ public:
     const TalentCell &cell(int slot, int tree) const;
     const UiStrings &strings() const { return uiStrings_; }
     const QString &langCode() const { return langCode_; }
-    const std::array<ArrowEntry, ArrowCapacity> &arrows() const { return arrowList_; }
+    const std::array<ArrowEntry, ArrowCapacity> &arrows() const { return arrows_; }
     int arrowCount() const { return arrowCount_; }
     // How many times an arrow has taken a bitmap so far (a file is read once per class load).
     int arrowReads() const { return arrowReads_; }
     QString dataPath(const QString &relative) const;
 
     // Handlers, public so that the window's controls and tests reach them alike.
-    void InitTabl();
-    void ClickTalant(ImageControl *sender, Qt::MouseButton button);
-    void CheckVetka(int tree);
-    void EndTalant();
-    void priris(int slot, int tree);
-    void setlang();
-    void cb_langClick();
-    void cb_classClick();
-    void bt_resetClick();
-    void sp_saveClick();
-    void sp_loadClick();
-    void sp_abClick();
-    void MouseEnter(ImageControl *sender);
-    void MuseLeave();
-    void RisHint(int slot, int tree);
-    void CheckArro();
+    void loadClass();
+    void pressTalent(ImageControl *sender, Qt::MouseButton button);
+    void refreshTree(int tree);
+    void recolourForBudget();
+    void drawRank(int slot, int tree);
+    void applyLanguage();
+    void languageChosen();
+    void classChosen();
+    void resetPressed();
+    void savePressed();
+    void loadPressed();
+    void aboutPressed();
+    void talentEntered(ImageControl *sender);
+    void talentLeft();
+    void showTooltip(int slot, int tree);
+    void refreshArrows();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -83,10 +83,10 @@ protected:
 private:
     void buildDesign();
     void buildSidebar();
-    void FormCreate();
-    void FormClose();
-    void Fatals(const QString &text);
-    void StartTaL();
+    void startUp();
+    void shutDown();
+    void failStartUp(const QString &text);
+    void createCells();
     void loadTree(int tree, const QString &classFolder);
     void placeTalent(int slot, int tree, const QImage &icon, int line, const QString &treeFile);
     void refreshCounterCaptions();
@@ -104,7 +104,7 @@ private:
     void clearArrows();
     // Hides the arrow images that the class on the board does not use.
     void hideUnusedArrows();
-    void setarro(int entry, char variant);
+    void setArrowVariant(int entry, char variant);
     const QImage &arrowBitmap(const QString &path);
     void registerArrow(int slot, int tree, int line, const QString &treeFile);
 
@@ -116,7 +116,7 @@ private:
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
     UiStrings uiStrings_;
     QString langCode_;
-    std::array<ArrowEntry, ArrowCapacity> arrowList_{};
+    std::array<ArrowEntry, ArrowCapacity> arrows_{};
     int arrowCount_ = 0;
     int arrowReads_ = 0;
     // The arrow bitmaps, kept across loads while their files stay as they were.
@@ -124,31 +124,31 @@ private:
 
 public:
     // Controls of the window, named as their object names.
-    std::array<ImageControl *, TreeCount> imv{};
-    std::array<ImageControl *, TreeCount> imc{};
-    std::array<LabelControl *, TreeCount> lbc{};
-    FlatButton *sp_ab = nullptr;
-    LabelControl *lb_lang = nullptr;
-    ChoiceBox *cb_lang = nullptr;
-    LabelControl *lb_class = nullptr;
-    ChoiceBox *cb_class = nullptr;
-    LabelControl *Lb_Free = nullptr;
-    LabelControl *lb_tot = nullptr;
-    LabelControl *lb_lvl = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    FlatButton *bt_reset = nullptr;
-    FlatButton *sp_save = nullptr;
-    FlatButton *sp_load = nullptr;
-    PanelControl *p_info = nullptr;
-    LabelControl *lb_name = nullptr;
-    LabelControl *lb_rang = nullptr;
-    LabelControl *lb_treb = nullptr;
-    LabelControl *lb_text = nullptr;
-    LabelControl *lb_inc = nullptr;
-    LabelControl *lb_dec = nullptr;
-    Tfr_a *fr_a = nullptr;
-    FileDialogSettings od1;
-    FileDialogSettings sd1;
+    std::array<ImageControl *, TreeCount> treeBackgrounds_{};
+    std::array<ImageControl *, TreeCount> treeEmblems_{};
+    std::array<LabelControl *, TreeCount> treeLabels_{};
+    FlatButton *aboutButton_ = nullptr;
+    LabelControl *languageLabel_ = nullptr;
+    ChoiceBox *languageBox_ = nullptr;
+    LabelControl *classLabel_ = nullptr;
+    ChoiceBox *classBox_ = nullptr;
+    LabelControl *freeLabel_ = nullptr;
+    LabelControl *spentLabel_ = nullptr;
+    LabelControl *levelLabel_ = nullptr;
+    QLineEdit *focusSink_ = nullptr;
+    FlatButton *resetButton_ = nullptr;
+    FlatButton *saveButton_ = nullptr;
+    FlatButton *loadButton_ = nullptr;
+    PanelControl *tooltip_ = nullptr;
+    LabelControl *tooltipName_ = nullptr;
+    LabelControl *tooltipRank_ = nullptr;
+    LabelControl *tooltipRequirement_ = nullptr;
+    LabelControl *tooltipText_ = nullptr;
+    LabelControl *learnHint_ = nullptr;
+    LabelControl *unlearnHint_ = nullptr;
+    AboutDialog *aboutDialog_ = nullptr;
+    FileDialogSettings openDialogSettings_;
+    FileDialogSettings saveDialogSettings_;
 };
 
 inline const QString MainCaption = QStringLiteral("Runeplan 3.1.0");

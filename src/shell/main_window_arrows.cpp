@@ -4,10 +4,10 @@
 #include "image_control.h"
 #include "main_window.h"
 
-void TForm1::createArrowImages()
+void MainWindow::createArrowImages()
 {
     arrowCount_ = 0;
-    for (ArrowEntry &entry : arrowList_) {
+    for (ArrowEntry &entry : arrows_) {
         entry.image = new ImageControl(this);
         entry.image->setAutoSize(true);
         entry.image->setTransparent(true);
@@ -15,12 +15,12 @@ void TForm1::createArrowImages()
     }
 }
 
-void TForm1::clearArrows()
+void MainWindow::clearArrows()
 {
     // The images stay as they are until the load is over (see hideUnusedArrows): an arrow that
     // the class draws again is not hidden and shown in between.
     for (int k = 0; k < arrowCount_; ++k) {
-        ArrowEntry &entry = arrowList_[static_cast<size_t>(k)];
+        ArrowEntry &entry = arrows_[static_cast<size_t>(k)];
         entry.slot = 0;
         entry.tree = 0;
         entry.variant = 'w';
@@ -31,19 +31,19 @@ void TForm1::clearArrows()
     arrowBitmaps_.newRound();
 }
 
-void TForm1::hideUnusedArrows()
+void MainWindow::hideUnusedArrows()
 {
-    for (size_t k = static_cast<size_t>(arrowCount_); k < arrowList_.size(); ++k)
-        arrowList_[k].image->hide();
+    for (size_t k = static_cast<size_t>(arrowCount_); k < arrows_.size(); ++k)
+        arrows_[k].image->hide();
 }
 
-void TForm1::registerArrow(int slot, int tree, int line, const QString &treeFile)
+void MainWindow::registerArrow(int slot, int tree, int line, const QString &treeFile)
 {
     // A slot named twice in a tree file keeps the one arrow it already has.
     for (int k = 0; k < arrowCount_; ++k) {
-        const ArrowEntry &entry = arrowList_[static_cast<size_t>(k)];
+        const ArrowEntry &entry = arrows_[static_cast<size_t>(k)];
         if (entry.slot == slot && entry.tree == tree) {
-            setarro(k + 1, 'w');
+            setArrowVariant(k + 1, 'w');
             return;
         }
     }
@@ -54,16 +54,16 @@ void TForm1::registerArrow(int slot, int tree, int line, const QString &treeFile
                              QString::number(arrowCount_ + 1), QString::number(ArrowCapacity)));
     }
     ++arrowCount_;
-    ArrowEntry &entry = arrowList_[static_cast<size_t>(arrowCount_ - 1)];
+    ArrowEntry &entry = arrows_[static_cast<size_t>(arrowCount_ - 1)];
     entry.image->show();
     entry.slot = slot;
     entry.tree = tree;
-    setarro(arrowCount_, 'w');
+    setArrowVariant(arrowCount_, 'w');
 }
 
-void TForm1::setarro(int k, char variant)
+void MainWindow::setArrowVariant(int k, char variant)
 {
-    ArrowEntry &entry = arrowList_[static_cast<size_t>(k - 1)];
+    ArrowEntry &entry = arrows_[static_cast<size_t>(k - 1)];
     const Talent &dependant = table_.at(entry.slot, entry.tree);
     const ImageControl *icon = cell(entry.slot, entry.tree).icon;
     entry.variant = variant;
@@ -80,7 +80,7 @@ void TForm1::setarro(int k, char variant)
     entry.image->setPicture(arrowBitmap(dataPath(arrowBitmapName(piece->code, variant))));
 }
 
-const QImage &TForm1::arrowBitmap(const QString &path)
+const QImage &MainWindow::arrowBitmap(const QString &path)
 {
     // Twenty-one small bitmaps serve every arrow of every class: each is read when first needed
     // and again only when its file changed. A file that fails is not kept, so it fails again, with
@@ -88,10 +88,10 @@ const QImage &TForm1::arrowBitmap(const QString &path)
     return arrowBitmaps_.picture(path);
 }
 
-void TForm1::CheckArro()
+void MainWindow::refreshArrows()
 {
     for (int k = 1; k <= arrowCount_; ++k) {
-        const ArrowEntry &entry = arrowList_[static_cast<size_t>(k - 1)];
+        const ArrowEntry &entry = arrows_[static_cast<size_t>(k - 1)];
         const Talent &dependant = table_.at(entry.slot, entry.tree);
         if (dependant.prereq == 0) {
             // A later block of the same slot took the prerequisite away: nothing to point at.
@@ -100,6 +100,6 @@ void TForm1::CheckArro()
         }
         const char wanted = arrowVariant(dependant);
         if (entry.variant != wanted)
-            setarro(k, wanted);
+            setArrowVariant(k, wanted);
     }
 }

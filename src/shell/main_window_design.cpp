@@ -78,7 +78,7 @@ QImage blankBackground()
 
 } // namespace
 
-void TForm1::buildDesign()
+void MainWindow::buildDesign()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(MainCaption);
@@ -96,108 +96,117 @@ void TForm1::buildDesign()
     const int labelLeft[TreeCount] = {35, 340, 647};
     for (int t = 0; t < TreeCount; ++t) {
         const QString n = QString::number(t + 1);
-        imv[t] = new ImageControl(this, QStringLiteral("imv") + n);
-        imv[t]->setGeometry(treeLeft[t], 0, 300, 717);
-        imv[t]->setAutoSize(true);
-        imv[t]->setPicture(blankBackground());
+        treeBackgrounds_[t] = new ImageControl(this, QStringLiteral("imv") + n);
+        treeBackgrounds_[t]->setGeometry(treeLeft[t], 0, 300, 717);
+        treeBackgrounds_[t]->setAutoSize(true);
+        treeBackgrounds_[t]->setPicture(blankBackground());
     }
     for (int t = 0; t < TreeCount; ++t) {
         const QString n = QString::number(t + 1);
-        imc[t] = new ImageControl(this, QStringLiteral("imc") + n);
-        imc[t]->setGeometry(treeLeft[t], 690, 27, 27);
-        imc[t]->setAutoSize(true);
-        lbc[t] = makeLabel(this, QStringLiteral("lbc") + n, {labelLeft[t], 697},
-                           tahoma(LargeFont, true), TreeLabelColour);
-        lbc[t]->setCaption(QStringLiteral("lbc") + n);
+        treeEmblems_[t] = new ImageControl(this, QStringLiteral("imc") + n);
+        treeEmblems_[t]->setGeometry(treeLeft[t], 690, 27, 27);
+        treeEmblems_[t]->setAutoSize(true);
+        treeLabels_[t] = makeLabel(this, QStringLiteral("lbc") + n, {labelLeft[t], 697},
+                                   tahoma(LargeFont, true), TreeLabelColour);
+        treeLabels_[t]->setCaption(QStringLiteral("lbc") + n);
     }
     for (int t = 0; t < TreeCount; ++t) {
         const QString n = QString::number(t + 1);
-        describe(imv[t], QStringLiteral("Tree ") + n,
+        describe(treeBackgrounds_[t], QStringLiteral("Tree ") + n,
                  QStringLiteral("The picture behind talent tree ") + n);
-        describe(imc[t], QStringLiteral("Tree ") + n + QStringLiteral(" emblem"),
+        describe(treeEmblems_[t], QStringLiteral("Tree ") + n + QStringLiteral(" emblem"),
                  QStringLiteral("The emblem of talent tree ") + n);
-        describe(lbc[t], {},
+        describe(treeLabels_[t], {},
                  QStringLiteral("The name of tree ") + n +
                      QStringLiteral(" and the points spent in it"));
     }
     buildSidebar();
 
-    p_info = new PanelControl(this, QStringLiteral("p_info"));
-    p_info->setGeometry(120, 40, 355, 420);
-    QPalette black = p_info->palette();
+    tooltip_ = new PanelControl(this, QStringLiteral("p_info"));
+    tooltip_->setGeometry(120, 40, 355, 420);
+    QPalette black = tooltip_->palette();
     black.setColor(QPalette::Window, Qt::black);
-    p_info->setPalette(black);
-    p_info->hide();
-    lb_name = makeLabel(p_info, QStringLiteral("lb_name"), {6, 1}, tahoma(LargeFont, true), White);
-    lb_rang = makeLabel(p_info, QStringLiteral("lb_rang"), {6, 16}, tahoma(SmallFont), White);
-    lb_rang->setAutoSize(false);
-    lb_rang->resize(345, 13);
-    lb_treb = makeLabel(p_info, QStringLiteral("lb_treb"), {6, 31}, tahoma(SmallFont), White);
-    lb_treb->setAutoSize(false);
-    lb_treb->resize(345, 26);
-    lb_text = makeLabel(p_info, QStringLiteral("lb_text"), {6, 57}, tahoma(SmallFont), Gold);
-    lb_text->setAutoSize(false);
-    lb_text->resize(345, 325);
-    lb_text->setWordWrap(true);
-    lb_inc = makeLabel(p_info, QStringLiteral("lb_inc"), {2, 391}, tahoma(SmallFont), Lime);
-    lb_inc->setBackground(Qt::black);
-    lb_dec = makeLabel(p_info, QStringLiteral("lb_dec"), {202, 394}, tahoma(SmallFont), Red);
-    lb_dec->setBackground(Qt::black);
-    describe(p_info, QStringLiteral("Talent details"),
+    tooltip_->setPalette(black);
+    tooltip_->hide();
+    tooltipName_ =
+        makeLabel(tooltip_, QStringLiteral("lb_name"), {6, 1}, tahoma(LargeFont, true), White);
+    tooltipRank_ =
+        makeLabel(tooltip_, QStringLiteral("lb_rang"), {6, 16}, tahoma(SmallFont), White);
+    tooltipRank_->setAutoSize(false);
+    tooltipRank_->resize(345, 13);
+    tooltipRequirement_ =
+        makeLabel(tooltip_, QStringLiteral("lb_treb"), {6, 31}, tahoma(SmallFont), White);
+    tooltipRequirement_->setAutoSize(false);
+    tooltipRequirement_->resize(345, 26);
+    tooltipText_ = makeLabel(tooltip_, QStringLiteral("lb_text"), {6, 57}, tahoma(SmallFont), Gold);
+    tooltipText_->setAutoSize(false);
+    tooltipText_->resize(345, 325);
+    tooltipText_->setWordWrap(true);
+    learnHint_ = makeLabel(tooltip_, QStringLiteral("lb_inc"), {2, 391}, tahoma(SmallFont), Lime);
+    learnHint_->setBackground(Qt::black);
+    unlearnHint_ =
+        makeLabel(tooltip_, QStringLiteral("lb_dec"), {202, 394}, tahoma(SmallFont), Red);
+    unlearnHint_->setBackground(Qt::black);
+    describe(tooltip_, QStringLiteral("Talent details"),
              QStringLiteral("The talent under the pointer: its rank, requirements and effects"));
-    describe(lb_name, {}, QStringLiteral("The talent's name"));
-    describe(lb_rang, {}, QStringLiteral("The talent's rank"));
-    describe(lb_treb, {}, QStringLiteral("What the talent needs before a point can go into it"));
-    describe(lb_text, {}, QStringLiteral("What the talent does at its current and next rank"));
-    describe(lb_inc, {}, QStringLiteral("A left press spends a point"));
-    describe(lb_dec, {}, QStringLiteral("A right press gives a point back"));
+    describe(tooltipName_, {}, QStringLiteral("The talent's name"));
+    describe(tooltipRank_, {}, QStringLiteral("The talent's rank"));
+    describe(tooltipRequirement_, {},
+             QStringLiteral("What the talent needs before a point can go into it"));
+    describe(tooltipText_, {}, QStringLiteral("What the talent does at its current and next rank"));
+    describe(learnHint_, {}, QStringLiteral("A left press spends a point"));
+    describe(unlearnHint_, {}, QStringLiteral("A right press gives a point back"));
 }
 
-void TForm1::buildSidebar()
+void MainWindow::buildSidebar()
 {
-    sp_ab = makeButton(this, QStringLiteral("sp_ab"), {912, 8, 89, 22}, true);
-    sp_ab->setCaption(QStringLiteral("About"));
-    lb_lang = makeLabel(this, QStringLiteral("lb_lang"), {912, 71}, tahoma(SmallFont), Red);
-    cb_lang = makeChoiceBox(this, QStringLiteral("cb_lang"), {912, 85, 92, 21});
-    lb_class = makeLabel(this, QStringLiteral("lb_class"), {912, 116}, tahoma(SmallFont), Red);
-    cb_class = makeChoiceBox(this, QStringLiteral("cb_class"), {912, 132, 92, 21});
-    Lb_Free = makeLabel(this, QStringLiteral("Lb_Free"), {912, 183}, tahoma(LargeFont, true), Red);
-    lb_tot = makeLabel(this, QStringLiteral("lb_tot"), {912, 210}, tahoma(LargeFont, true), Red);
-    lb_lvl = makeLabel(this, QStringLiteral("lb_lvl"), {912, 234}, tahoma(LargeFont, true), Red);
-    for (LabelControl *l : {lb_lang, lb_class, Lb_Free, lb_tot, lb_lvl})
+    aboutButton_ = makeButton(this, QStringLiteral("sp_ab"), {912, 8, 89, 22}, true);
+    aboutButton_->setCaption(QStringLiteral("About"));
+    languageLabel_ = makeLabel(this, QStringLiteral("lb_lang"), {912, 71}, tahoma(SmallFont), Red);
+    languageBox_ = makeChoiceBox(this, QStringLiteral("cb_lang"), {912, 85, 92, 21});
+    classLabel_ = makeLabel(this, QStringLiteral("lb_class"), {912, 116}, tahoma(SmallFont), Red);
+    classBox_ = makeChoiceBox(this, QStringLiteral("cb_class"), {912, 132, 92, 21});
+    freeLabel_ =
+        makeLabel(this, QStringLiteral("Lb_Free"), {912, 183}, tahoma(LargeFont, true), Red);
+    spentLabel_ =
+        makeLabel(this, QStringLiteral("lb_tot"), {912, 210}, tahoma(LargeFont, true), Red);
+    levelLabel_ =
+        makeLabel(this, QStringLiteral("lb_lvl"), {912, 234}, tahoma(LargeFont, true), Red);
+    for (LabelControl *l : {languageLabel_, classLabel_, freeLabel_, spentLabel_, levelLabel_})
         l->setCaption(l->objectName());
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(916, 264, 1, 21);
-    Edit1->setReadOnly(true);
-    QPalette p = Edit1->palette();
+    focusSink_ = new QLineEdit(this);
+    focusSink_->setObjectName(QStringLiteral("Edit1"));
+    focusSink_->setGeometry(916, 264, 1, 21);
+    focusSink_->setReadOnly(true);
+    QPalette p = focusSink_->palette();
     p.setColor(QPalette::Base, Qt::black);
-    Edit1->setPalette(p);
-    Edit1->hide();
+    focusSink_->setPalette(p);
+    focusSink_->hide();
 
-    bt_reset = makeButton(this, QStringLiteral("bt_reset"), {912, 417, 89, 22}, false);
-    sp_save = makeButton(this, QStringLiteral("sp_save"), {912, 460, 89, 22}, false);
-    sp_load = makeButton(this, QStringLiteral("sp_load"), {912, 504, 89, 22}, false);
-    bt_reset->setCaption(QStringLiteral("Reset"));
-    sp_save->setCaption(QStringLiteral("Save"));
-    sp_load->setCaption(QStringLiteral("Load"));
+    resetButton_ = makeButton(this, QStringLiteral("bt_reset"), {912, 417, 89, 22}, false);
+    saveButton_ = makeButton(this, QStringLiteral("sp_save"), {912, 460, 89, 22}, false);
+    loadButton_ = makeButton(this, QStringLiteral("sp_load"), {912, 504, 89, 22}, false);
+    resetButton_->setCaption(QStringLiteral("Reset"));
+    saveButton_->setCaption(QStringLiteral("Save"));
+    loadButton_->setCaption(QStringLiteral("Load"));
 
-    describe(sp_ab, {}, QStringLiteral("Shows who made the planner"));
-    describe(lb_lang, {}, QStringLiteral("Caption of the language list"));
+    describe(aboutButton_, {}, QStringLiteral("Shows who made the planner"));
+    describe(languageLabel_, {}, QStringLiteral("Caption of the language list"));
     // On Linux a list is announced by its selection and named by the label it is the buddy of.
-    lb_lang->setBuddy(cb_lang);
-    lb_class->setBuddy(cb_class);
-    describe(cb_lang, QStringLiteral("Language"), QStringLiteral("The language of the planner"));
-    describe(lb_class, {}, QStringLiteral("Caption of the class list"));
-    describe(cb_class, QStringLiteral("Class"),
+    languageLabel_->setBuddy(languageBox_);
+    classLabel_->setBuddy(classBox_);
+    describe(languageBox_, QStringLiteral("Language"),
+             QStringLiteral("The language of the planner"));
+    describe(classLabel_, {}, QStringLiteral("Caption of the class list"));
+    describe(classBox_, QStringLiteral("Class"),
              QStringLiteral("The class whose three talent trees are shown"));
-    describe(Lb_Free, {}, QStringLiteral("Points left to spend"));
-    describe(lb_tot, {}, QStringLiteral("Points spent"));
-    describe(lb_lvl, {}, QStringLiteral("The character level the plan needs"));
-    describe(Edit1, QStringLiteral("Focus rest"),
+    describe(freeLabel_, {}, QStringLiteral("Points left to spend"));
+    describe(spentLabel_, {}, QStringLiteral("Points spent"));
+    describe(levelLabel_, {}, QStringLiteral("The character level the plan needs"));
+    describe(focusSink_, QStringLiteral("Focus rest"),
              QStringLiteral("Holds the keyboard focus after a choice in a list; never shown"));
-    describe(bt_reset, {}, QStringLiteral("Gives back every point spent"));
-    describe(sp_save, {}, QStringLiteral("Saves the plan to a file"));
-    describe(sp_load, {}, QStringLiteral("Loads a plan from a file"));
+    describe(resetButton_, {}, QStringLiteral("Gives back every point spent"));
+    describe(saveButton_, {}, QStringLiteral("Saves the plan to a file"));
+    describe(loadButton_, {}, QStringLiteral("Loads a plan from a file"));
 }

@@ -6,11 +6,11 @@
 #include "label_control.h"
 #include "main_window.h"
 
-void TForm1::setlang()
+void MainWindow::applyLanguage()
 {
-    if (cb_lang->currentIndex() < 0)
-        cb_lang->select(0);
-    langCode_ = cb_lang->selectedText();
+    if (languageBox_->currentIndex() < 0)
+        languageBox_->select(0);
+    langCode_ = languageBox_->selectedText();
     // The code becomes part of file names; one that would reach outside the data folder is refused.
     if (langCode_.contains(u'/') || langCode_.contains(u'\\')) {
         uiStrings_.clear();
@@ -19,35 +19,36 @@ void TForm1::setlang()
     }
     uiStrings_.load(dataPath(QStringLiteral("lang.") + langCode_));
 
-    lb_inc->setCaption(u' ' + uiStrings_.at(Str::AddHint));
-    lb_dec->setCaption(uiStrings_.at(Str::RemoveHint));
-    lb_tot->setCaption(counterCaption(uiStrings_.at(Str::Spent), table_.totalPoints));
-    Lb_Free->setCaption(counterCaption(uiStrings_.at(Str::Free), freePoints(table_.totalPoints)));
-    lb_lang->setCaption(uiStrings_.at(Str::Language));
-    lb_class->setCaption(uiStrings_.at(Str::Class));
-    lb_lvl->setCaption(
+    learnHint_->setCaption(u' ' + uiStrings_.at(Str::AddHint));
+    unlearnHint_->setCaption(uiStrings_.at(Str::RemoveHint));
+    spentLabel_->setCaption(counterCaption(uiStrings_.at(Str::Spent), table_.totalPoints));
+    freeLabel_->setCaption(
+        counterCaption(uiStrings_.at(Str::Free), freePoints(table_.totalPoints)));
+    languageLabel_->setCaption(uiStrings_.at(Str::Language));
+    classLabel_->setCaption(uiStrings_.at(Str::Class));
+    levelLabel_->setCaption(
         counterCaption(uiStrings_.at(Str::Level), characterLevel(table_.totalPoints)));
 
-    const int remembered = cb_class->currentIndex();
-    cb_class->clear();
-    cb_class->addItems(uiStrings_.classNames());
+    const int remembered = classBox_->currentIndex();
+    classBox_->clear();
+    classBox_->addItems(uiStrings_.classNames());
     // A remembered class past the new list falls back to the first class.
-    cb_class->select(remembered >= 0 && remembered < cb_class->count() ? remembered : 0);
+    classBox_->select(remembered >= 0 && remembered < classBox_->count() ? remembered : 0);
 
-    sp_save->setCaption(uiStrings_.at(Str::Save));
-    sp_load->setCaption(uiStrings_.at(Str::Load));
-    bt_reset->setCaption(uiStrings_.at(Str::Reset));
-    od1.title = uiStrings_.at(Str::Load);
-    sd1.title = uiStrings_.at(Str::Save);
+    saveButton_->setCaption(uiStrings_.at(Str::Save));
+    loadButton_->setCaption(uiStrings_.at(Str::Load));
+    resetButton_->setCaption(uiStrings_.at(Str::Reset));
+    openDialogSettings_.title = uiStrings_.at(Str::Load);
+    saveDialogSettings_.title = uiStrings_.at(Str::Save);
 }
 
-void TForm1::cb_langClick()
+void MainWindow::languageChosen()
 {
     setWindowEnabled(false);
     ScopeExit restore([this] {
         setWindowEnabled(true);
         parkFocus();
     });
-    setlang();
-    InitTabl();
+    applyLanguage();
+    loadClass();
 }

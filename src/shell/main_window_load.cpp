@@ -18,7 +18,7 @@
 namespace {
 
 // Clears the cells that the class on the board leaves empty.
-void hideEmptyCells(const TForm1 &window)
+void hideEmptyCells(const MainWindow &window)
 {
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
@@ -35,7 +35,7 @@ void hideEmptyCells(const TForm1 &window)
 
 } // namespace
 
-void TForm1::InitTabl()
+void MainWindow::loadClass()
 {
     table_.totalPoints = 0;
     const QString caption = windowTitle();
@@ -55,7 +55,7 @@ void TForm1::InitTabl()
         hideEmptyCells(*this);
         hideUnusedArrows();
     });
-    const int classIndex = cb_class->currentIndex();
+    const int classIndex = classBox_->currentIndex();
     const auto code = classCode(classIndex);
     if (!code) {
         throw Error(QStringLiteral("The class box entry %1 names no class folder (there are %2)")
@@ -66,23 +66,23 @@ void TForm1::InitTabl()
         loadTree(tree, dataPath(*code + u'/' + QString::number(tree)));
 }
 
-void TForm1::resetBoard()
+void MainWindow::resetBoard()
 {
-    // The cells go on showing the last class until the load is over (see InitTabl).
+    // The cells go on showing the last class until the load is over (see loadClass).
     table_.reset();
 }
 
-void TForm1::loadTree(int tree, const QString &folder)
+void MainWindow::loadTree(int tree, const QString &folder)
 {
     const QDir dir(folder);
-    imv[tree - 1]->loadFile(dir.filePath(QStringLiteral("fon.jpg")));
-    imc[tree - 1]->loadFile(dir.filePath(QStringLiteral("icv.jpg")));
+    treeBackgrounds_[tree - 1]->loadFile(dir.filePath(QStringLiteral("fon.jpg")));
+    treeEmblems_[tree - 1]->loadFile(dir.filePath(QStringLiteral("icv.jpg")));
 
     const QString treeFile = dir.filePath(QStringLiteral("tal.") + langCode_);
     const TreeFile parsed = parseTreeFile(
         splitTreeLines(decodeDataText(readFileBytes(treeFile, MaxDataTextBytes))), treeFile);
     table_.treeName(tree) = parsed.name;
-    lbc[tree - 1]->setCaption(parsed.name);
+    treeLabels_[tree - 1]->setCaption(parsed.name);
 
     for (const TalentBlock &block : parsed.blocks) {
         const int slot = block.header.slot;
@@ -102,11 +102,12 @@ void TForm1::loadTree(int tree, const QString &folder)
     if (parsed.error)
         throw Error(*parsed.error);
 
-    CheckVetka(tree);
-    CheckArro();
+    refreshTree(tree);
+    refreshArrows();
 }
 
-void TForm1::placeTalent(int slot, int tree, const QImage &icon, int line, const QString &treeFile)
+void MainWindow::placeTalent(int slot, int tree, const QImage &icon, int line,
+                             const QString &treeFile)
 {
     Talent &t = table_.at(slot, tree);
     TalentCell &c = cellAt(slot, tree);
@@ -121,7 +122,7 @@ void TForm1::placeTalent(int slot, int tree, const QImage &icon, int line, const
     const SlotPosition pos = slotPosition(slot);
     t.row = pos.row;
     t.column = pos.column;
-    const QPoint at = iconPosition(slot, tree, imv[0]->width());
+    const QPoint at = iconPosition(slot, tree, treeBackgrounds_[0]->width());
     c.icon->move(at);
     c.icon->setEnabled(true);
     t.available = false;
@@ -130,7 +131,7 @@ void TForm1::placeTalent(int slot, int tree, const QImage &icon, int line, const
     c.rankLabel->show();
     c.rankLabel->setBold(true);
     c.rankLabel->move(rankLabelPosition(at));
-    priris(slot, tree);
+    drawRank(slot, tree);
 
     if (t.prereq != 0)
         registerArrow(slot, tree, line, treeFile);

@@ -8,39 +8,41 @@
 #include "main_window.h"
 #include "plan_file.h"
 
-void TForm1::sp_saveClick()
+void MainWindow::savePressed()
 {
     setWindowEnabled(false);
     ScopeExit restore([this] { setWindowEnabled(true); });
     disableWhileDialogOpen();
-    const QString path = dialogs().saveFileName(this, sd1.title, sd1.folder);
+    const QString path =
+        dialogs().saveFileName(this, saveDialogSettings_.title, saveDialogSettings_.folder);
     if (path.isEmpty())
         return;
-    writePlanFile(path, formatPlan(cb_class->currentIndex(), table_));
+    writePlanFile(path, formatPlan(classBox_->currentIndex(), table_));
 }
 
-void TForm1::sp_loadClick()
+void MainWindow::loadPressed()
 {
     setWindowEnabled(false);
     ScopeExit restore([this] { setWindowEnabled(true); });
     disableWhileDialogOpen();
-    const QString path = dialogs().openFileName(this, od1.title, od1.folder);
+    const QString path =
+        dialogs().openFileName(this, openDialogSettings_.title, openDialogSettings_.folder);
     if (path.isEmpty())
         return;
 
     // The whole plan is read and checked against the class it names before the board changes:
     // a file that fails leaves the plan on the board as it was.
     const PlanText text = parsePlanText(readPlanFile(path), path);
-    checkPlanClass(text, cb_class->count(), path);
+    checkPlanClass(text, classBox_->count(), path);
     const ClassLayout layout = classLayoutForPlan(text.classIndex, path);
     const PlanRanks plan = checkPlan(text, layout, path);
 
-    cb_class->select(plan.classIndex);
-    InitTabl();
+    classBox_->select(plan.classIndex);
+    loadClass();
     applyPlan(plan);
 }
 
-ClassLayout TForm1::classLayoutForPlan(int classIndex, const QString &planPath) const
+ClassLayout MainWindow::classLayoutForPlan(int classIndex, const QString &planPath) const
 {
     try {
         return readClassLayout(dataPath(*classCode(classIndex)), langCode_);
@@ -50,7 +52,7 @@ ClassLayout TForm1::classLayoutForPlan(int classIndex, const QString &planPath) 
     }
 }
 
-void TForm1::applyPlan(const PlanRanks &plan)
+void MainWindow::applyPlan(const PlanRanks &plan)
 {
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
@@ -58,7 +60,7 @@ void TForm1::applyPlan(const PlanRanks &plan)
             if (!t.present)
                 continue;
             t.rank = plan.rank(slot, tree);
-            priris(slot, tree);
+            drawRank(slot, tree);
             if (t.rank > 0) {
                 TalentCell &c = cellAt(slot, tree);
                 c.icon->copyPictureFrom(*c.iconSource);
@@ -66,9 +68,9 @@ void TForm1::applyPlan(const PlanRanks &plan)
                 table_.treePoints(tree) += t.rank;
             }
         }
-        CheckVetka(tree);
+        refreshTree(tree);
     }
-    CheckArro();
+    refreshArrows();
     if (table_.totalPoints == PointBudget || table_.totalPoints == PointBudget - 1)
-        EndTalant();
+        recolourForBudget();
 }

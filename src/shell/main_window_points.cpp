@@ -24,7 +24,7 @@ PressButton pressButton(Qt::MouseButton button)
 }
 } // namespace
 
-void TForm1::ClickTalant(ImageControl *sender, Qt::MouseButton button)
+void MainWindow::pressTalent(ImageControl *sender, Qt::MouseButton button)
 {
     const TreeSlot at = decodeIconTag(sender->tag());
     if (!TalentTable::validTree(at.tree) || !TalentTable::validSlot(at.slot))
@@ -35,42 +35,44 @@ void TForm1::ClickTalant(ImageControl *sender, Qt::MouseButton button)
         c.icon->copyPictureFrom(*c.iconSource);
     if (outcome.toGrey)
         greyIcon(*c.icon);
-    priris(at.slot, at.tree);
+    drawRank(at.slot, at.tree);
 
-    CheckVetka(at.tree);
-    CheckArro();
+    refreshTree(at.tree);
+    refreshArrows();
     if (table_.totalPoints == PointBudget || table_.totalPoints == PointBudget - 1)
-        EndTalant();
-    RisHint(at.slot, at.tree);
+        recolourForBudget();
+    showTooltip(at.slot, at.tree);
 }
 
-void TForm1::CheckVetka(int tree)
+void MainWindow::refreshTree(int tree)
 {
     for (int slot : reevaluateTree(table_, tree))
-        priris(slot, tree);
-    lbc[tree - 1]->setCaption(counterCaption(table_.treeName(tree), table_.treePoints(tree)));
+        drawRank(slot, tree);
+    treeLabels_[tree - 1]->setCaption(
+        counterCaption(table_.treeName(tree), table_.treePoints(tree)));
     refreshCounterCaptions();
 }
 
-void TForm1::refreshCounterCaptions()
+void MainWindow::refreshCounterCaptions()
 {
-    lb_tot->setCaption(counterCaption(uiStrings_.at(Str::Spent), table_.totalPoints));
-    Lb_Free->setCaption(counterCaption(uiStrings_.at(Str::Free), freePoints(table_.totalPoints)));
-    lb_lvl->setCaption(
+    spentLabel_->setCaption(counterCaption(uiStrings_.at(Str::Spent), table_.totalPoints));
+    freeLabel_->setCaption(
+        counterCaption(uiStrings_.at(Str::Free), freePoints(table_.totalPoints)));
+    levelLabel_->setCaption(
         counterCaption(uiStrings_.at(Str::Level), characterLevel(table_.totalPoints)));
 }
 
-void TForm1::EndTalant()
+void MainWindow::recolourForBudget()
 {
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
             if (table_.at(slot, tree).available)
-                priris(slot, tree);
+                drawRank(slot, tree);
         }
     }
 }
 
-void TForm1::priris(int slot, int tree)
+void MainWindow::drawRank(int slot, int tree)
 {
     const RankLook look = rankLook(table_.at(slot, tree), table_.totalPoints);
     const TalentCell &c = cellAt(slot, tree);
@@ -83,9 +85,9 @@ void TForm1::priris(int slot, int tree)
         c.icon->setAccessibleName(accessibleName);
 }
 
-void TForm1::bt_resetClick()
+void MainWindow::resetPressed()
 {
     setWindowEnabled(false);
     ScopeExit restore([this] { setWindowEnabled(true); });
-    InitTabl();
+    loadClass();
 }

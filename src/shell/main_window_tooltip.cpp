@@ -14,48 +14,49 @@ const QColor Met(0, 255, 0);
 const QColor Unmet(255, 0, 0);
 } // namespace
 
-void TForm1::MouseEnter(ImageControl *sender)
+void MainWindow::talentEntered(ImageControl *sender)
 {
     const TreeSlot at = decodeIconTag(sender->tag());
     if (TalentTable::validTree(at.tree) && TalentTable::validSlot(at.slot))
-        RisHint(at.slot, at.tree);
+        showTooltip(at.slot, at.tree);
 }
 
-void TForm1::MuseLeave()
+void MainWindow::talentLeft()
 {
-    p_info->hide();
-    p_info->setAutoSize(false);
-    p_info->resize(PanelSize);
-    lb_text->setAutoSize(false);
-    lb_text->resize(TextSize);
+    tooltip_->hide();
+    tooltip_->setAutoSize(false);
+    tooltip_->resize(PanelSize);
+    tooltipText_->setAutoSize(false);
+    tooltipText_->resize(TextSize);
 }
 
-void TForm1::RisHint(int slot, int tree)
+void MainWindow::showTooltip(int slot, int tree)
 {
-    p_info->setAutoSize(false);
-    lb_text->setAutoSize(false);
-    p_info->resize(PanelSize);
-    lb_treb->setAutoSize(false);
+    tooltip_->setAutoSize(false);
+    tooltipText_->setAutoSize(false);
+    tooltip_->resize(PanelSize);
+    tooltipRequirement_->setAutoSize(false);
 
     const TooltipWords words{uiStrings_.at(Str::NeedsOpen), uiStrings_.at(Str::NeedsMiddle),
                              uiStrings_.at(Str::NeedsClose), uiStrings_.at(Str::NextRank),
                              uiStrings_.at(Str::Rank)};
     const TooltipTexts texts = tooltipTexts(table_, slot, tree, words);
-    lb_name->setCaption(texts.name);
-    lb_rang->setCaption(texts.rankLine);
-    lb_treb->setFontColour(requirementsMet(table_, slot, tree) ? Met : Unmet);
-    lb_treb->setCaption(texts.requirements);
-    lb_text->setCaption(texts.description);
+    tooltipName_->setCaption(texts.name);
+    tooltipRank_->setCaption(texts.rankLine);
+    tooltipRequirement_->setFontColour(requirementsMet(table_, slot, tree) ? Met : Unmet);
+    tooltipRequirement_->setCaption(texts.requirements);
+    tooltipText_->setCaption(texts.description);
 
-    lb_treb->setAutoSize(true);
-    lb_text->move(lb_text->x(), lb_treb->y() + lb_treb->height() + (slot > ColumnsPerRow ? 5 : 0));
-    lb_text->setAutoSize(true);
-    const int hintsTop = lb_text->y() + lb_text->height() + 5;
-    lb_inc->move(lb_inc->x(), hintsTop);
-    lb_dec->move(p_info->width() - lb_dec->width(), hintsTop);
-    p_info->setAutoSize(true);
+    tooltipRequirement_->setAutoSize(true);
+    tooltipText_->move(tooltipText_->x(), tooltipRequirement_->y() + tooltipRequirement_->height() +
+                                              (slot > ColumnsPerRow ? 5 : 0));
+    tooltipText_->setAutoSize(true);
+    const int hintsTop = tooltipText_->y() + tooltipText_->height() + 5;
+    learnHint_->move(learnHint_->x(), hintsTop);
+    unlearnHint_->move(tooltip_->width() - unlearnHint_->width(), hintsTop);
+    tooltip_->setAutoSize(true);
 
     const QRect icon = cell(slot, tree).icon->geometry();
-    p_info->move(tooltipPosition(icon, p_info->size(), slot, tree));
-    p_info->show();
+    tooltip_->move(tooltipPosition(icon, tooltip_->size(), slot, tree));
+    tooltip_->show();
 }

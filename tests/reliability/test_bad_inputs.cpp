@@ -271,10 +271,10 @@ const QVector<BadInput> &catalogue()
     return cases;
 }
 
-QString boardState(const TForm1 &w)
+QString boardState(const MainWindow &w)
 {
-    QString state = QString::fromLatin1(formatPlan(w.cb_class->currentIndex(), w.talents())) +
-                    w.lb_tot->caption() + w.Lb_Free->caption() + w.lb_lvl->caption();
+    QString state = QString::fromLatin1(formatPlan(w.classBox_->currentIndex(), w.talents())) +
+                    w.spentLabel_->caption() + w.freeLabel_->caption() + w.levelLabel_->caption();
     for (int tree = 1; tree <= 3; ++tree) {
         for (int slot = 1; slot <= 44; ++slot) {
             const TalentCell &c = w.cell(slot, tree);
@@ -309,7 +309,7 @@ private slots:
             input.damage(world);
 
         OpenedWindow w;
-        w.window = std::make_unique<TForm1>(world.exeDir());
+        w.window = std::make_unique<MainWindow>(world.exeDir());
         if (input.outcome == Outcome::Fatal) {
             QCOMPARE(w.dialogs.messages.size(), 1);
             QCOMPARE(w.dialogs.messages[0].caption, QStringLiteral("Error"));
@@ -327,17 +327,17 @@ private slots:
         case Action::Start:
             break;
         case Action::ChooseClass:
-            chooseEntry(w->cb_class, 1);
+            chooseEntry(w->classBox_, 1);
             break;
         case Action::SwitchLanguage:
-            chooseEntry(w->cb_lang, 1);
+            chooseEntry(w->languageBox_, 1);
             break;
         case Action::LoadPlan:
             for (int i = 0; i < 3; ++i)
                 QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
             before = boardState(*w.window);
             w.dialogs.fileAnswers = {world.path(input.file)};
-            w->sp_load->click();
+            w->loadButton_->click();
             break;
         }
 
@@ -364,8 +364,8 @@ private slots:
             world.writeStrings(QStringLiteral("en"),
                                FixtureWorld::defaultStrings(QStringLiteral("en")));
         if (input.action == Action::Start || input.action == Action::SwitchLanguage)
-            chooseEntry(w->cb_lang, 0);
-        chooseEntry(w->cb_class, 0);
+            chooseEntry(w->languageBox_, 0);
+        chooseEntry(w->classBox_, 0);
         QVERIFY2(w.dialogs.messages.size() == errors,
                  qPrintable(w.dialogs.messages.value(w.dialogs.messages.size() - 1).text));
         QTest::mouseClick(w->cell(2, 1).icon, Qt::LeftButton);

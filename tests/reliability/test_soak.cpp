@@ -86,7 +86,7 @@ private slots:
         RecordingDialogs dialogs;
         QTemporaryDir plans;
         // The window is never closed here, so it writes nothing into the world's folder.
-        TForm1 w(QFileInfo(worldDir()).absolutePath());
+        MainWindow w(QFileInfo(worldDir()).absolutePath());
         w.show();
         QVERIFY(dialogs.messages.isEmpty());
         std::array<PointRulesModel, 10> classes;
@@ -117,19 +117,19 @@ private slots:
                 loadClass(random.bounded(10));
             } else if (roll < 40) {
                 const int language = random.bounded(2);
-                w.cb_lang->setCurrentIndex(language);
-                emit w.cb_lang->activated(language);
-                model = classes[size_t(w.cb_class->currentIndex())];
+                w.languageBox_->setCurrentIndex(language);
+                emit w.languageBox_->activated(language);
+                model = classes[size_t(w.classBox_->currentIndex())];
                 ++classLoads;
             } else if (roll < 60) {
                 const QString path = plans.filePath(QStringLiteral("walk.plan"));
-                const QByteArray before = formatPlan(w.cb_class->currentIndex(), w.talents());
+                const QByteArray before = formatPlan(w.classBox_->currentIndex(), w.talents());
                 dialogs.fileAnswers = {path};
-                w.sp_save->click();
-                w.bt_reset->click();
+                w.saveButton_->click();
+                w.resetButton_->click();
                 dialogs.fileAnswers = {path};
-                w.sp_load->click();
-                QCOMPARE(formatPlan(w.cb_class->currentIndex(), w.talents()), before);
+                w.loadButton_->click();
+                QCOMPARE(formatPlan(w.classBox_->currentIndex(), w.talents()), before);
                 ++roundTrips;
                 ++classLoads;
             } else {
@@ -155,13 +155,14 @@ private slots:
     }
 
 private:
-    static void chooseClass(TForm1 &w, int c)
+    static void chooseClass(MainWindow &w, int c)
     {
-        w.cb_class->setCurrentIndex(c);
-        emit w.cb_class->activated(c);
+        w.classBox_->setCurrentIndex(c);
+        emit w.classBox_->activated(c);
     }
 
-    static void pressAtRandom(TForm1 &w, PointRulesModel &model, QRandomGenerator &random, int step)
+    static void pressAtRandom(MainWindow &w, PointRulesModel &model, QRandomGenerator &random,
+                              int step)
     {
         const int tree = random.bounded(1, 4);
         const int slot = random.bounded(1, 45);
@@ -185,7 +186,7 @@ private:
         QVERIFY2(table.treePoints(tree) == model.treeTotal(tree), qPrintable(where));
     }
 
-    static void checkBoard(const TForm1 &w, const PointRulesModel &model, int step)
+    static void checkBoard(const MainWindow &w, const PointRulesModel &model, int step)
     {
         const TalentTable &table = w.talents();
         const QString where = QStringLiteral("step %1").arg(step);

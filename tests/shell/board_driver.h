@@ -10,12 +10,13 @@
 #include <tuple>
 
 // Presses on talent icons as the mouse makes them.
-inline void pressTalent(TForm1 &window, int slot, int tree, Qt::MouseButton button = Qt::LeftButton)
+inline void pressTalent(MainWindow &window, int slot, int tree,
+                        Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(window.cell(slot, tree).icon, button);
 }
 
-inline void pressTalentTimes(TForm1 &window, int slot, int tree, int times,
+inline void pressTalentTimes(MainWindow &window, int slot, int tree, int times,
                              Qt::MouseButton button = Qt::LeftButton)
 {
     for (int i = 0; i < times; ++i)
@@ -36,7 +37,7 @@ inline Presses presses(std::initializer_list<std::tuple<int, int, int>> steps)
     return out;
 }
 
-inline void pressAll(TForm1 &window, const Presses &list)
+inline void pressAll(MainWindow &window, const Presses &list)
 {
     for (const QPoint &p : list)
         pressTalent(window, p.x(), p.y());

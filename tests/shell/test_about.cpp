@@ -18,9 +18,9 @@ namespace {
 
 const QString Separator = QStringLiteral("________________________");
 
-QStringList shownLines(const Tfr_a &dialog)
+QStringList shownLines(const AboutDialog &dialog)
 {
-    return dialog.st1->toPlainText().split(u'\n');
+    return dialog.textBox_->toPlainText().split(u'\n');
 }
 
 // The donation accounts: the lines between the introduction and the separator.
@@ -97,7 +97,7 @@ private slots:
 
     void design()
     {
-        Tfr_a dialog(nullptr, [] { return QStringLiteral("en"); });
+        AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         QCOMPARE(dialog.objectName(), QStringLiteral("fr_a"));
         QCOMPARE(dialog.size(), QSize(331, 184));
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
@@ -112,38 +112,38 @@ private slots:
         QCOMPARE(dialog.palette().color(QPalette::Window),
                  dialog.palette().color(QPalette::Button));
 
-        QCOMPARE(dialog.st1->objectName(), QStringLiteral("st1"));
-        QCOMPARE(dialog.st1->geometry(), QRect(3, 2, 322, 141));
-        QCOMPARE(dialog.st1->font().family(), QStringLiteral("Tahoma"));
-        QCOMPARE(dialog.st1->font().pixelSize(), 11);
-        QVERIFY(dialog.st1->font().bold());
-        QCOMPARE(dialog.st1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(dialog.st1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QCOMPARE(dialog.st1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(dialog.textBox_->objectName(), QStringLiteral("st1"));
+        QCOMPARE(dialog.textBox_->geometry(), QRect(3, 2, 322, 141));
+        QCOMPARE(dialog.textBox_->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(dialog.textBox_->font().pixelSize(), 11);
+        QVERIFY(dialog.textBox_->font().bold());
+        QCOMPARE(dialog.textBox_->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(dialog.textBox_->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(dialog.textBox_->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
-        QCOMPARE(dialog.lb_url->objectName(), QStringLiteral("lb_url"));
-        QCOMPARE(dialog.lb_url->pos(), QPoint(5, 150));
-        QCOMPARE(dialog.lb_url->font().pixelSize(), 13);
-        QVERIFY(dialog.lb_url->font().underline());
-        QCOMPARE(dialog.lb_url->fontColour(), QColor(0, 0, 255));
-        QCOMPARE(dialog.lb_url->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(dialog.lb_url->caption(), QStringLiteral("URL:  ") + ProductAddress);
-        QCOMPARE(dialog.lb_url->toolTip(), ProductAddress);
+        QCOMPARE(dialog.link_->objectName(), QStringLiteral("lb_url"));
+        QCOMPARE(dialog.link_->pos(), QPoint(5, 150));
+        QCOMPARE(dialog.link_->font().pixelSize(), 13);
+        QVERIFY(dialog.link_->font().underline());
+        QCOMPARE(dialog.link_->fontColour(), QColor(0, 0, 255));
+        QCOMPARE(dialog.link_->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(dialog.link_->caption(), QStringLiteral("URL:  ") + ProductAddress);
+        QCOMPARE(dialog.link_->toolTip(), ProductAddress);
 
-        QCOMPARE(dialog.BitBtn1->objectName(), QStringLiteral("BitBtn1"));
-        QCOMPARE(dialog.BitBtn1->geometry(), QRect(248, 150, 75, 25));
-        QCOMPARE(dialog.BitBtn1->text(), QStringLiteral("OK"));
-        QVERIFY(!dialog.BitBtn1->icon().isNull());
-        QVERIFY(dialog.BitBtn1->isDefault());
+        QCOMPARE(dialog.okButton_->objectName(), QStringLiteral("BitBtn1"));
+        QCOMPARE(dialog.okButton_->geometry(), QRect(248, 150, 75, 25));
+        QCOMPARE(dialog.okButton_->text(), QStringLiteral("OK"));
+        QVERIFY(!dialog.okButton_->icon().isNull());
+        QVERIFY(dialog.okButton_->isDefault());
     }
 
     void everyControlIsNamedForScreenReaders()
     {
-        Tfr_a dialog(nullptr, [] { return QStringLiteral("en"); });
+        AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         dialog.show();
         for (QWidget *control :
-             {static_cast<QWidget *>(dialog.st1), static_cast<QWidget *>(dialog.lb_url),
-              static_cast<QWidget *>(dialog.BitBtn1)}) {
+             {static_cast<QWidget *>(dialog.textBox_), static_cast<QWidget *>(dialog.link_),
+              static_cast<QWidget *>(dialog.okButton_)}) {
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
             QVERIFY(a);
             QVERIFY2(!a->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
@@ -154,21 +154,21 @@ private slots:
 
     void tabOrder()
     {
-        Tfr_a dialog(nullptr, [] { return QStringLiteral("en"); });
+        AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         dialog.show();
         QApplication::setActiveWindow(&dialog);
-        QVERIFY(dialog.BitBtn1->hasFocus());
-        QTest::keyClick(dialog.BitBtn1, Qt::Key_Tab);
-        QVERIFY(dialog.st1->hasFocus());
-        QTest::keyClick(dialog.st1, Qt::Key_Tab);
-        QVERIFY(dialog.BitBtn1->hasFocus());
+        QVERIFY(dialog.okButton_->hasFocus());
+        QTest::keyClick(dialog.okButton_, Qt::Key_Tab);
+        QVERIFY(dialog.textBox_->hasFocus());
+        QTest::keyClick(dialog.textBox_, Qt::Key_Tab);
+        QVERIFY(dialog.okButton_->hasFocus());
     }
 
     void linkStaysClearOfOk()
     {
-        Tfr_a dialog(nullptr, [] { return QStringLiteral("en"); });
-        QVERIFY2(dialog.lb_url->geometry().right() < dialog.BitBtn1->geometry().left(),
-                 qPrintable(QString::number(dialog.lb_url->width())));
+        AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
+        QVERIFY2(dialog.link_->geometry().right() < dialog.okButton_->geometry().left(),
+                 qPrintable(QString::number(dialog.link_->width())));
     }
 
     void showingFillsTheBox_data()
@@ -181,27 +181,27 @@ private slots:
     void showingFillsTheBox()
     {
         QFETCH(QString, code);
-        Tfr_a dialog(nullptr, [&] { return code; });
+        AboutDialog dialog(nullptr, [&] { return code; });
         dialog.show();
         const AboutTexts texts = aboutTexts(code);
         QCOMPARE(dialog.windowTitle(), texts.title);
         QCOMPARE(shownLines(dialog), texts.lines);
-        QVERIFY(dialog.st1->isReadOnly());
-        QCOMPARE(dialog.focusWidget(), dialog.BitBtn1);
+        QVERIFY(dialog.textBox_->isReadOnly());
+        QCOMPARE(dialog.focusWidget(), dialog.okButton_);
         // Every line is visible without scrolling: nothing is lost below the box's edge.
-        QCOMPARE(dialog.st1->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(dialog.textBox_->verticalScrollBar()->maximum(), 0);
     }
 
     void eachShowingRebuildsTheTexts()
     {
         QString code = QStringLiteral("ru");
         RecordingDialogs dialogs;
-        Tfr_a dialog(nullptr, [&] { return code; });
+        AboutDialog dialog(nullptr, [&] { return code; });
         dialogs.runModal(&dialog);
         dialog.hide();
         dialogs.runModal(&dialog);
         QCOMPARE(shownLines(dialog), aboutTexts(code).lines);
-        dialog.BitBtn1->click();
+        dialog.okButton_->click();
 
         code = QStringLiteral("en");
         dialogs.runModal(&dialog);
@@ -212,13 +212,13 @@ private slots:
 
     void userCannotEdit()
     {
-        Tfr_a dialog(nullptr, [] { return QStringLiteral("en"); });
+        AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         dialog.show();
-        const QString before = dialog.st1->toPlainText();
-        dialog.st1->setFocus();
-        QTest::keyClicks(dialog.st1, QStringLiteral("xyz"));
-        QTest::keyClick(dialog.st1, Qt::Key_Delete);
-        QCOMPARE(dialog.st1->toPlainText(), before);
+        const QString before = dialog.textBox_->toPlainText();
+        dialog.textBox_->setFocus();
+        QTest::keyClicks(dialog.textBox_, QStringLiteral("xyz"));
+        QTest::keyClick(dialog.textBox_, Qt::Key_Delete);
+        QCOMPARE(dialog.textBox_->toPlainText(), before);
     }
 
     void okCloses_data()
@@ -231,14 +231,14 @@ private slots:
     {
         QFETCH(bool, byEnter);
         RecordingDialogs dialogs;
-        Tfr_a dialog(nullptr, [] { return QStringLiteral("en"); });
+        AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         dialogs.runModal(&dialog);
         dialog.setResult(QDialog::Rejected);
         QVERIFY(dialog.focusWidget());
         if (byEnter)
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         else
-            QTest::mouseClick(dialog.BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(dialog.okButton_, Qt::LeftButton);
         QVERIFY(dialog.isHidden());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
@@ -246,9 +246,9 @@ private slots:
     void linkOpensTheAddress()
     {
         RecordingDialogs dialogs;
-        Tfr_a dialog(nullptr, [] { return QStringLiteral("en"); });
+        AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         dialogs.runModal(&dialog);
-        QTest::mouseClick(dialog.lb_url, Qt::LeftButton);
+        QTest::mouseClick(dialog.link_, Qt::LeftButton);
         QCOMPARE(dialogs.addresses, QStringList{ProductAddress});
         QVERIFY(dialog.isVisible());
     }
@@ -258,7 +258,7 @@ private slots:
         QWidget parent;
         parent.setGeometry(140, 90, 700, 500);
         parent.show();
-        Tfr_a dialog(&parent, [] { return QStringLiteral("en"); });
+        AboutDialog dialog(&parent, [] { return QStringLiteral("en"); });
         dialog.show();
         const QPoint offset = dialog.geometry().center() - parent.geometry().center();
         QVERIFY2(offset.manhattanLength() <= 2,

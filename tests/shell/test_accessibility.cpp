@@ -106,10 +106,10 @@ private slots:
     // name is a control's object name.
     void everyControlIsDescribed()
     {
-        w_->RisHint(6, 1); // a talent with requirements: every line of the panel is filled
-        QVERIFY(w_->p_info->isVisible());
+        w_->showTooltip(6, 1); // a talent with requirements: every line of the panel is filled
+        QVERIFY(w_->tooltip_->isVisible());
         QList<QWidget *> controls = w_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        controls += w_->p_info->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        controls += w_->tooltip_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         int checked = 0;
         for (QWidget *control : controls) {
             if (control->isWindow() || !control->isVisible())
@@ -150,7 +150,7 @@ private slots:
         QFETCH(int, spent);
         QFETCH(int, givenBack);
         QFETCH(QString, name);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pressTalentTimes(w, slot, tree, spent);
         pressTalentTimes(w, slot, tree, givenBack, Qt::RightButton);
         QCOMPARE(nameOf(w.cell(slot, tree).icon), name);
@@ -160,12 +160,12 @@ private slots:
 
     void namesFollowTheLanguageAndTheReset()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pressTalentTimes(w, 2, 1, 2);
-        chooseEntry(w.cb_lang, 1);
+        chooseEntry(w.languageBox_, 1);
         QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));
         pressTalent(w, 2, 1);
-        w.bt_resetClick();
+        w.resetPressed();
         QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));
         QCOMPARE(nameOf(w.cell(1, 3).icon), QStringLiteral("ru talent 3-1 0/5"));
     }

@@ -41,7 +41,7 @@ quint32 shownColour(const ArrowEntry &entry)
 }
 
 // The entry in use whose arrow points at (slot, tree), or nullptr.
-const ArrowEntry *arrowOf(const TForm1 &w, int slot, int tree)
+const ArrowEntry *arrowOf(const MainWindow &w, int slot, int tree)
 {
     for (int k = 0; k < w.arrowCount(); ++k) {
         const ArrowEntry &entry = w.arrows()[static_cast<size_t>(k)];
@@ -51,7 +51,7 @@ const ArrowEntry *arrowOf(const TForm1 &w, int slot, int tree)
     return nullptr;
 }
 
-QList<QPoint> placedArrows(const TForm1 &w)
+QList<QPoint> placedArrows(const MainWindow &w)
 {
     QList<QPoint> out;
     for (int k = 0; k < w.arrowCount(); ++k)
@@ -75,7 +75,7 @@ private slots:
 
     void entriesFollowThePlacementOrder()
     {
-        const TForm1 &w = *w_.window;
+        const MainWindow &w = *w_.window;
         QCOMPARE(w.arrows().size(), size_t(30));
         QCOMPARE(w.arrowCount(), 13);
         QCOMPARE(placedArrows(w), StandardArrows);
@@ -135,7 +135,7 @@ private slots:
 
     void variantFollowsThePresses()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         // Tree 1: slot 6 (2 ranks) needs slot 2 (3 ranks) and five points in row 1.
         struct Step {
             int slot;
@@ -191,7 +191,7 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, tree);
         QFETCH(int, button);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         const int reads = w.arrowReads();
         pressTalentTimes(w, slot, tree, 2, Qt::MouseButton(button));
         QCOMPARE(w.arrowReads(), reads);
@@ -210,7 +210,7 @@ private slots:
         w_.window.reset();
         w_.open(world);
         QVERIFY(w_.dialogs.messages.isEmpty());
-        const TForm1 &w = *w_.window;
+        const MainWindow &w = *w_.window;
         QCOMPARE(placedArrows(w), (QList<QPoint>{{2, 1}, {5, 1}}));
         const ArrowEntry &open = w.arrows()[0];
         QCOMPARE(open.variant, 'g');
@@ -237,12 +237,12 @@ private slots:
             world.writeTree(QStringLiteral("Hu"), tree, OneTalent);
         w_.window.reset();
         w_.open(world);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pressTalentTimes(w, 1, 1, 3);
         pressTalentTimes(w, 2, 1, 3);
         QCOMPARE(arrowOf(w, 6, 1)->variant, 'g');
 
-        chooseEntry(w.cb_class, 1);
+        chooseEntry(w.classBox_, 1);
         QVERIFY(w_.dialogs.messages.isEmpty());
         QCOMPARE(placedArrows(w), (QList<QPoint>{{5, 1}}));
         const ArrowEntry &only = w.arrows()[0];
@@ -258,13 +258,13 @@ private slots:
             QCOMPARE(entry.variant, 'w');
         }
 
-        chooseEntry(w.cb_class, 2);
+        chooseEntry(w.classBox_, 2);
         QCOMPARE(w.arrowCount(), 0);
         for (const ArrowEntry &entry : w.arrows())
             QVERIFY(!entry.image->isVisible());
 
         // Back to the first class: every arrow anew and locked, the earlier points gone.
-        chooseEntry(w.cb_class, 0);
+        chooseEntry(w.classBox_, 0);
         QCOMPARE(placedArrows(w), StandardArrows);
         for (int k = 0; k < 13; ++k) {
             const ArrowEntry &entry = w.arrows()[static_cast<size_t>(k)];
@@ -278,12 +278,12 @@ private slots:
 
     void resetLocksEveryArrowAgain()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pressTalentTimes(w, 1, 1, 2);
         pressTalentTimes(w, 2, 1, 3);
         pressTalent(w, 6, 1);
         QCOMPARE(arrowOf(w, 6, 1)->variant, 'y');
-        w.bt_resetClick();
+        w.resetPressed();
         QCOMPARE(placedArrows(w), StandardArrows);
         QCOMPARE(arrowOf(w, 6, 1)->variant, 'w');
         QCOMPARE(shownColour(*arrowOf(w, 6, 1)), variantColour('w'));
@@ -302,7 +302,7 @@ private slots:
         world.writeTree(QStringLiteral("Dd"), 3, OneTalent);
         w_.window.reset();
         w_.open(world);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         QVERIFY(w_.dialogs.messages.isEmpty());
         QCOMPARE(placedArrows(w), (QList<QPoint>{{2, 1}, {3, 1}, {4, 1}, {17, 1}}));
 
@@ -363,7 +363,7 @@ private slots:
         world.writeTree(QStringLiteral("Dd"), 3, OneTalent);
         w_.window.reset();
         w_.open(world);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         QVERIFY(w_.dialogs.messages.isEmpty());
         QCOMPARE(w.arrowCount(), 1);
         const ArrowEntry &entry = w.arrows()[0];
@@ -394,7 +394,7 @@ private slots:
             world.writeTree(QStringLiteral("Dd"), tree, chain);
         w_.window.reset();
         w_.open(world);
-        const TForm1 &w = *w_.window;
+        const MainWindow &w = *w_.window;
         QVERIFY(w_.dialogs.messages.isEmpty());
         QCOMPARE(w.arrowCount(), 30);
         const ArrowEntry &last = w.arrows()[29];
@@ -438,7 +438,7 @@ private slots:
         world.remove(file);
         w_.window.reset();
         w_.open(world);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pressAll(w, before);
         QCOMPARE(w_.dialogs.messages.size(), errors);
         if (errors > 0) {

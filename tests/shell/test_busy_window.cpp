@@ -76,10 +76,10 @@ void TestBusyWindow::disabledBehindTheDialogsOfItsWork()
 {
     QFETCH(Work, work);
     QFETCH(int, errors);
-    TForm1 &w = *w_.window;
+    MainWindow &w = *w_.window;
     pressTalentTimes(w, 1, 1, 2);
     w_.dialogs.fileAnswers = {planPath(QStringLiteral("kept.plan"))};
-    w.sp_save->click();
+    w.saveButton_->click();
     pressTalentTimes(w, 1, 2, 1);
     QFile broken(planPath(QStringLiteral("broken.plan")));
     QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("0\r\n000\r\n") > 0);
@@ -88,27 +88,27 @@ void TestBusyWindow::disabledBehindTheDialogsOfItsWork()
 
     switch (work) {
     case Work::SaveCancelled:
-        w.sp_save->click();
+        w.saveButton_->click();
         break;
     case Work::Save:
         w_.dialogs.fileAnswers = {planPath(QStringLiteral("new.plan"))};
-        w.sp_save->click();
+        w.saveButton_->click();
         break;
     case Work::SaveNowhere:
         w_.dialogs.fileAnswers = {planPath(QStringLiteral("no folder/new.plan"))};
-        w.sp_save->click();
+        w.saveButton_->click();
         break;
     case Work::LoadCancelled:
-        w.sp_load->click();
+        w.loadButton_->click();
         break;
     case Work::Load:
         w_.dialogs.fileAnswers = {planPath(QStringLiteral("kept.plan"))};
-        w.sp_load->click();
+        w.loadButton_->click();
         QCOMPARE(w.talents().totalPoints, 2);
         break;
     case Work::LoadBroken:
         w_.dialogs.fileAnswers = {planPath(QStringLiteral("broken.plan"))};
-        w.sp_load->click();
+        w.loadButton_->click();
         QCOMPARE(w.talents().totalPoints, 3);
         break;
     }
@@ -135,18 +135,18 @@ void TestBusyWindow::workWithoutADialogLeavesEveryControlAlone_data()
 void TestBusyWindow::workWithoutADialogLeavesEveryControlAlone()
 {
     QFETCH(QString, work);
-    TForm1 &w = *w_.window;
+    MainWindow &w = *w_.window;
     pressTalentTimes(w, 1, 1, 2);
     EnabledChangeCounter changes(&w);
 
     if (work == u"class") {
-        chooseEntry(w.cb_class, w.cb_class->currentIndex());
+        chooseEntry(w.classBox_, w.classBox_->currentIndex());
     } else if (work == u"language") {
-        const int language = w.cb_lang->currentIndex();
-        chooseEntry(w.cb_lang, 1 - language);
-        chooseEntry(w.cb_lang, language);
+        const int language = w.languageBox_->currentIndex();
+        chooseEntry(w.languageBox_, 1 - language);
+        chooseEntry(w.languageBox_, language);
     } else if (work == u"reset") {
-        w.bt_reset->click();
+        w.resetButton_->click();
     } else {
         pressTalentTimes(w, 1, 1, 1);
         pressTalentTimes(w, 1, 2, 1);

@@ -234,7 +234,7 @@ private slots:
         world.remove(QStringLiteral("last.ini"));
         prepare(userFile(), Spot::File, "1\r\n");
         RecordingDialogs dialogs;
-        TForm1 window(world.exeDir());
+        MainWindow window(world.exeDir());
         QVERIFY(window.endRequested());
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text, QStringLiteral("File ") +
@@ -253,7 +253,7 @@ private slots:
             OpenedWindow w;
             w.open(world);
             prepare(dataFile, Spot::Folder);
-            chooseEntry(w->cb_lang, 1);
+            chooseEntry(w->languageBox_, 1);
             QVERIFY(w->close());
             QVERIFY(w.dialogs.messages.isEmpty());
         }
@@ -262,7 +262,7 @@ private slots:
         again.open(world);
         QVERIFY(again.dialogs.messages.isEmpty());
         QCOMPARE(again->langCode(), QStringLiteral("ru"));
-        chooseEntry(again->cb_lang, 0);
+        chooseEntry(again->languageBox_, 0);
         QVERIFY(again->close());
         QVERIFY(again.dialogs.messages.isEmpty());
         QCOMPARE(contents(userFile()), QByteArray("0\r\n"));
@@ -274,7 +274,7 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        chooseEntry(w->cb_lang, 1);
+        chooseEntry(w->languageBox_, 1);
         QVERIFY(w->close());
         QVERIFY(w.dialogs.messages.isEmpty());
         QCOMPARE(contents(world.path(QStringLiteral("last.ini"))), QByteArray("1\r\n"));

@@ -25,13 +25,13 @@ QByteArray readAll(const QString &path)
 }
 
 // Everything the board shows, in one comparable text.
-QString boardState(const TForm1 &w)
+QString boardState(const MainWindow &w)
 {
-    QString state = QString::number(w.cb_class->currentIndex()) + u'|' +
-                    QString::fromLatin1(formatPlan(w.cb_class->currentIndex(), w.talents())) +
-                    w.lb_tot->caption() + w.Lb_Free->caption() + w.lb_lvl->caption();
+    QString state = QString::number(w.classBox_->currentIndex()) + u'|' +
+                    QString::fromLatin1(formatPlan(w.classBox_->currentIndex(), w.talents())) +
+                    w.spentLabel_->caption() + w.freeLabel_->caption() + w.levelLabel_->caption();
     for (int tree = 1; tree <= 3; ++tree) {
-        state += w.lbc[tree - 1]->caption();
+        state += w.treeLabels_[tree - 1]->caption();
         for (int slot = 1; slot <= 44; ++slot) {
             const Talent &t = w.talents().at(slot, tree);
             if (!t.present)
@@ -50,7 +50,7 @@ QString boardState(const TForm1 &w)
 }
 
 // A plan with points in all three trees, prerequisites among them.
-void spendAPlan(TForm1 &w)
+void spendAPlan(MainWindow &w)
 {
     pressTalentTimes(w, 1, 1, 3);
     pressTalentTimes(w, 2, 1, 3);
@@ -74,12 +74,12 @@ private:
     void save(const QString &path)
     {
         w_.dialogs.fileAnswers = {path};
-        w_->sp_save->click();
+        w_->saveButton_->click();
     }
     void load(const QString &path)
     {
         w_.dialogs.fileAnswers = {path};
-        w_->sp_load->click();
+        w_->loadButton_->click();
     }
 
 private slots:
@@ -98,7 +98,7 @@ private slots:
 
     void savingRightAfterALoad()
     {
-        chooseEntry(w_->cb_class, 1);
+        chooseEntry(w_->classBox_, 1);
         save(planPath(QStringLiteral("empty.plan")));
         const QByteArray z(44, '0');
         QCOMPARE(readAll(planPath(QStringLiteral("empty.plan"))),
@@ -112,8 +112,8 @@ private slots:
     {
         spendAPlan(*w_.window);
         const QString before = boardState(*w_.window);
-        w_->sp_save->click();
-        w_->sp_load->click();
+        w_->saveButton_->click();
+        w_->loadButton_->click();
         QCOMPARE(boardState(*w_.window), before);
         QCOMPARE(w_.dialogs.openTitles, QStringList{QStringLiteral("en:11")});
         QVERIFY(w_.dialogs.messages.isEmpty());
@@ -125,7 +125,7 @@ private slots:
         spendAPlan(*w_.window);
         const QString before = boardState(*w_.window);
         save(planPath(QStringLiteral("trip.plan")));
-        w_->bt_reset->click();
+        w_->resetButton_->click();
         QCOMPARE(w_->talents().totalPoints, 0);
         load(planPath(QStringLiteral("trip.plan")));
         QVERIFY(w_.dialogs.messages.isEmpty());
@@ -136,7 +136,7 @@ private slots:
 
     void roundTripAtTheWholeBudget()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         for (int slot = 1; slot <= 44 && w.talents().totalPoints < 71; ++slot) {
             if (w.talents().at(slot, 3).present)
                 pressTalentTimes(w, slot, 3, std::min(5, 71 - w.talents().totalPoints));
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(w.talents().totalPoints, 71);
         const QString before = boardState(w);
         save(planPath(QStringLiteral("full.plan")));
-        w.bt_reset->click();
+        w.resetButton_->click();
         load(planPath(QStringLiteral("full.plan")));
         QCOMPARE(boardState(w), before);
         for (int tree = 1; tree <= 3; ++tree) {
@@ -159,14 +159,14 @@ private slots:
     {
         spendAPlan(*w_.window);
         save(planPath(QStringLiteral("en.plan")));
-        chooseEntry(w_->cb_lang, 1);
+        chooseEntry(w_->languageBox_, 1);
         QCOMPARE(w_->talents().totalPoints, 0);
         load(planPath(QStringLiteral("en.plan")));
         QVERIFY(w_.dialogs.messages.isEmpty());
         QCOMPARE(w_->talents().totalPoints, 17);
         QCOMPARE(w_->talents().at(6, 1).rank, 2);
         QCOMPARE(w_->talents().at(6, 1).name, QStringLiteral("ru talent 1-6"));
-        QCOMPARE(w_->lb_tot->caption(), QStringLiteral("ru:7: 17"));
+        QCOMPARE(w_->spentLabel_->caption(), QStringLiteral("ru:7: 17"));
     }
 
     void aPlanSelectsItsClass()
@@ -177,9 +177,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(text);
         file.close();
-        w_->bt_reset->click();
+        w_->resetButton_->click();
         load(planPath(QStringLiteral("dr.plan")));
-        QCOMPARE(w_->cb_class->currentIndex(), 1);
+        QCOMPARE(w_->classBox_->currentIndex(), 1);
         QCOMPARE(w_->talents().totalPoints, 17);
     }
 

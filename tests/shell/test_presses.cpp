@@ -13,7 +13,7 @@
 namespace {
 // Fills tree 3 of the standard class (five ranks in columns 1 and 2 of every row) row by row
 // until `points` are spent there.
-void spendInTreeThree(TForm1 &w, int points)
+void spendInTreeThree(MainWindow &w, int points)
 {
     for (int slot = 1; slot <= 44 && points > 0; ++slot) {
         if (!w.talents().at(slot, 3).present)
@@ -31,7 +31,7 @@ private slots:
 
     void firstPointColoursTheIcon()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         const quint32 colour = w.cell(2, 1).iconSource->pixelColour(10, 10);
         const quint32 grey = w.cell(2, 1).icon->pixelColour(10, 10);
         pressTalent(w, 2, 1);
@@ -39,16 +39,16 @@ private slots:
         QCOMPARE(w.cell(2, 1).icon->pixelColour(10, 10), colour);
         QCOMPARE(w.cell(2, 1).rankLabel->caption(), QStringLiteral("1/3"));
         QCOMPARE(w.cell(2, 1).rankLabel->fontColour(), RankGreen);
-        QCOMPARE(w.lbc[0]->caption(), QStringLiteral("First Tree: 1"));
-        QCOMPARE(w.lb_tot->caption(), QStringLiteral("en:7: 1"));
-        QCOMPARE(w.Lb_Free->caption(), QStringLiteral("en:8: 70"));
-        QCOMPARE(w.lb_lvl->caption(), QStringLiteral("en:15: 10"));
+        QCOMPARE(w.treeLabels_[0]->caption(), QStringLiteral("First Tree: 1"));
+        QCOMPARE(w.spentLabel_->caption(), QStringLiteral("en:7: 1"));
+        QCOMPARE(w.freeLabel_->caption(), QStringLiteral("en:8: 70"));
+        QCOMPARE(w.levelLabel_->caption(), QStringLiteral("en:15: 10"));
         // The last point back: the same grey as at load, the colour picture untouched.
         pressTalent(w, 2, 1, Qt::RightButton);
         QCOMPARE(w.talents().at(2, 1).rank, 0);
         QCOMPARE(w.cell(2, 1).icon->pixelColour(10, 10), grey);
         QCOMPARE(w.cell(2, 1).iconSource->pixelColour(10, 10), colour);
-        QCOMPARE(w.lb_tot->caption(), QStringLiteral("en:7: 0"));
+        QCOMPARE(w.spentLabel_->caption(), QStringLiteral("en:7: 0"));
     }
 
     void pressesThatMoveNothing_data()
@@ -66,26 +66,26 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, tree);
         QFETCH(int, button);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pressTalent(w, slot, tree, Qt::MouseButton(button));
         QCOMPARE(w.talents().totalPoints, 0);
         QCOMPARE(w.talents().at(slot, tree).rank, 0);
-        QCOMPARE(w.lb_tot->caption(), QStringLiteral("en:7: 0"));
+        QCOMPARE(w.spentLabel_->caption(), QStringLiteral("en:7: 0"));
     }
 
     void fullRankStopsAndStillRefreshes()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pressTalentTimes(w, 4, 1, 3); // one rank only
         QCOMPARE(w.talents().at(4, 1).rank, 1);
         QCOMPARE(w.talents().totalPoints, 1);
         QCOMPARE(w.cell(4, 1).rankLabel->fontColour(), RankGold);
-        QVERIFY(w.p_info->isVisible()); // the tooltip follows every press
+        QVERIFY(w.tooltip_->isVisible()); // the tooltip follows every press
     }
 
     void rowTwoOpensAtFivePointsAbove()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pressTalentTimes(w, 1, 1, 4);
         QVERIFY(!w.talents().at(5, 1).available);
         QCOMPARE(w.cell(5, 1).rankLabel->fontColour(), RankWhite);
@@ -104,7 +104,7 @@ private slots:
 
     void prerequisiteAtFullRankOnly()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         // Tree 1: slot 6 needs slot 2 (3 ranks) and five points in row 1.
         pressTalentTimes(w, 1, 1, 3);
         pressTalentTimes(w, 2, 1, 2);
@@ -125,7 +125,7 @@ private slots:
 
     void otherTreesNeverOpenThisOne()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         spendInTreeThree(w, 30);
         QCOMPARE(w.talents().totalPoints, 30);
         QVERIFY(!w.talents().at(5, 1).available);
@@ -134,7 +134,7 @@ private slots:
 
     void doubleClickSpendsTwoPoints()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         ImageControl *icon = w.cell(2, 1).icon;
         // A real double click: press, release, then the double-click event.
         QTest::mousePress(icon, Qt::LeftButton);
@@ -146,14 +146,14 @@ private slots:
 
     void theLastPointOfTheBudget()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         spendInTreeThree(w, 70);
         QCOMPARE(w.talents().totalPoints, 70);
         QCOMPARE(w.cell(1, 1).rankLabel->fontColour(), RankGreen);
         pressTalent(w, 1, 1);
         QCOMPARE(w.talents().totalPoints, 71);
-        QCOMPARE(w.Lb_Free->caption(), QStringLiteral("en:8: 0"));
-        QCOMPARE(w.lb_lvl->caption(), QStringLiteral("en:15: 80"));
+        QCOMPARE(w.freeLabel_->caption(), QStringLiteral("en:8: 0"));
+        QCOMPARE(w.levelLabel_->caption(), QStringLiteral("en:15: 80"));
         // At 71 nothing open is green any more, and left presses are refused.
         QCOMPARE(w.cell(2, 1).rankLabel->fontColour(), RankWhite);
         QCOMPARE(w.cell(1, 1).rankLabel->fontColour(), RankWhite);
@@ -168,16 +168,16 @@ private slots:
 
     void resetReturnsEveryPoint()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         spendInTreeThree(w, 12);
         pressTalentTimes(w, 1, 1, 2);
-        w.bt_reset->click();
+        w.resetButton_->click();
         QCOMPARE(w.talents().totalPoints, 0);
         for (int tree = 1; tree <= 3; ++tree)
             QCOMPARE(w.talents().treePoints(tree), 0);
         QCOMPARE(w.talents().at(1, 1).rank, 0);
-        QCOMPARE(w.Lb_Free->caption(), QStringLiteral("en:8: 71"));
-        QCOMPARE(w.lb_lvl->caption(), QStringLiteral("en:15: 9"));
+        QCOMPARE(w.freeLabel_->caption(), QStringLiteral("en:8: 71"));
+        QCOMPARE(w.levelLabel_->caption(), QStringLiteral("en:15: 9"));
         const TalentCell &c = w.cell(1, 3);
         QCOMPARE(c.icon->pixelColour(5, 5), greyOf(c.iconSource->pixelColour(5, 5)));
         QVERIFY(w.isEnabled());

@@ -61,7 +61,7 @@ private slots:
                 continue;
             const int roll = random.bounded(1000);
             if (roll == 0) {
-                w->bt_reset->click();
+                w->resetButton_->click();
                 model = modelOf(trees);
                 continue;
             }
@@ -90,12 +90,13 @@ private slots:
     }
 
 private:
-    static void checkBoard(const TForm1 &w, const Model &model, const QString &where)
+    static void checkBoard(const MainWindow &w, const Model &model, const QString &where)
     {
         const TalentTable &table = w.talents();
         QVERIFY2(table.totalPoints == model.total(), qPrintable(where));
         QVERIFY2(table.totalPoints >= 0 && table.totalPoints <= 71, qPrintable(where));
-        QVERIFY2(w.lb_tot->caption() == QStringLiteral("en:7: ") + QString::number(model.total()),
+        QVERIFY2(w.spentLabel_->caption() ==
+                     QStringLiteral("en:7: ") + QString::number(model.total()),
                  qPrintable(where));
         for (int tree = 1; tree <= 3; ++tree) {
             QVERIFY2(table.treePoints(tree) == model.treeTotal(tree), qPrintable(where));

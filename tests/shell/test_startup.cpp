@@ -35,7 +35,7 @@ private slots:
         world.writeStandardClass();
         world.remove(file);
         RecordingDialogs dialogs;
-        TForm1 window(world.exeDir());
+        MainWindow window(world.exeDir());
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].caption, QStringLiteral("Error"));
         QCOMPARE(dialogs.messages[0].text,
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(w.dialogs.messages.size(), errors);
         QCOMPARE(w->langCode(), language);
         if (errors == 0) {
-            QCOMPARE(w->lb_lang->caption(), language + QStringLiteral(":9"));
+            QCOMPARE(w->languageLabel_->caption(), language + QStringLiteral(":9"));
             QCOMPARE(w->talents().at(1, 1).present, true);
         } else {
             QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
@@ -87,31 +87,31 @@ private slots:
         OpenedWindow w;
         w.open(world);
         QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
-        chooseEntry(w->cb_class, 4);
-        chooseEntry(w->cb_lang, 1);
+        chooseEntry(w->classBox_, 4);
+        chooseEntry(w->languageBox_, 1);
         QVERIFY(w.dialogs.messages.isEmpty());
         QCOMPARE(w->langCode(), QStringLiteral("ru"));
-        QCOMPARE(w->lb_inc->caption(), QStringLiteral(" ru:0"));
-        QCOMPARE(w->lb_dec->caption(), QStringLiteral("ru:1"));
-        QCOMPARE(w->lb_tot->caption(), QStringLiteral("ru:7: 0"));
-        QCOMPARE(w->Lb_Free->caption(), QStringLiteral("ru:8: 71"));
-        QCOMPARE(w->lb_lvl->caption(), QStringLiteral("ru:15: 9"));
-        QCOMPARE(w->lb_lang->caption(), QStringLiteral("ru:9"));
-        QCOMPARE(w->lb_class->caption(), QStringLiteral("ru:10"));
-        QCOMPARE(w->sp_load->text(), QStringLiteral("ru:11"));
-        QCOMPARE(w->sp_save->text(), QStringLiteral("ru:12"));
-        QCOMPARE(w->bt_reset->text(), QStringLiteral("ru:14"));
-        QCOMPARE(w->od1.title, QStringLiteral("ru:11"));
-        QCOMPARE(w->sd1.title, QStringLiteral("ru:12"));
-        QCOMPARE(w->cb_class->count(), 10);
-        QCOMPARE(w->cb_class->itemText(9), QStringLiteral("ru class 9"));
-        QCOMPARE(w->cb_class->currentIndex(), 4);
-        QCOMPARE(w->lbc[0]->caption(), QStringLiteral("First Tree: 0"));
+        QCOMPARE(w->learnHint_->caption(), QStringLiteral(" ru:0"));
+        QCOMPARE(w->unlearnHint_->caption(), QStringLiteral("ru:1"));
+        QCOMPARE(w->spentLabel_->caption(), QStringLiteral("ru:7: 0"));
+        QCOMPARE(w->freeLabel_->caption(), QStringLiteral("ru:8: 71"));
+        QCOMPARE(w->levelLabel_->caption(), QStringLiteral("ru:15: 9"));
+        QCOMPARE(w->languageLabel_->caption(), QStringLiteral("ru:9"));
+        QCOMPARE(w->classLabel_->caption(), QStringLiteral("ru:10"));
+        QCOMPARE(w->loadButton_->text(), QStringLiteral("ru:11"));
+        QCOMPARE(w->saveButton_->text(), QStringLiteral("ru:12"));
+        QCOMPARE(w->resetButton_->text(), QStringLiteral("ru:14"));
+        QCOMPARE(w->openDialogSettings_.title, QStringLiteral("ru:11"));
+        QCOMPARE(w->saveDialogSettings_.title, QStringLiteral("ru:12"));
+        QCOMPARE(w->classBox_->count(), 10);
+        QCOMPARE(w->classBox_->itemText(9), QStringLiteral("ru class 9"));
+        QCOMPARE(w->classBox_->currentIndex(), 4);
+        QCOMPARE(w->treeLabels_[0]->caption(), QStringLiteral("First Tree: 0"));
         QCOMPARE(w->talents().at(1, 1).name, QStringLiteral("ru talent 1-1"));
         QVERIFY(w->isEnabled());
         QWidget *focus = w->focusWidget();
         QVERIFY(focus == nullptr || focus == w.window.get());
-        QVERIFY(w->Edit1->isHidden());
+        QVERIFY(w->focusSink_->isHidden());
     }
 
     void classNamesOfAStringsFile_data()
@@ -140,10 +140,10 @@ private slots:
         world.writeStrings(QStringLiteral("ru"), ru);
         OpenedWindow w;
         w.open(world);
-        w->cb_class->select(selectedBefore);
-        chooseEntry(w->cb_lang, 1);
-        QCOMPARE(w->cb_class->count(), entries);
-        QCOMPARE(w->cb_class->currentIndex(), selectedAfter);
+        w->classBox_->select(selectedBefore);
+        chooseEntry(w->languageBox_, 1);
+        QCOMPARE(w->classBox_->count(), entries);
+        QCOMPARE(w->classBox_->currentIndex(), selectedAfter);
         QCOMPARE(w.dialogs.messages.size(), entries == 0 ? 1 : 0);
         QVERIFY(w->isEnabled());
     }
@@ -155,14 +155,14 @@ private slots:
         world.remove(QStringLiteral("lang.ru"));
         OpenedWindow w;
         w.open(world);
-        chooseEntry(w->cb_lang, 1);
+        chooseEntry(w->languageBox_, 1);
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("lang.ru"))));
         QVERIFY(w->isEnabled());
         QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
-        chooseEntry(w->cb_lang, 0);
+        chooseEntry(w->languageBox_, 0);
         QCOMPARE(w.dialogs.messages.size(), 1);
-        QCOMPARE(w->lb_lang->caption(), QStringLiteral("en:9"));
+        QCOMPARE(w->languageLabel_->caption(), QStringLiteral("en:9"));
     }
 
     void closeWritesTheLanguage_data()
@@ -180,7 +180,7 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        chooseEntry(w->cb_lang, language);
+        chooseEntry(w->languageBox_, language);
         QVERIFY(w->close());
         QFile file(world.path(QStringLiteral("last.ini")));
         QVERIFY(file.open(QIODevice::ReadOnly));

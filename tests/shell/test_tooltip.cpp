@@ -18,7 +18,7 @@ const QSize DesignText(345, 325);
 
 // QTest's mouse moves do not reliably reach a widget offscreen, so the pointer's arrival and
 // departure are sent to the icon as the window system would deliver them.
-void pointAt(TForm1 &w, int slot, int tree)
+void pointAt(MainWindow &w, int slot, int tree)
 {
     ImageControl *icon = w.cell(slot, tree).icon;
     const QPointF inside(5, 5);
@@ -26,7 +26,7 @@ void pointAt(TForm1 &w, int slot, int tree)
     QCoreApplication::sendEvent(icon, &enter);
 }
 
-void leave(TForm1 &w, int slot, int tree)
+void leave(MainWindow &w, int slot, int tree)
 {
     QEvent leaving(QEvent::Leave);
     QCoreApplication::sendEvent(w.cell(slot, tree).icon, &leaving);
@@ -44,32 +44,33 @@ QString needs(const QString &number, const QString &name)
 }
 
 // Where the panel must stand beside the icon of (slot, tree) at its current size.
-QPoint besideIcon(const TForm1 &w, int slot, int tree)
+QPoint besideIcon(const MainWindow &w, int slot, int tree)
 {
     const QRect icon = w.cell(slot, tree).icon->geometry();
-    const int x = tree == 3 ? icon.left() - w.p_info->width() - 5 : icon.right() + 1 + 5;
-    const int y = slot <= 32 ? icon.top() : icon.top() - w.p_info->height();
+    const int x = tree == 3 ? icon.left() - w.tooltip_->width() - 5 : icon.right() + 1 + 5;
+    const int y = slot <= 32 ? icon.top() : icon.top() - w.tooltip_->height();
     return {x, y};
 }
 
 // The labels of the panel stand in a column: requirements right under the rank line's area, the
 // description under the requirements, the two hints under the description.
-void verifyLayout(const TForm1 &w, int slot, int tree)
+void verifyLayout(const MainWindow &w, int slot, int tree)
 {
-    QCOMPARE(w.lb_treb->pos(), QPoint(6, 31));
-    QCOMPARE(w.lb_text->y(), w.lb_treb->y() + w.lb_treb->height() + (slot > 4 ? 5 : 0));
-    QCOMPARE(w.lb_text->width(), 345);
-    const int hintsTop = w.lb_text->y() + w.lb_text->height() + 5;
-    QCOMPARE(w.lb_inc->y(), hintsTop);
-    QCOMPARE(w.lb_dec->y(), hintsTop);
-    QCOMPARE(w.lb_dec->x() + w.lb_dec->width(), 355);
+    QCOMPARE(w.tooltipRequirement_->pos(), QPoint(6, 31));
+    QCOMPARE(w.tooltipText_->y(),
+             w.tooltipRequirement_->y() + w.tooltipRequirement_->height() + (slot > 4 ? 5 : 0));
+    QCOMPARE(w.tooltipText_->width(), 345);
+    const int hintsTop = w.tooltipText_->y() + w.tooltipText_->height() + 5;
+    QCOMPARE(w.learnHint_->y(), hintsTop);
+    QCOMPARE(w.unlearnHint_->y(), hintsTop);
+    QCOMPARE(w.unlearnHint_->x() + w.unlearnHint_->width(), 355);
     for (const QWidget *label :
-         {static_cast<QWidget *>(w.lb_name), static_cast<QWidget *>(w.lb_rang),
-          static_cast<QWidget *>(w.lb_treb), static_cast<QWidget *>(w.lb_text),
-          static_cast<QWidget *>(w.lb_inc), static_cast<QWidget *>(w.lb_dec)}) {
-        QVERIFY2(w.p_info->rect().contains(label->geometry()), qPrintable(label->objectName()));
+         {static_cast<QWidget *>(w.tooltipName_), static_cast<QWidget *>(w.tooltipRank_),
+          static_cast<QWidget *>(w.tooltipRequirement_), static_cast<QWidget *>(w.tooltipText_),
+          static_cast<QWidget *>(w.learnHint_), static_cast<QWidget *>(w.unlearnHint_)}) {
+        QVERIFY2(w.tooltip_->rect().contains(label->geometry()), qPrintable(label->objectName()));
     }
-    QCOMPARE(w.p_info->pos(), besideIcon(w, slot, tree));
+    QCOMPARE(w.tooltip_->pos(), besideIcon(w, slot, tree));
 }
 } // namespace
 
@@ -79,7 +80,7 @@ private slots:
     void init()
     {
         openFreshWindow();
-        QVERIFY(!w_->p_info->isVisible());
+        QVERIFY(!w_->tooltip_->isVisible());
     }
 
     void pointingShowsTheTalentBesideItsIcon_data()
@@ -111,15 +112,15 @@ private slots:
         QFETCH(int, tree);
         QFETCH(QString, requirements);
         QFETCH(bool, met);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pointAt(w, slot, tree);
-        QVERIFY(w.p_info->isVisible());
-        QCOMPARE(w.lb_name->caption(), QStringLiteral("en talent %1-%2").arg(tree).arg(slot));
+        QVERIFY(w.tooltip_->isVisible());
+        QCOMPARE(w.tooltipName_->caption(), QStringLiteral("en talent %1-%2").arg(tree).arg(slot));
         const int maxRank = w.talents().at(slot, tree).maxRank;
-        QCOMPARE(w.lb_rang->caption(), QStringLiteral("en:6:0/%1").arg(maxRank));
-        QCOMPARE(w.lb_treb->caption(), requirements);
-        QCOMPARE(w.lb_treb->fontColour(), met ? Met : Unmet);
-        QCOMPARE(w.lb_text->caption(), rankText(tree, slot, 1));
+        QCOMPARE(w.tooltipRank_->caption(), QStringLiteral("en:6:0/%1").arg(maxRank));
+        QCOMPARE(w.tooltipRequirement_->caption(), requirements);
+        QCOMPARE(w.tooltipRequirement_->fontColour(), met ? Met : Unmet);
+        QCOMPARE(w.tooltipText_->caption(), rankText(tree, slot, 1));
         verifyLayout(w, slot, tree);
         QVERIFY(w_.dialogs.messages.isEmpty());
     }
@@ -150,11 +151,11 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, tree);
         QFETCH(bool, met);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pressAll(w, before);
         pointAt(w, slot, tree);
-        QCOMPARE(w.lb_treb->fontColour(), met ? Met : Unmet);
-        QCOMPARE(w.lb_rang->caption().left(7), QStringLiteral("en:6:0/"));
+        QCOMPARE(w.tooltipRequirement_->fontColour(), met ? Met : Unmet);
+        QCOMPARE(w.tooltipRank_->caption().left(7), QStringLiteral("en:6:0/"));
     }
 
     void leavingHidesThePanelAndRestoresItsSizes_data()
@@ -169,23 +170,23 @@ private slots:
     {
         QFETCH(int, slot);
         QFETCH(int, tree);
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         pointAt(w, slot, tree);
-        QVERIFY(w.p_info->isVisible());
-        QVERIFY(w.p_info->size() != DesignPanel);
+        QVERIFY(w.tooltip_->isVisible());
+        QVERIFY(w.tooltip_->size() != DesignPanel);
         leave(w, slot, tree);
-        QVERIFY(!w.p_info->isVisible());
-        QCOMPARE(w.p_info->size(), DesignPanel);
-        QCOMPARE(w.lb_text->size(), DesignText);
+        QVERIFY(!w.tooltip_->isVisible());
+        QCOMPARE(w.tooltip_->size(), DesignPanel);
+        QCOMPARE(w.tooltipText_->size(), DesignText);
         // The next talent starts from the design sizes, whatever came before.
         pointAt(w, 9, 1);
         verifyLayout(w, 9, 1);
-        QCOMPARE(w.lb_treb->caption(), needs("10", "First Tree"));
+        QCOMPARE(w.tooltipRequirement_->caption(), needs("10", "First Tree"));
     }
 
     void everyPressRebuildsThePanel()
     {
-        TForm1 &w = *w_.window;
+        MainWindow &w = *w_.window;
         struct Step {
             int slot;
             int tree;
@@ -213,31 +214,32 @@ private slots:
             const QString where =
                 QStringLiteral("%1-%2 %3").arg(step.tree).arg(step.slot).arg(step.rankLine);
             pressTalent(w, step.slot, step.tree, step.button);
-            QVERIFY2(w.p_info->isVisible(), qPrintable(where));
-            QCOMPARE(w.lb_name->caption(),
+            QVERIFY2(w.tooltip_->isVisible(), qPrintable(where));
+            QCOMPARE(w.tooltipName_->caption(),
                      QStringLiteral("en talent %1-%2").arg(step.tree).arg(step.slot));
-            QCOMPARE(w.lb_rang->caption(), step.rankLine);
-            QCOMPARE(w.lb_text->caption(), step.description);
+            QCOMPARE(w.tooltipRank_->caption(), step.rankLine);
+            QCOMPARE(w.tooltipText_->caption(), step.description);
             verifyLayout(w, step.slot, step.tree);
         }
         // The requirement colour of row 2 follows too: its five points above are now there.
         QCOMPARE(w.talents().at(1, 1).rank, 5);
         pointAt(w, 5, 1);
-        QCOMPARE(w.lb_treb->fontColour(), Met);
+        QCOMPARE(w.tooltipRequirement_->fontColour(), Met);
     }
 
     void wordsComeFromTheCurrentLanguage()
     {
-        TForm1 &w = *w_.window;
-        chooseEntry(w.cb_lang, 1);
+        MainWindow &w = *w_.window;
+        chooseEntry(w.languageBox_, 1);
         QCOMPARE(w.langCode(), QStringLiteral("ru"));
         pointAt(w, 14, 1);
-        QCOMPARE(w.lb_name->caption(), QStringLiteral("ru talent 1-14"));
-        QCOMPARE(w.lb_rang->caption(), QStringLiteral("ru:6:0/3"));
-        QCOMPARE(w.lb_treb->caption(), QStringLiteral("ru:2 2 ru:3 ru talent 1-10 ru:4\r"
-                                                      "ru:2 15 ru:3 First Tree ru:4"));
-        QCOMPARE(w.lb_text->caption(), QStringLiteral("ru rank 1 of 1-14"));
-        QCOMPARE(w.lb_inc->caption(), QStringLiteral(" ru:0"));
+        QCOMPARE(w.tooltipName_->caption(), QStringLiteral("ru talent 1-14"));
+        QCOMPARE(w.tooltipRank_->caption(), QStringLiteral("ru:6:0/3"));
+        QCOMPARE(w.tooltipRequirement_->caption(),
+                 QStringLiteral("ru:2 2 ru:3 ru talent 1-10 ru:4\r"
+                                "ru:2 15 ru:3 First Tree ru:4"));
+        QCOMPARE(w.tooltipText_->caption(), QStringLiteral("ru rank 1 of 1-14"));
+        QCOMPARE(w.learnHint_->caption(), QStringLiteral(" ru:0"));
         verifyLayout(w, 14, 1);
     }
 
@@ -276,18 +278,20 @@ private slots:
 
         pointAt(*w.window, 5, tree);
         QCOMPARE(
-            w->lb_treb->caption(),
+            w->tooltipRequirement_->caption(),
             needs("1", QString::fromUtf8(wideName)) + u'\r' +
                 needs("5", QStringLiteral("Long Wide Tree Name With Many Words Within It Wide")));
         const QString paragraph = QString::fromUtf8(sentence.repeated(3));
-        QCOMPARE(w->lb_text->caption(),
+        QCOMPARE(w->tooltipText_->caption(),
                  paragraph + u'\r' + paragraph + QStringLiteral("\r<br />end"));
         // Six sentences in two paragraphs cannot fit on two lines of 345 pixels.
-        QVERIFY2(w->lb_text->height() > 2 * w->lb_rang->height(),
-                 qPrintable(QString::number(w->lb_text->height())));
+        QVERIFY2(w->tooltipText_->height() > 2 * w->tooltipRank_->height(),
+                 qPrintable(QString::number(w->tooltipText_->height())));
         // The requirement line does not wrap: the panel grows past its design width.
-        QVERIFY2(w->lb_treb->width() > 355, qPrintable(QString::number(w->lb_treb->width())));
-        QCOMPARE(w->p_info->width(), w->lb_treb->x() + w->lb_treb->width() + 1);
+        QVERIFY2(w->tooltipRequirement_->width() > 355,
+                 qPrintable(QString::number(w->tooltipRequirement_->width())));
+        QCOMPARE(w->tooltip_->width(),
+                 w->tooltipRequirement_->x() + w->tooltipRequirement_->width() + 1);
         verifyLayout(*w.window, 5, tree);
         w.window.reset(); // before its data folder goes
     }

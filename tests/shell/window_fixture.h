@@ -10,14 +10,14 @@
 // A window opened on a fixture world, with every dialog recorded instead of shown.
 struct OpenedWindow {
     RecordingDialogs dialogs;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 
     void open(const FixtureWorld &world)
     {
-        window = std::make_unique<TForm1>(world.exeDir());
+        window = std::make_unique<MainWindow>(world.exeDir());
         window->show();
     }
-    TForm1 *operator->() const { return window.get(); }
+    MainWindow *operator->() const { return window.get(); }
 };
 
 // A choice in a drop-down list as the user makes it: the selection changes and the box's handler

@@ -69,15 +69,15 @@ private slots:
         // The window reads the world where the build assembles it; it is never closed here, so
         // it writes nothing back.
         RecordingDialogs dialogs;
-        TForm1 window(QFileInfo(worldDir()).absolutePath());
+        MainWindow window(QFileInfo(worldDir()).absolutePath());
         QVERIFY(!window.endRequested());
         for (int language = 0; language < languages().size(); ++language) {
-            window.cb_lang->setCurrentIndex(language);
-            emit window.cb_lang->activated(language);
-            QCOMPARE(window.cb_class->count(), int(classCodes.size()));
+            window.languageBox_->setCurrentIndex(language);
+            emit window.languageBox_->activated(language);
+            QCOMPARE(window.classBox_->count(), int(classCodes.size()));
             for (int c = 0; c < int(classCodes.size()); ++c) {
-                window.cb_class->setCurrentIndex(c);
-                emit window.cb_class->activated(c);
+                window.classBox_->setCurrentIndex(c);
+                emit window.classBox_->activated(c);
                 const QString where =
                     window.langCode() + u' ' + QLatin1String(classCodes[size_t(c)]);
                 QVERIFY2(dialogs.messages.isEmpty(),
