@@ -43,6 +43,9 @@ enum class Glyph {
     Book,
     Potion,
     Rune,
+    // Not a glyph: the number of glyphs. Kept last, so the glyph table can check that it has a
+    // row for each one.
+    Count,
 };
 
 // A glyph as three filled layers in a 100 × 100 box (y grows downwards). The painter fills the
