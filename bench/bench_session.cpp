@@ -1,7 +1,7 @@
 #include "bench_session.h"
 
-#include "choice_box.h"
-#include "error.h"
+#include "base/error.h"
+#include "toolkit/choice_box.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "bench_world.h"
-#include "main_window.h"
 #include "recording_dialogs.h"
+#include "shell/main_window.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "bench_world.h"
 
-#include "error.h"
-#include "read_file.h"
-#include "talent_table.h"
+#include "base/error.h"
+#include "base/read_file.h"
+#include "talents/talent_table.h"
 
 #include <QCoreApplication>
 #include <QDir>

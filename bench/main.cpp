@@ -3,7 +3,7 @@
 #include "bench_world.h"
 #include "benchmarks.h"
 #include "comparison_reporter.h"
-#include "fonts.h"
+#include "toolkit/fonts.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // change. Nothing is painted: the window is never given the event loop while it is timed.
 #include "bench_session.h"
 #include "benchmarks.h"
-#include "choice_box.h"
-#include "image_control.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/image_control.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // The language list (la.ini) and the last-language file (last.ini): bytes, text, list lines, and
 // the number on the first line as the start-up reads it.
-#include "text_lines.h"
+#include "talents/text_lines.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // A plan file as the Load button reads it: the text, the class index, then the ranks against a
 // fixed class. Error is the expected way to refuse a plan; a plan accepted must be one the board
 // can show.
-#include "error.h"
-#include "plan_file.h"
+#include "base/error.h"
+#include "shell/plan_file.h"
 
 #include <cstddef>
 #include <cstdint>

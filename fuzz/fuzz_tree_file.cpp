@@ -1,7 +1,7 @@
 // A tree file as the class load reads it: bytes, text, lines, talent blocks. The parser reports
 // what it cannot read in TreeFile::error and throws nothing.
-#include "text_lines.h"
-#include "tree_file.h"
+#include "talents/text_lines.h"
+#include "talents/tree_file.h"
 
 #include <cstddef>
 #include <cstdint>

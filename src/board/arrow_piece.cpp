@@ -1,6 +1,6 @@
-#include "arrow_piece.h"
+#include "board/arrow_piece.h"
 
-#include "slot_cell.h"
+#include "talents/slot_cell.h"
 
 std::optional<ArrowPiece> arrowPiece(int dependantSlot, int prereqSlot, const QRect &icon)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "slot_cell.h"
+#include "talents/slot_cell.h"
 
 #include <QPoint>
 

@@ -1,6 +1,4 @@
-#include "grey.h"
-
-#include "image_control.h"
+#include "board/grey.h"
 
 #include <new>
 
@@ -55,30 +53,18 @@ quint32 greyOf(quint32 colour)
     return greyLevel(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF) * 0x010101u;
 }
 
-void greyPicture(QImage &picture)
+QImage greyed(const QImage &picture)
 {
     if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_ARGB32)
-        picture = picture.convertToFormat(QImage::Format_RGB32);
+        return greyed(picture.convertToFormat(QImage::Format_RGB32));
     // Every icon of a class turns grey when it loads, and every refund of a talent's last point
-    // greys one. An icon's picture is shared with its colour source: it is greyed from the shared
-    // memory into fresh memory, instead of being copied first and greyed over after.
-    if (picture.isDetached()) {
-        greyLines(picture.constBits(), picture.bytesPerLine(), picture.bits(),
-                  picture.bytesPerLine(), picture.width(), picture.height());
-        return;
-    }
+    // greys one: the grey is written straight from the colour picture into fresh memory, instead
+    // of a copy being made first and greyed over after.
     QImage grey(picture.size(), picture.format());
     if (grey.isNull())
         throw std::bad_alloc();
     grey.setDevicePixelRatio(picture.devicePixelRatio());
     greyLines(picture.constBits(), picture.bytesPerLine(), grey.bits(), grey.bytesPerLine(),
               picture.width(), picture.height());
-    picture = grey;
-}
-
-void greyIcon(ImageControl &image)
-{
-    QImage picture = image.picture();
-    greyPicture(picture);
-    image.setPicture(picture);
+    return grey;
 }

@@ -1,4 +1,4 @@
-#include "rank_look.h"
+#include "board/rank_look.h"
 
 RankLook rankLook(const Talent &talent, int totalPoints)
 {

@@ -1,4 +1,4 @@
-#include "tooltip_text.h"
+#include "board/tooltip_text.h"
 
 namespace {
 const QString DoubleBreak = QStringLiteral("<br /><br />");
@@ -49,8 +49,8 @@ TooltipTexts tooltipTexts(const TalentTable &table, int slot, int tree, const To
     } else if (t.rank == t.maxRank) {
         out.description = convertLineBreaks(rankTextAt(t, t.maxRank));
     } else {
-        out.description = convertLineBreaks(rankTextAt(t, t.rank)) + CR + u' ' + CR + words.nextRank +
-                          u':' + CR + convertLineBreaks(rankTextAt(t, t.rank + 1));
+        out.description = convertLineBreaks(rankTextAt(t, t.rank)) + CR + u' ' + CR +
+                          words.nextRank + u':' + CR + convertLineBreaks(rankTextAt(t, t.rank + 1));
     }
     out.name = t.name;
     return out;

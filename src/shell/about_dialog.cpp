@@ -1,10 +1,10 @@
-#include "about_dialog.h"
+#include "shell/about_dialog.h"
 
-#include "about_texts.h"
-#include "dialogs.h"
-#include "error_report.h"
-#include "fonts.h"
-#include "label_control.h"
+#include "shell/about_texts.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/error_report.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label_control.h"
 
 #include <QPainter>
 #include <QPainterPath>

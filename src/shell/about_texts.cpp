@@ -1,4 +1,4 @@
-#include "about_texts.h"
+#include "shell/about_texts.h"
 
 namespace {
 

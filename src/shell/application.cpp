@@ -1,6 +1,6 @@
-#include "application.h"
+#include "shell/application.h"
 
-#include "error_report.h"
+#include "toolkit/error_report.h"
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {

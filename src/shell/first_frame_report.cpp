@@ -1,4 +1,4 @@
-#include "first_frame_report.h"
+#include "shell/first_frame_report.h"
 
 #include <QCoreApplication>
 #include <QEvent>

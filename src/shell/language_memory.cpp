@@ -1,7 +1,7 @@
-#include "language_memory.h"
+#include "shell/language_memory.h"
 
-#include "error.h"
-#include "write_file.h"
+#include "base/error.h"
+#include "base/write_file.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "application.h"
-#include "first_frame_report.h"
-#include "fonts.h"
-#include "main_window.h"
+#include "shell/application.h"
+#include "shell/first_frame_report.h"
+#include "shell/main_window.h"
+#include "toolkit/fonts.h"
 
 #include <QIcon>
 #include <QScreen>

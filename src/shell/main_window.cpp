@@ -1,18 +1,17 @@
 // Start-up, the board's controls, the class box and shut-down.
-#include "main_window.h"
+#include "shell/main_window.h"
 
-#include "about_dialog.h"
-#include "choice_box.h"
-#include "dialogs.h"
-#include "error.h"
-#include "error_report.h"
-#include "flat_button.h"
-#include "image_control.h"
-#include "label_control.h"
-#include "language_memory.h"
-#include "panel_control.h"
-#include "read_file.h"
-#include "text_lines.h"
+#include "base/error.h"
+#include "shell/about_dialog.h"
+#include "shell/language_memory.h"
+#include "talents/text_lines.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/error_report.h"
+#include "toolkit/flat_button.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
+#include "toolkit/panel_control.h"
 
 #include <QCloseEvent>
 #include <QDir>

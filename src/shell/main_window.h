@@ -1,11 +1,11 @@
 #pragma once
 
-#include "arrow_piece.h"
-#include "class_layout.h"
-#include "picture_cache.h"
-#include "talent_cell.h"
-#include "talent_table.h"
-#include "ui_strings.h"
+#include "board/arrow_piece.h"
+#include "shell/talent_cell.h"
+#include "shell/ui_strings.h"
+#include "talents/class_layout.h"
+#include "talents/talent_table.h"
+#include "toolkit/picture_cache.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,8 +1,8 @@
 // Prerequisite arrows: one bitmap piece per talent with a prerequisite, in the variant that shows
 // whether the talent is locked, open or taken.
-#include "error.h"
-#include "image_control.h"
-#include "main_window.h"
+#include "base/error.h"
+#include "shell/main_window.h"
+#include "toolkit/image_control.h"
 
 void MainWindow::createArrowImages()
 {

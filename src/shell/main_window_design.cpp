@@ -1,11 +1,11 @@
 // The window's design: every control at its place, with its font and colours.
-#include "choice_box.h"
-#include "flat_button.h"
-#include "fonts.h"
-#include "image_control.h"
-#include "label_control.h"
-#include "main_window.h"
-#include "panel_control.h"
+#include "shell/main_window.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/flat_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
+#include "toolkit/panel_control.h"
 
 #include <QLineEdit>
 

@@ -1,10 +1,10 @@
 // Applying a language: its interface strings, the captions and the class names.
-#include "choice_box.h"
-#include "error.h"
-#include "error_report.h"
-#include "flat_button.h"
-#include "label_control.h"
-#include "main_window.h"
+#include "base/error.h"
+#include "shell/main_window.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/error_report.h"
+#include "toolkit/flat_button.h"
+#include "toolkit/label_control.h"
 
 void MainWindow::applyLanguage()
 {

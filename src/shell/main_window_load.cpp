@@ -1,17 +1,15 @@
 // Loading the selected class onto the board.
-#include "cell_geometry.h"
-#include "choice_box.h"
-#include "error.h"
-#include "error_report.h"
-#include "grey.h"
-#include "icon_tag.h"
-#include "image_control.h"
-#include "label_control.h"
-#include "main_window.h"
-#include "picture_file.h"
-#include "read_file.h"
-#include "text_lines.h"
-#include "tree_file.h"
+#include "base/error.h"
+#include "board/cell_geometry.h"
+#include "board/grey.h"
+#include "shell/main_window.h"
+#include "talents/icon_tag.h"
+#include "talents/tree_file.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/error_report.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
+#include "toolkit/picture_file.h"
 
 #include <QDir>
 
@@ -79,8 +77,7 @@ void MainWindow::loadTree(int tree, const QString &folder)
     treeEmblems_[tree - 1]->loadFile(dir.filePath(QStringLiteral("icv.jpg")));
 
     const QString treeFile = dir.filePath(QStringLiteral("tal.") + langCode_);
-    const TreeFile parsed = parseTreeFile(
-        splitTreeLines(decodeDataText(readFileBytes(treeFile, MaxDataTextBytes))), treeFile);
+    const TreeFile parsed = readTreeFile(treeFile);
     table_.treeName(tree) = parsed.name;
     treeLabels_[tree - 1]->setCaption(parsed.name);
 
@@ -115,8 +112,7 @@ void MainWindow::placeTalent(int slot, int tree, const QImage &icon, int line,
     c.iconSource->setPicture(icon);
     t.present = true;
 
-    c.icon->copyPictureFrom(*c.iconSource);
-    greyIcon(*c.icon);
+    c.icon->setPicture(greyed(c.iconSource->picture()));
     c.icon->show();
 
     const SlotPosition pos = slotPosition(slot);

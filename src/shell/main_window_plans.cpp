@@ -1,12 +1,12 @@
 // Saving the plan on the board to a file and loading one back.
-#include "choice_box.h"
-#include "dialogs.h"
-#include "error.h"
-#include "error_report.h"
-#include "grey.h"
-#include "image_control.h"
-#include "main_window.h"
-#include "plan_file.h"
+#include "base/error.h"
+#include "board/grey.h"
+#include "shell/main_window.h"
+#include "shell/plan_file.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/error_report.h"
+#include "toolkit/image_control.h"
 
 void MainWindow::savePressed()
 {

@@ -1,14 +1,14 @@
 // Spending and refunding points, and keeping the cells and counters in step.
-#include "choice_box.h"
-#include "error_report.h"
-#include "grey.h"
-#include "icon_tag.h"
-#include "image_control.h"
-#include "label_control.h"
-#include "main_window.h"
-#include "press.h"
-#include "rank_look.h"
-#include "rules.h"
+#include "board/grey.h"
+#include "board/rank_look.h"
+#include "shell/main_window.h"
+#include "talents/icon_tag.h"
+#include "talents/press.h"
+#include "talents/rules.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/error_report.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
 
 namespace {
 PressButton pressButton(Qt::MouseButton button)
@@ -34,7 +34,7 @@ void MainWindow::pressTalent(ImageControl *sender, Qt::MouseButton button)
     if (outcome.toColour)
         c.icon->copyPictureFrom(*c.iconSource);
     if (outcome.toGrey)
-        greyIcon(*c.icon);
+        c.icon->setPicture(greyed(c.icon->picture()));
     drawRank(at.slot, at.tree);
 
     refreshTree(at.tree);

@@ -1,11 +1,11 @@
 // The tooltip panel beside a talent: name, rank, requirements and rank texts.
-#include "icon_tag.h"
-#include "image_control.h"
-#include "label_control.h"
-#include "main_window.h"
-#include "panel_control.h"
-#include "rules.h"
-#include "tooltip_text.h"
+#include "board/tooltip_text.h"
+#include "shell/main_window.h"
+#include "talents/icon_tag.h"
+#include "talents/rules.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
+#include "toolkit/panel_control.h"
 
 namespace {
 const QSize PanelSize(355, 420);

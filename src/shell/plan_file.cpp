@@ -1,9 +1,9 @@
-#include "plan_file.h"
+#include "shell/plan_file.h"
 
-#include "error.h"
-#include "read_file.h"
-#include "text_lines.h"
-#include "write_file.h"
+#include "base/error.h"
+#include "base/read_file.h"
+#include "base/write_file.h"
+#include "talents/text_lines.h"
 
 namespace {
 constexpr int FirstTreeLine = 2; // line numbers as the user counts them

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "class_layout.h"
-#include "talent_table.h"
+#include "talents/class_layout.h"
+#include "talents/talent_table.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "ui_strings.h"
+#include "shell/ui_strings.h"
 
-#include "error.h"
-#include "read_file.h"
-#include "talent_table.h"
+#include "base/error.h"
+#include "talents/text_lines.h"
+#include "talents/talent_table.h"
 
 void UiStrings::load(const QString &path)
 {

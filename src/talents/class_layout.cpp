@@ -1,9 +1,7 @@
-#include "class_layout.h"
+#include "talents/class_layout.h"
 
-#include "error.h"
-#include "read_file.h"
-#include "text_lines.h"
-#include "tree_file.h"
+#include "base/error.h"
+#include "talents/tree_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,8 +12,7 @@ ClassLayout readClassLayout(const QString &classFolder, const QString &langCode)
     for (int tree = 1; tree <= TreeCount; ++tree) {
         const QDir dir(QDir(classFolder).filePath(QString::number(tree)));
         const QString treeFile = dir.filePath(QStringLiteral("tal.") + langCode);
-        const TreeFile parsed = parseTreeFile(
-            splitTreeLines(decodeDataText(readFileBytes(treeFile, MaxDataTextBytes))), treeFile);
+        const TreeFile parsed = readTreeFile(treeFile);
         if (parsed.error)
             throw Error(*parsed.error);
         for (const TalentBlock &block : parsed.blocks) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "talent_table.h"
+#include "talents/talent_table.h"
 
 #include <QString>
 #include <array>

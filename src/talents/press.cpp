@@ -1,6 +1,6 @@
-#include "press.h"
+#include "talents/press.h"
 
-#include "rules.h"
+#include "talents/rules.h"
 
 PressOutcome applyPress(TalentTable &table, int slot, int tree, PressButton button)
 {

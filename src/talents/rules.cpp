@@ -1,6 +1,6 @@
-#include "rules.h"
+#include "talents/rules.h"
 
-#include "slot_cell.h"
+#include "talents/slot_cell.h"
 
 int pointsAboveRow(const TalentTable &table, int row, int tree)
 {

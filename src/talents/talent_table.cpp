@@ -1,4 +1,4 @@
-#include "talent_table.h"
+#include "talents/talent_table.h"
 
 #include <stdexcept>
 

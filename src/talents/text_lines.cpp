@@ -1,4 +1,6 @@
-#include "text_lines.h"
+#include "talents/text_lines.h"
+
+#include "base/read_file.h"
 
 #include <QStringDecoder>
 #include <limits>
@@ -99,4 +101,9 @@ QString shortenedForMessage(const QString &text)
 QString notAnIntegerMessage(const QString &text)
 {
     return QStringLiteral("'%1' is not a valid integer value").arg(shortenedForMessage(text));
+}
+
+QStringList readListFile(const QString &path)
+{
+    return splitListLines(decodeDataText(readFileBytes(path, MaxDataTextBytes)));
 }

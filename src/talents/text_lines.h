@@ -5,6 +5,13 @@
 #include <QStringList>
 #include <optional>
 
+// The largest data text file we read: far above any real tree or strings file.
+inline constexpr qint64 MaxDataTextBytes = 64 * 1024 * 1024;
+
+// A data text file as lines of the language files' kind (see splitListLines). Throws Error
+// naming the file when it cannot be read.
+QStringList readListFile(const QString &path);
+
 // Data files are UTF-8. Older data folders were written in Windows-1251, so bytes that are not
 // valid UTF-8 are read in that code page instead.
 QString decodeDataText(const QByteArray &bytes);

@@ -1,7 +1,8 @@
-#include "tree_file.h"
+#include "talents/tree_file.h"
 
-#include "error.h"
-#include "text_lines.h"
+#include "base/error.h"
+#include "base/read_file.h"
+#include "talents/text_lines.h"
 
 namespace {
 
@@ -104,4 +105,10 @@ TreeFile parseTreeFile(const QStringList &lines, const QString &fileName)
         file.blocks.append(block);
     }
     return file;
+}
+
+TreeFile readTreeFile(const QString &path)
+{
+    return parseTreeFile(splitTreeLines(decodeDataText(readFileBytes(path, MaxDataTextBytes))),
+                         path);
 }

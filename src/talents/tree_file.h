@@ -1,6 +1,6 @@
 #pragma once
 
-#include "talent_table.h"
+#include "talents/talent_table.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,5 +34,9 @@ struct TreeFile {
 TalentHeader parseTalentHeader(const QString &trimmedLine, const QString &fileName, int lineNumber);
 
 TreeFile parseTreeFile(const QStringList &lines, const QString &fileName);
+
+// Reads and parses the tree file at `path`. A file that cannot be read throws Error; what the
+// file says wrongly is left in the result's error, after the blocks before it.
+TreeFile readTreeFile(const QString &path);
 
 inline const QString EndOfTalentsMarker = QStringLiteral("#endtalants");

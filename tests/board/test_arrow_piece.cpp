@@ -1,5 +1,5 @@
 // Which arrow piece joins a talent to its prerequisite, where it stands, and its variant.
-#include "arrow_piece.h"
+#include "board/arrow_piece.h"
 
 #include <QTest>
 

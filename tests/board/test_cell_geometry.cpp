@@ -1,4 +1,4 @@
-#include "cell_geometry.h"
+#include "board/cell_geometry.h"
 
 #include <QRect>
 #include <QTest>

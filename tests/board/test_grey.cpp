@@ -1,5 +1,4 @@
-#include "grey.h"
-#include "image_control.h"
+#include "board/grey.h"
 
 #include <QTest>
 
@@ -14,7 +13,7 @@ private slots:
     void greyPictureGreysEveryPixel_data();
     void greyPictureGreysEveryPixel();
     void greyPictureAgreesWithGreyOfOnEveryColour();
-    void greyIconLeavesTheSourceInColour();
+    void greyedLeavesTheSourceInColour();
     void greyingAFreshCopyAgainGivesTheSameGrey();
 };
 
@@ -34,9 +33,11 @@ QImage colourfulPicture(QImage::Format format)
     return picture.convertToFormat(format);
 }
 
+// A pixel as a colour value 0x00BBGGRR, red in the lowest byte.
 quint32 valueOf(QRgb pixel)
 {
-    return colourValue(qRed(pixel), qGreen(pixel), qBlue(pixel));
+    return static_cast<quint32>(qRed(pixel)) | static_cast<quint32>(qGreen(pixel)) << 8 |
+           static_cast<quint32>(qBlue(pixel)) << 16;
 }
 
 } // namespace
@@ -97,8 +98,7 @@ void TestGrey::greyPictureGreysEveryPixel_data()
 void TestGrey::greyPictureGreysEveryPixel()
 {
     QFETCH(QImage, picture);
-    QImage grey = picture;
-    greyPicture(grey);
+    const QImage grey = greyed(picture);
 
     QCOMPARE(grey.size(), picture.size());
     for (int y = 0; y < picture.height(); ++y) {
@@ -123,8 +123,7 @@ void TestGrey::greyPictureAgreesWithGreyOfOnEveryColour()
         for (int x = 0; x < picture.width(); ++x)
             line[x] = 0xFF000000u | (static_cast<quint32>(y) << 12) | static_cast<quint32>(x);
     }
-    QImage grey = picture;
-    greyPicture(grey);
+    const QImage grey = greyed(picture);
 
     qint64 differing = 0;
     QRgb firstDiffering = 0;
@@ -142,38 +141,31 @@ void TestGrey::greyPictureAgreesWithGreyOfOnEveryColour()
                             .arg(firstDiffering & 0xFFFFFF, 6, 16, QLatin1Char('0'))));
 }
 
-void TestGrey::greyIconLeavesTheSourceInColour()
+void TestGrey::greyedLeavesTheSourceInColour()
 {
-    ImageControl source(nullptr);
-    source.setPicture(colourfulPicture(QImage::Format_RGB32));
-    const QImage colours = source.picture().copy();
-    ImageControl icon(nullptr);
-    icon.copyPictureFrom(source);
+    const QImage source = colourfulPicture(QImage::Format_RGB32);
+    const QImage colours = source.copy();
 
-    greyIcon(icon);
-    QCOMPARE(source.picture(), colours);
-    QCOMPARE(icon.pixelColour(0, 0), 143 * 0x010101u);
-    QCOMPARE(source.pixelColour(0, 0), 0x0000FFu);
+    const QImage grey = greyed(source);
+    QCOMPARE(source, colours);
+    QCOMPARE(valueOf(grey.pixel(0, 0)), 143 * 0x010101u);
+    QCOMPARE(valueOf(source.pixel(0, 0)), 0x0000FFu);
 }
 
 void TestGrey::greyingAFreshCopyAgainGivesTheSameGrey()
 {
-    ImageControl source(nullptr);
-    source.setPicture(colourfulPicture(QImage::Format_RGB32));
-    ImageControl icon(nullptr);
-    icon.copyPictureFrom(source);
-    greyIcon(icon);
-    const QImage firstGrey = icon.picture().copy();
+    const QImage source = colourfulPicture(QImage::Format_RGB32);
+    QImage icon = source;
+    icon = greyed(icon);
+    const QImage firstGrey = icon.copy();
 
     // Raised to colour and lowered again, as a talent that opens and closes.
-    icon.copyPictureFrom(source);
-    QCOMPARE(icon.picture(), source.picture());
-    greyIcon(icon);
-    QCOMPARE(icon.picture(), firstGrey);
+    icon = source;
+    icon = greyed(icon);
+    QCOMPARE(icon, firstGrey);
 
     // Greying what is already grey changes nothing.
-    greyIcon(icon);
-    QCOMPARE(icon.picture(), firstGrey);
+    QCOMPARE(greyed(icon), firstGrey);
 }
 
 QTEST_MAIN(TestGrey)

@@ -1,6 +1,6 @@
 // The tooltip's texts and where the panel stands beside an icon.
-#include "slot_cell.h"
-#include "tooltip_text.h"
+#include "board/tooltip_text.h"
+#include "talents/slot_cell.h"
 
 #include <QTest>
 

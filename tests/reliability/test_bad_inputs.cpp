@@ -1,13 +1,13 @@
 // A catalogue of broken inputs. Each one must end in a clear error that names the file and the
 // reason (or load, where the input is odd but usable), with the program still running and usable
 // and nothing lost.
-#include "choice_box.h"
-#include "flat_button.h"
-#include "fonts.h"
-#include "image_control.h"
 #include "jpeg_fixture.h"
-#include "label_control.h"
-#include "plan_file.h"
+#include "shell/plan_file.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/flat_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
 #include "window_fixture.h"
 
 #include <QBuffer>

@@ -1,18 +1,18 @@
 // A long walk over the bundled world: random presses across every class, with class and language
 // changes and plan round trips, the rules checked against an independent model throughout, and
 // memory that stops growing once the first class loads are behind it.
-#include "choice_box.h"
-#include "flat_button.h"
-#include "fonts.h"
-#include "image_control.h"
-#include "label_control.h"
-#include "main_window.h"
-#include "plan_file.h"
+#include "base/read_file.h"
 #include "point_rules_model.h"
-#include "read_file.h"
 #include "recording_dialogs.h"
-#include "text_lines.h"
-#include "tree_file.h"
+#include "shell/main_window.h"
+#include "shell/plan_file.h"
+#include "talents/text_lines.h"
+#include "talents/tree_file.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/flat_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,8 +38,7 @@ PointRulesModel modelOfClass(const QString &code)
     for (int tree = 1; tree <= 3; ++tree) {
         const QString folder = world.filePath(code + u'/' + QString::number(tree) + u'/');
         const QString path = folder + QStringLiteral("tal.en");
-        const TreeFile file = parseTreeFile(
-            splitTreeLines(decodeDataText(readFileBytes(path, MaxDataTextBytes))), path);
+        const TreeFile file = readTreeFile(path);
         for (const TalentBlock &b : file.blocks) {
             const bool placed =
                 QFileInfo::exists(folder + QString::number(b.header.slot) + QStringLiteral(".jpg"));

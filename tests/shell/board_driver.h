@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image_control.h"
-#include "main_window.h"
+#include "shell/main_window.h"
+#include "toolkit/image_control.h"
 
 #include <QList>
 #include <QPoint>

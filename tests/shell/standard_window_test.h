@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fonts.h"
+#include "toolkit/fonts.h"
 #include "window_fixture.h"
 
 #include <QObject>

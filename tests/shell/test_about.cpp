@@ -1,9 +1,9 @@
 // The About dialog: its texts in both languages, its design, and what showing and its controls do.
-#include "about_dialog.h"
-#include "about_texts.h"
-#include "fonts.h"
-#include "label_control.h"
 #include "recording_dialogs.h"
+#include "shell/about_dialog.h"
+#include "shell/about_texts.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label_control.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The prerequisite arrows on the board: which piece, where, in which variant, and when a bitmap is
 // read.
 #include "board_driver.h"
-#include "fonts.h"
-#include "image_control.h"
 #include "standard_window_test.h"
+#include "toolkit/fonts.h"
+#include "toolkit/image_control.h"
 
 #include <QTest>
 #include <tuple>

@@ -2,9 +2,9 @@
 // again when the work ends however it ends, and never disabled control by control for work that
 // runs no dialog (nothing would show it, and a screen reader would hear every control change).
 #include "board_driver.h"
-#include "choice_box.h"
-#include "flat_button.h"
 #include "standard_window_test.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/flat_button.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 // Loading a class onto the board: placement, pictures, labels, and loads that fail.
-#include "cell_geometry.h"
-#include "choice_box.h"
-#include "fonts.h"
-#include "grey.h"
-#include "icon_tag.h"
-#include "image_control.h"
-#include "label_control.h"
-#include "rank_look.h"
+#include "board/cell_geometry.h"
+#include "board/grey.h"
+#include "board/rank_look.h"
+#include "talents/icon_tag.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/fonts.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
 #include "window_fixture.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // The plan file format: writing, reading and the checks against a class, without a window.
-#include "error.h"
-#include "plan_file.h"
-#include "tree_file.h"
+#include "base/error.h"
+#include "shell/plan_file.h"
+#include "talents/tree_file.h"
 
 #include <QTest>
 

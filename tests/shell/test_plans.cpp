@@ -1,13 +1,13 @@
 // Saving and loading plans through the window: round trips, refusals that keep the board, and
 // saves that fail without harming the old file.
-#include "arrow_piece.h"
+#include "board/arrow_piece.h"
+#include "board/grey.h"
+#include "board/rank_look.h"
 #include "board_driver.h"
-#include "flat_button.h"
-#include "fonts.h"
-#include "grey.h"
-#include "label_control.h"
-#include "plan_file.h"
-#include "rank_look.h"
+#include "shell/plan_file.h"
+#include "toolkit/flat_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label_control.h"
 #include "window_fixture.h"
 
 #include <QDir>

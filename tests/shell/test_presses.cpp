@@ -1,12 +1,12 @@
 // Spending and refunding points with the mouse, and how the board follows.
+#include "board/grey.h"
+#include "board/rank_look.h"
 #include "board_driver.h"
-#include "flat_button.h"
-#include "fonts.h"
-#include "grey.h"
-#include "label_control.h"
-#include "panel_control.h"
-#include "rank_look.h"
 #include "standard_window_test.h"
+#include "toolkit/flat_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label_control.h"
+#include "toolkit/panel_control.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // Start-up, the fatal checks, the remembered language and the close.
-#include "choice_box.h"
-#include "flat_button.h"
-#include "fonts.h"
-#include "label_control.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/flat_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label_control.h"
 #include "window_fixture.h"
 
 #include <QDir>

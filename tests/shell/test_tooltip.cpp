@@ -1,9 +1,9 @@
 // The tooltip panel as the user sees it: pointing at an icon, pressing it, leaving it.
 #include "board_driver.h"
-#include "fonts.h"
-#include "label_control.h"
-#include "panel_control.h"
 #include "standard_window_test.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label_control.h"
+#include "toolkit/panel_control.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "choice_box.h"
 #include "fixture_world.h"
-#include "main_window.h"
 #include "recording_dialogs.h"
+#include "shell/main_window.h"
+#include "toolkit/choice_box.h"
 
 #include <memory>
 

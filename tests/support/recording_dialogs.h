@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs.h"
+#include "toolkit/dialogs.h"
 
 #include <QStringList>
 #include <QVector>

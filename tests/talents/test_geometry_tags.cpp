@@ -1,5 +1,5 @@
-#include "icon_tag.h"
-#include "slot_cell.h"
+#include "talents/icon_tag.h"
+#include "talents/slot_cell.h"
 
 #include <QSet>
 #include <QTest>

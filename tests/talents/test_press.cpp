@@ -1,5 +1,5 @@
-#include "press.h"
 #include "talent_layout.h"
+#include "talents/press.h"
 
 #include <QTest>
 

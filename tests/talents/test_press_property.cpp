@@ -1,6 +1,6 @@
 #include "point_model.h"
-#include "press.h"
-#include "rules.h"
+#include "talents/press.h"
+#include "talents/rules.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "rules.h"
 #include "talent_layout.h"
+#include "talents/rules.h"
 
 #include <QTest>
 

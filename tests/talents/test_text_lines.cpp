@@ -1,4 +1,4 @@
-#include "text_lines.h"
+#include "talents/text_lines.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "tree_file.h"
+#include "talents/tree_file.h"
 
 #include <QRegularExpression>
 #include <QTest>

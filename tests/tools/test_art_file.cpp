@@ -1,5 +1,5 @@
 #include "art_file.h"
-#include "error.h"
+#include "base/error.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "error.h"
+#include "base/error.h"
 #include "jpeg_probe.h"
 #include "world_painter.h"
 

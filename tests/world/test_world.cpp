@@ -1,17 +1,17 @@
 // The bundled world read as data: every class loads in both languages, every tree is a playable
 // tree, the two languages agree, and every picture exists and decodes.
-#include "arrow_piece.h"
-#include "cell_geometry.h"
-#include "choice_box.h"
-#include "fonts.h"
-#include "image_control.h"
-#include "main_window.h"
-#include "picture_file.h"
-#include "read_file.h"
+#include "base/read_file.h"
+#include "board/arrow_piece.h"
+#include "board/cell_geometry.h"
 #include "recording_dialogs.h"
-#include "slot_cell.h"
-#include "text_lines.h"
-#include "tree_file.h"
+#include "shell/main_window.h"
+#include "talents/slot_cell.h"
+#include "talents/text_lines.h"
+#include "talents/tree_file.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/fonts.h"
+#include "toolkit/image_control.h"
+#include "toolkit/picture_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,8 +35,7 @@ TreeFile readTree(const QString &code, int tree, const QString &language)
     const QString path =
         QDir(worldDir())
             .filePath(code + u'/' + QString::number(tree) + QStringLiteral("/tal.") + language);
-    return parseTreeFile(splitTreeLines(decodeDataText(readFileBytes(path, MaxDataTextBytes))),
-                         path);
+    return readTreeFile(path);
 }
 
 QString headerText(const TalentHeader &h)

@@ -1,8 +1,8 @@
 #include "art_file.h"
 
-#include "error.h"
-#include "talent_table.h"
-#include "text_lines.h"
+#include "base/error.h"
+#include "talents/talent_table.h"
+#include "talents/text_lines.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 #include "jpeg_writer.h"
 
-#include "error.h"
+#include "base/error.h"
 
 #include <memory>
 #include <turbojpeg.h>

@@ -3,7 +3,7 @@
 // Paints the pictures of the bundled world at build time: tree backgrounds, emblems and talent
 // icons from each tree's art.txt, the prerequisite arrows and the program's own icon.
 
-#include "error.h"
+#include "base/error.h"
 #include "world_painter.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "output_file.h"
 
-#include "error.h"
+#include "base/error.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -3,11 +3,11 @@
 #include "app_icon_painter.h"
 #include "arrow_painter.h"
 #include "background_painter.h"
-#include "error.h"
+#include "base/error.h"
 #include "icon_painter.h"
 #include "jpeg_writer.h"
 #include "output_file.h"
-#include "text_lines.h"
+#include "talents/text_lines.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "art_file.h"
-#include "tree_file.h"
+#include "talents/tree_file.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,0 +1,62 @@
+#include "toolkit/dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+void Dialogs::message(QWidget *owner, const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
+                    owner ? owner : QApplication::activeWindow());
+    box.exec();
+}
+
+QString Dialogs::openFileName(QWidget *owner, const QString &title, const QString &folder)
+{
+    QFileDialog dialog(owner, title, folder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString Dialogs::saveFileName(QWidget *owner, const QString &title, const QString &folder)
+{
+    QFileDialog dialog(owner, title, folder);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+int Dialogs::runModal(QDialog *dialog)
+{
+    return dialog->exec();
+}
+
+void Dialogs::openAddress(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+namespace {
+Dialogs realDialogs;
+Dialogs *current = &realDialogs;
+} // namespace
+
+Dialogs &dialogs()
+{
+    return *current;
+}
+
+void setDialogs(Dialogs *replacement)
+{
+    current = replacement ? replacement : &realDialogs;
+}

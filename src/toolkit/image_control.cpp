@@ -1,0 +1,113 @@
+#include "toolkit/image_control.h"
+
+#include "toolkit/picture_file.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ImageControl::ImageControl(QWidget *parent, const QString &name) : QWidget(parent)
+{
+    setObjectName(name);
+}
+
+void ImageControl::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    if (on && !picture_.isNull())
+        resize(picture_.size());
+}
+
+void ImageControl::setTransparent(bool on)
+{
+    transparent_ = on;
+    pictureChanged();
+}
+
+void ImageControl::setPicture(const QImage &picture)
+{
+    // The very picture it already holds (an arrow told its variant again, as every class load and
+    // press does): what is drawn was made from it already.
+    if (!picture.isNull() && picture.cacheKey() == picture_.cacheKey()) {
+        if (autoSize_ && size() != picture_.size())
+            resize(picture_.size());
+        update();
+        return;
+    }
+    picture_ = picture.format() == QImage::Format_RGB32
+                   ? picture
+                   : picture.convertToFormat(QImage::Format_RGB32);
+    pictureChanged();
+}
+
+void ImageControl::loadFile(const QString &path)
+{
+    setPicture(loadPictureFile(path));
+}
+
+quint32 ImageControl::pixelColour(int x, int y) const
+{
+    if (!picture_.valid(x, y))
+        return 0;
+    const QRgb p = picture_.pixel(x, y);
+    return colourValue(qRed(p), qGreen(p), qBlue(p));
+}
+
+void ImageControl::setPixelColour(int x, int y, quint32 colour)
+{
+    if (!picture_.valid(x, y))
+        return;
+    picture_.setPixel(x, y, qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    pictureChanged();
+}
+
+void ImageControl::pictureChanged()
+{
+    if (transparent_ && !picture_.isNull()) {
+        const QRgb key = picture_.pixel(0, picture_.height() - 1);
+        drawn_ = picture_.convertToFormat(QImage::Format_ARGB32);
+        const int width = drawn_.width();
+        for (int y = 0; y < drawn_.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(drawn_.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                if (line[x] == key)
+                    line[x] = 0;
+            }
+        }
+    } else {
+        drawn_ = picture_;
+    }
+    if (autoSize_ && !picture_.isNull() && size() != picture_.size())
+        resize(picture_.size());
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent *)
+{
+    if (drawn_.isNull())
+        return;
+    QPainter painter(this);
+    // On a screen that scales the window (device pixel ratio 2), each picture pixel becomes a
+    // block of pixels: sharp, as the pictures were drawn pixel by pixel, instead of blurred.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(0, 0, drawn_);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(event->button());
+}
+
+void ImageControl::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    emit pressed(event->button());
+}
+
+void ImageControl::enterEvent(QEnterEvent *)
+{
+    emit entered();
+}
+
+void ImageControl::leaveEvent(QEvent *)
+{
+    emit left();
+}
