@@ -1,6 +1,7 @@
 #include "bench_session.h"
 
 #include "base/error.h"
+#include "controls_by_name.h"
 #include "toolkit/choice_box.h"
 
 #include <QDir>
@@ -16,7 +17,7 @@ BenchSession::BenchSession(const QString &exeDir, const BenchClass &benchClass)
     spendAllPoints();
     planPath_ = QDir(scratch_.path()).filePath(QStringLiteral("plan.txt"));
     dialogs_.fileAnswers = {planPath_};
-    window_->savePressed();
+    saveButton(*window_)->click();
     loadEmptyBoard();
     if (const QString error = takeError(); !error.isEmpty())
         throw Error(error);
@@ -24,8 +25,9 @@ BenchSession::BenchSession(const QString &exeDir, const BenchClass &benchClass)
 
 void BenchSession::loadEmptyBoard()
 {
-    window_->classBox_->select(class_.index);
-    window_->loadClass();
+    ChoiceBox *classes = classBox(*window_);
+    classes->select(class_.index);
+    emit classes->chosen(class_.index);
 }
 
 std::pair<int, int> BenchSession::openTalent() const
@@ -60,7 +62,7 @@ void BenchSession::spendAllPoints()
                 if (!t.present)
                     continue;
                 const int before = window_->talents().totalPoints;
-                window_->pressTalent(window_->cell(slot, tree).icon, Qt::LeftButton);
+                emit window_->cell(slot, tree).icon->pressed(Qt::LeftButton);
                 spent = spent || window_->talents().totalPoints > before;
             }
         }

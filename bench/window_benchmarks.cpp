@@ -2,6 +2,7 @@
 // change. Nothing is painted: the window is never given the event loop while it is timed.
 #include "bench_session.h"
 #include "benchmarks.h"
+#include "controls_by_name.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/image_control.h"
 
@@ -26,8 +27,10 @@ void classLoad(benchmark::State &state, BenchSession &session)
 {
     runChecked(state, session, [&] {
         session.loadEmptyBoard();
+        ChoiceBox *classes = classBox(session.window());
+        const int index = classes->currentIndex();
         for (auto _ : state)
-            session.window().loadClass();
+            emit classes->chosen(index);
     });
     state.counters["icons"] = session.benchClass().iconCount;
 }
@@ -42,11 +45,11 @@ void press(benchmark::State &state, BenchSession &session, Qt::MouseButton timed
         MainWindow &window = session.window();
         ImageControl *icon = window.cell(slot, tree).icon;
         if (timed == Qt::RightButton)
-            window.pressTalent(icon, Qt::LeftButton);
+            emit icon->pressed(Qt::LeftButton);
         for (auto _ : state) {
-            window.pressTalent(icon, timed);
+            emit icon->pressed(timed);
             state.PauseTiming();
-            window.pressTalent(icon, undo);
+            emit icon->pressed(undo);
             state.ResumeTiming();
         }
         if (window.talents().at(slot, tree).rank != (timed == Qt::LeftButton ? 0 : 1))
@@ -57,9 +60,10 @@ void press(benchmark::State &state, BenchSession &session, Qt::MouseButton timed
 void planLoad(benchmark::State &state, BenchSession &session)
 {
     runChecked(state, session, [&] {
+        FlatButton *load = loadButton(session.window());
         for (auto _ : state) {
             session.dialogs().fileAnswers = {session.planPath()};
-            session.window().loadPressed();
+            load->click();
         }
         if (session.window().talents().totalPoints == 0)
             state.SkipWithError("the plan put no point on the board");
@@ -72,18 +76,18 @@ void languageChange(benchmark::State &state, BenchSession &session)
 {
     runChecked(state, session, [&] {
         session.loadEmptyBoard();
-        ChoiceBox *languages = session.window().languageBox_;
+        ChoiceBox *languages = languageBox(session.window());
         const int first = languages->currentIndex();
         int current = first;
         for (auto _ : state) {
             current = (current + 1) % languages->count();
             languages->select(current);
-            session.window().languageChosen();
+            emit languages->chosen(current);
         }
         languages->select(first);
-        session.window().languageChosen();
+        emit languages->chosen(first);
     });
-    state.counters["languages"] = session.window().languageBox_->count();
+    state.counters["languages"] = languageBox(session.window())->count();
 }
 
 } // namespace

@@ -85,7 +85,7 @@ AboutDialog::AboutDialog(QWidget *parent, std::function<QString()> languageCode)
     : QDialog(parent), languageCode_(std::move(languageCode))
 {
     buildDesign();
-    connect(link_, &LabelControl::clicked, this, [this] { guarded([this] { linkPressed(); }); });
+    connectGuarded(link_, &LabelControl::clicked, this, [this] { linkPressed(); });
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -17,21 +17,19 @@ public:
     // `languageCode` answers the current language code whenever the dialog is shown.
     AboutDialog(QWidget *parent, std::function<QString()> languageCode);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildDesign();
     // Fills the text box and the title in the current language and puts the focus on OK. Runs
     // each time just before the dialog becomes visible.
     void fillTexts();
     // Opens the link's address (its hint) with the user's browser; a failure is not reported.
     void linkPressed();
 
-    QPlainTextEdit *textBox_ = nullptr;
-    LabelControl *link_ = nullptr;
-    QPushButton *okButton_ = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void buildDesign();
-
+    QPlainTextEdit *textBox_ = nullptr; // st1
+    LabelControl *link_ = nullptr;      // lb_url
+    QPushButton *okButton_ = nullptr;   // BitBtn1
     std::function<QString()> languageCode_;
 };

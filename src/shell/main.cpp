@@ -1,3 +1,4 @@
+#include "base/version.h"
 #include "shell/application.h"
 #include "shell/first_frame_report.h"
 #include "shell/main_window.h"
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
 {
     Application app(argc, argv);
     Application::setApplicationName(QStringLiteral("Runeplan"));
-    Application::setApplicationVersion(QStringLiteral("3.1.0"));
+    Application::setApplicationVersion(QString::fromLatin1(ProgramVersion));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/runeplan-%1.png").arg(size));

@@ -1,9 +1,11 @@
-// Start-up, the board's controls, the class box and shut-down.
+// Start-up, the cells of the board, the handlers' connections, the class box and shut-down.
 #include "shell/main_window.h"
 
 #include "base/error.h"
 #include "shell/about_dialog.h"
+#include "shell/arrow_layer.h"
 #include "shell/language_memory.h"
+#include "shell/tooltip_panel.h"
 #include "talents/text_lines.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
@@ -11,42 +13,48 @@
 #include "toolkit/flat_button.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
-#include "toolkit/panel_control.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 
-MainWindow::MainWindow(const QString &exeDir, QWidget *parent) : QWidget(parent), exeDir_(exeDir)
+MainWindow::MainWindow(const QString &exeDir, QWidget *parent)
+    : QWidget(parent), exeDir_(exeDir), dataFolder_(exeDir_.filePath(QStringLiteral("datas/")))
 {
     buildDesign();
-    connect(languageBox_, &ChoiceBox::chosen, this,
-            [this] { guarded([this] { languageChosen(); }); });
-    connect(classBox_, &ChoiceBox::chosen, this, [this] { guarded([this] { classChosen(); }); });
-    connect(resetButton_, &FlatButton::clicked, this,
-            [this] { guarded([this] { resetPressed(); }); });
-    connect(saveButton_, &FlatButton::clicked, this,
-            [this] { guarded([this] { savePressed(); }); });
-    connect(loadButton_, &FlatButton::clicked, this,
-            [this] { guarded([this] { loadPressed(); }); });
-    connect(aboutButton_, &FlatButton::clicked, this,
-            [this] { guarded([this] { aboutPressed(); }); });
+    createCells();
+    connectHandlers();
     guarded([this] { startUp(); });
     // The About dialog is made once, after the window, and lives as long as it.
-    aboutDialog_ = new AboutDialog(this, [this] { return langCode_; });
+    aboutDialog_ = new AboutDialog(this, [this] { return languageCode_; });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectHandlers()
+{
+    connectGuarded(languageBox_, &ChoiceBox::chosen, this, [this] { languageChosen(); });
+    connectGuarded(classBox_, &ChoiceBox::chosen, this, [this] { classChosen(); });
+    connectGuarded(resetButton_, &FlatButton::clicked, this, [this] { resetPressed(); });
+    connectGuarded(saveButton_, &FlatButton::clicked, this, [this] { savePressed(); });
+    connectGuarded(loadButton_, &FlatButton::clicked, this, [this] { loadPressed(); });
+    connectGuarded(aboutButton_, &FlatButton::clicked, this, [this] { aboutPressed(); });
+    for (const auto &tree : cells_) {
+        for (const TalentCell &c : tree) {
+            ImageControl *icon = c.icon;
+            connectGuarded(icon, &ImageControl::pressed, this,
+                           [this, icon](Qt::MouseButton button) { pressTalent(icon, button); });
+            connectGuarded(icon, &ImageControl::entered, this,
+                           [this, icon] { talentEntered(icon); });
+            connectGuarded(icon, &ImageControl::left, this, [this] { talentLeft(); });
+        }
+    }
 }
 
 void MainWindow::aboutPressed()
 {
     dialogs().runModal(aboutDialog_);
-}
-
-MainWindow::~MainWindow() = default;
-
-QString MainWindow::dataPath(const QString &relative) const
-{
-    return exeDir_.filePath(QStringLiteral("datas/") + relative);
 }
 
 const TalentCell &MainWindow::cell(int slot, int tree) const
@@ -61,7 +69,8 @@ TalentCell &MainWindow::cellAt(int slot, int tree)
 
 void MainWindow::createCells()
 {
-    createArrowImages();
+    // Made once for every class: the arrows first, then the cells, all below the tooltip.
+    arrows_ = std::make_unique<ArrowLayer>(*this, dataFolder_);
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
             TalentCell &c = cellAt(slot, tree);
@@ -72,13 +81,6 @@ void MainWindow::createCells()
             c.icon->setAutoSize(true);
             c.icon->hide();
             c.icon->setEnabled(false);
-            ImageControl *icon = c.icon;
-            connect(icon, &ImageControl::pressed, this, [this, icon](Qt::MouseButton button) {
-                guarded([&] { pressTalent(icon, button); });
-            });
-            connect(icon, &ImageControl::entered, this,
-                    [this, icon] { guarded([&] { talentEntered(icon); }); });
-            connect(icon, &ImageControl::left, this, [this] { guarded([&] { talentLeft(); }); });
             c.rankLabel = new LabelControl(this);
             c.rankLabel->setBackground(Qt::black);
             c.rankLabel->setAutoSize(true);
@@ -93,18 +95,11 @@ void MainWindow::createCells()
             c.rankLabel->setAccessibleDescription(QStringLiteral("The talent's rank"));
         }
     }
-    for (const ArrowEntry &entry : arrows_) {
-        entry.image->setAccessibleName(QStringLiteral("Prerequisite arrow"));
-        entry.image->setAccessibleDescription(
-            QStringLiteral("Points from a talent to the talent that needs it"));
-    }
-    // The tooltip lies over everything the board creates.
     tooltip_->raise();
 }
 
 void MainWindow::startUp()
 {
-    createCells();
     uiStrings_.clear();
 
     const QString languageList = dataPath(QStringLiteral("la.ini"));
@@ -159,41 +154,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::classChosen()
 {
-    setWindowEnabled(false);
-    ScopeExit restore([this] {
-        setWindowEnabled(true);
-        parkFocus();
-    });
+    ScopeExit park([this] { parkFocus(); });
+    BusyScope busy(busy_);
     loadClass();
-}
-
-void MainWindow::setWindowEnabled(bool on)
-{
-    // While a handler works on the one interface thread no input reaches the window: events wait
-    // until the handler returns, when the window takes input again. Disabling it control by
-    // control would show nothing (nothing is painted meanwhile), cost about a fifth of the
-    // non-picture work of a class load, and send a screen reader a "disabled" and an "enabled"
-    // for every control of the board. So the window is disabled for real only while a dialog
-    // of the work runs its own event loop, and the inner handlers of a load (the class load
-    // inside a plan load) keep the window as the outer one set it.
-    if (!on) {
-        ++busyDepth_;
-        return;
-    }
-    if (busyDepth_ > 0 && --busyDepth_ > 0)
-        return;
-    if (shownDisabled_) {
-        shownDisabled_ = false;
-        setEnabled(true);
-    }
-}
-
-void MainWindow::disableWhileDialogOpen()
-{
-    if (busyDepth_ == 0 || shownDisabled_)
-        return;
-    shownDisabled_ = true;
-    setEnabled(false);
 }
 
 void MainWindow::parkFocus()

@@ -1,34 +1,26 @@
 #pragma once
 
-#include "board/arrow_piece.h"
+#include "shell/busy_state.h"
 #include "shell/talent_cell.h"
 #include "shell/ui_strings.h"
-#include "talents/class_layout.h"
 #include "talents/talent_table.h"
-#include "toolkit/picture_cache.h"
 
 #include <QDir>
-#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 
+class AboutDialog;
+class ArrowLayer;
 class ChoiceBox;
-struct PlanRanks;
+struct ClassLayout;
 class FlatButton;
 class ImageControl;
 class LabelControl;
-class PanelControl;
+struct PlanRanks;
 class QLineEdit;
-class AboutDialog;
-
-// One prerequisite arrow: its image and the talent it points at.
-struct ArrowEntry {
-    ImageControl *image = nullptr;
-    int slot = 0; // of the dependant; 0 when the entry is free
-    int tree = 0;
-    char variant = 'w';
-};
+class TooltipPanel;
 
 // Title and starting folder of a file dialog; the dialog itself is shown through Dialogs.
 struct FileDialogSettings {
@@ -37,7 +29,12 @@ struct FileDialogSettings {
 };
 
 // The planner's main window: the three trees, the language and class boxes, the counters and the
-// buttons. Creating it runs the start-up (startUp); closing it saves the language (shutDown).
+// buttons. Creating it runs the start-up; closing it remembers the language.
+//
+// Its parts: the cells of the board (three controls per talent), the arrows (ArrowLayer), the
+// tooltip (TooltipPanel) and the busy state (BusyState). Every control keeps a fixed object name,
+// by which tests and assistive technology find it; the handlers are private and reached through
+// the controls, as a user reaches them.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -48,107 +45,90 @@ public:
     // Set when start-up met a fatal error: the program must end without showing the window.
     bool endRequested() const { return endRequested_; }
 
-    // The state the board shows, for whoever needs to read it (the plan files, tests).
+    // What the board shows, for the plan files, tests and benchmarks to read.
     const TalentTable &talents() const { return table_; }
     const TalentCell &cell(int slot, int tree) const;
+    const ArrowLayer &arrows() const { return *arrows_; }
     const UiStrings &strings() const { return uiStrings_; }
-    const QString &langCode() const { return langCode_; }
-    const std::array<ArrowEntry, ArrowCapacity> &arrows() const { return arrows_; }
-    int arrowCount() const { return arrowCount_; }
-    // How many times an arrow has taken a bitmap so far (a file is read once per class load).
-    int arrowReads() const { return arrowReads_; }
-    QString dataPath(const QString &relative) const;
+    const QString &languageCode() const { return languageCode_; }
+    const FileDialogSettings &openDialogSettings() const { return openDialogSettings_; }
+    const FileDialogSettings &saveDialogSettings() const { return saveDialogSettings_; }
 
-    // Handlers, public so that the window's controls and tests reach them alike.
-    void loadClass();
-    void pressTalent(ImageControl *sender, Qt::MouseButton button);
-    void refreshTree(int tree);
-    void recolourForBudget();
-    void drawRank(int slot, int tree);
-    void applyLanguage();
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Building the window (main_window_design.cpp).
+    void buildDesign();
+    void buildSidebar();
+    void connectHandlers();
+
+    // Start-up and close (main_window.cpp).
+    void startUp();
+    void shutDown();
+    void failStartUp(const QString &text);
+    void createCells();
+    void parkFocus();
+    QString dataPath(const QString &relative) const { return dataFolder_ + relative; }
+    TalentCell &cellAt(int slot, int tree);
+
+    // Handlers of the controls.
     void languageChosen();
     void classChosen();
     void resetPressed();
     void savePressed();
     void loadPressed();
     void aboutPressed();
+    void pressTalent(ImageControl *sender, Qt::MouseButton button);
     void talentEntered(ImageControl *sender);
     void talentLeft();
-    void showTooltip(int slot, int tree);
-    void refreshArrows();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void buildDesign();
-    void buildSidebar();
-    void startUp();
-    void shutDown();
-    void failStartUp(const QString &text);
-    void createCells();
+    // Class load (main_window_load.cpp).
+    void loadClass();
     void loadTree(int tree, const QString &classFolder);
     void placeTalent(int slot, int tree, const QImage &icon, int line, const QString &treeFile);
+    void hideEmptyCells();
+
+    // Points and their display (main_window_points.cpp).
+    void refreshTree(int tree);
     void refreshCounterCaptions();
-    void parkFocus();
-    // A handler at work: false when it starts, true when it ends; calls nest.
-    void setWindowEnabled(bool on);
-    // A dialog is about to run in the middle of the work: the window shows itself disabled
-    // until the work ends.
-    void disableWhileDialogOpen();
-    TalentCell &cellAt(int slot, int tree);
-    void resetBoard();
+    void recolourForBudget();
+    void drawRank(int slot, int tree);
+    void showTooltip(int slot, int tree);
+
+    // Language (main_window_language.cpp) and plans (main_window_plans.cpp).
+    void applyLanguage();
     void applyPlan(const PlanRanks &plan);
     ClassLayout classLayoutForPlan(int classIndex, const QString &planPath) const;
-    void createArrowImages();
-    void clearArrows();
-    // Hides the arrow images that the class on the board does not use.
-    void hideUnusedArrows();
-    void setArrowVariant(int entry, char variant);
-    const QImage &arrowBitmap(const QString &path);
-    void registerArrow(int slot, int tree, int line, const QString &treeFile);
 
-    QDir exeDir_; // the folder of the program, where the data folder lies
+    QDir exeDir_;        // the folder of the program, where the data folder lies
+    QString dataFolder_; // the data folder's path, ending in a separator
     bool endRequested_ = false;
-    int busyDepth_ = 0;          // handlers at work, one inside another
-    bool shownDisabled_ = false; // the window really disabled for a dialog of the work
+    BusyState busy_{*this};
     TalentTable table_;
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
     UiStrings uiStrings_;
-    QString langCode_;
-    std::array<ArrowEntry, ArrowCapacity> arrows_{};
-    int arrowCount_ = 0;
-    int arrowReads_ = 0;
-    // The arrow bitmaps, kept across loads while their files stay as they were.
-    PictureCache arrowBitmaps_;
-
-public:
-    // Controls of the window, named as their object names.
-    std::array<ImageControl *, TreeCount> treeBackgrounds_{};
-    std::array<ImageControl *, TreeCount> treeEmblems_{};
-    std::array<LabelControl *, TreeCount> treeLabels_{};
-    FlatButton *aboutButton_ = nullptr;
-    LabelControl *languageLabel_ = nullptr;
-    ChoiceBox *languageBox_ = nullptr;
-    LabelControl *classLabel_ = nullptr;
-    ChoiceBox *classBox_ = nullptr;
-    LabelControl *freeLabel_ = nullptr;
-    LabelControl *spentLabel_ = nullptr;
-    LabelControl *levelLabel_ = nullptr;
-    QLineEdit *focusSink_ = nullptr;
-    FlatButton *resetButton_ = nullptr;
-    FlatButton *saveButton_ = nullptr;
-    FlatButton *loadButton_ = nullptr;
-    PanelControl *tooltip_ = nullptr;
-    LabelControl *tooltipName_ = nullptr;
-    LabelControl *tooltipRank_ = nullptr;
-    LabelControl *tooltipRequirement_ = nullptr;
-    LabelControl *tooltipText_ = nullptr;
-    LabelControl *learnHint_ = nullptr;
-    LabelControl *unlearnHint_ = nullptr;
-    AboutDialog *aboutDialog_ = nullptr;
+    QString languageCode_;
+    std::unique_ptr<ArrowLayer> arrows_;
+    std::unique_ptr<TooltipPanel> tooltip_;
     FileDialogSettings openDialogSettings_;
     FileDialogSettings saveDialogSettings_;
-};
 
-inline const QString MainCaption = QStringLiteral("Runeplan 3.1.0");
+    // Controls of the window; each one's object name is given beside it.
+    std::array<ImageControl *, TreeCount> treeBackgrounds_{}; // imv1..imv3
+    std::array<ImageControl *, TreeCount> treeEmblems_{};     // imc1..imc3
+    std::array<LabelControl *, TreeCount> treeLabels_{};      // lbc1..lbc3
+    FlatButton *aboutButton_ = nullptr;                       // sp_ab
+    LabelControl *languageLabel_ = nullptr;                   // lb_lang
+    ChoiceBox *languageBox_ = nullptr;                        // cb_lang
+    LabelControl *classLabel_ = nullptr;                      // lb_class
+    ChoiceBox *classBox_ = nullptr;                           // cb_class
+    LabelControl *freeLabel_ = nullptr;                       // Lb_Free
+    LabelControl *spentLabel_ = nullptr;                      // lb_tot
+    LabelControl *levelLabel_ = nullptr;                      // lb_lvl
+    QLineEdit *focusSink_ = nullptr;                          // Edit1
+    FlatButton *resetButton_ = nullptr;                       // bt_reset
+    FlatButton *saveButton_ = nullptr;                        // sp_save
+    FlatButton *loadButton_ = nullptr;                        // sp_load
+    AboutDialog *aboutDialog_ = nullptr;                      // fr_a
+};

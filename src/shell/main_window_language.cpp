@@ -1,6 +1,7 @@
 // Applying a language: its interface strings, the captions and the class names.
 #include "base/error.h"
 #include "shell/main_window.h"
+#include "shell/tooltip_panel.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/error_report.h"
 #include "toolkit/flat_button.h"
@@ -10,17 +11,16 @@ void MainWindow::applyLanguage()
 {
     if (languageBox_->currentIndex() < 0)
         languageBox_->select(0);
-    langCode_ = languageBox_->selectedText();
+    languageCode_ = languageBox_->selectedText();
     // The code becomes part of file names; one that would reach outside the data folder is refused.
-    if (langCode_.contains(u'/') || langCode_.contains(u'\\')) {
+    if (languageCode_.contains(u'/') || languageCode_.contains(u'\\')) {
         uiStrings_.clear();
         throw Error(QStringLiteral("The language code '%1' in %2 is not a valid file name part")
-                        .arg(langCode_, dataPath(QStringLiteral("la.ini"))));
+                        .arg(languageCode_, dataPath(QStringLiteral("la.ini"))));
     }
-    uiStrings_.load(dataPath(QStringLiteral("lang.") + langCode_));
+    uiStrings_.load(dataPath(QStringLiteral("lang.") + languageCode_));
 
-    learnHint_->setCaption(u' ' + uiStrings_.at(Str::AddHint));
-    unlearnHint_->setCaption(uiStrings_.at(Str::RemoveHint));
+    tooltip_->setHints(uiStrings_.at(Str::AddHint), uiStrings_.at(Str::RemoveHint));
     spentLabel_->setCaption(counterCaption(uiStrings_.at(Str::Spent), table_.totalPoints));
     freeLabel_->setCaption(
         counterCaption(uiStrings_.at(Str::Free), freePoints(table_.totalPoints)));
@@ -44,11 +44,8 @@ void MainWindow::applyLanguage()
 
 void MainWindow::languageChosen()
 {
-    setWindowEnabled(false);
-    ScopeExit restore([this] {
-        setWindowEnabled(true);
-        parkFocus();
-    });
+    ScopeExit park([this] { parkFocus(); });
+    BusyScope busy(busy_);
     applyLanguage();
     loadClass();
 }

@@ -2,6 +2,7 @@
 #include "base/error.h"
 #include "board/cell_geometry.h"
 #include "board/grey.h"
+#include "shell/arrow_layer.h"
 #include "shell/main_window.h"
 #include "talents/icon_tag.h"
 #include "talents/tree_file.h"
@@ -13,45 +14,23 @@
 
 #include <QDir>
 
-namespace {
-
-// Clears the cells that the class on the board leaves empty.
-void hideEmptyCells(const MainWindow &window)
-{
-    for (int tree = 1; tree <= TreeCount; ++tree) {
-        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            if (window.talents().at(slot, tree).present)
-                continue;
-            const TalentCell &c = window.cell(slot, tree);
-            c.icon->hide();
-            c.iconSource->hide();
-            c.icon->setEnabled(false);
-            c.rankLabel->hide();
-        }
-    }
-}
-
-} // namespace
-
 void MainWindow::loadClass()
 {
     table_.totalPoints = 0;
     const QString caption = windowTitle();
     setWindowTitle(uiStrings_.at(Str::Loading));
-    setWindowEnabled(false);
-    ScopeExit restore([this, caption] {
-        setWindowEnabled(true);
-        setWindowTitle(caption);
-    });
+    ScopeExit restoreCaption([this, caption] { setWindowTitle(caption); });
+    BusyScope busy(busy_);
 
-    resetBoard();
-    clearArrows();
+    // The cells go on showing the last class until the load is over.
+    table_.reset();
+    arrows_->startLoad();
     // However the load ends, the cells it left empty and the arrows it did not draw are cleared
     // at its end, not at its start: a cell or an arrow that is drawn again is never hidden and
     // shown in between.
     ScopeExit clearLeftovers([this] {
-        hideEmptyCells(*this);
-        hideUnusedArrows();
+        hideEmptyCells();
+        arrows_->finishLoad();
     });
     const int classIndex = classBox_->currentIndex();
     const auto code = classCode(classIndex);
@@ -64,10 +43,19 @@ void MainWindow::loadClass()
         loadTree(tree, dataPath(*code + u'/' + QString::number(tree)));
 }
 
-void MainWindow::resetBoard()
+void MainWindow::hideEmptyCells()
 {
-    // The cells go on showing the last class until the load is over (see loadClass).
-    table_.reset();
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            if (table_.at(slot, tree).present)
+                continue;
+            const TalentCell &c = cell(slot, tree);
+            c.icon->hide();
+            c.iconSource->hide();
+            c.icon->setEnabled(false);
+            c.rankLabel->hide();
+        }
+    }
 }
 
 void MainWindow::loadTree(int tree, const QString &folder)
@@ -76,7 +64,7 @@ void MainWindow::loadTree(int tree, const QString &folder)
     treeBackgrounds_[tree - 1]->loadFile(dir.filePath(QStringLiteral("fon.jpg")));
     treeEmblems_[tree - 1]->loadFile(dir.filePath(QStringLiteral("icv.jpg")));
 
-    const QString treeFile = dir.filePath(QStringLiteral("tal.") + langCode_);
+    const QString treeFile = dir.filePath(QStringLiteral("tal.") + languageCode_);
     const TreeFile parsed = readTreeFile(treeFile);
     table_.treeName(tree) = parsed.name;
     treeLabels_[tree - 1]->setCaption(parsed.name);
@@ -100,7 +88,7 @@ void MainWindow::loadTree(int tree, const QString &folder)
         throw Error(*parsed.error);
 
     refreshTree(tree);
-    refreshArrows();
+    arrows_->refresh(table_);
 }
 
 void MainWindow::placeTalent(int slot, int tree, const QImage &icon, int line,
@@ -130,5 +118,5 @@ void MainWindow::placeTalent(int slot, int tree, const QImage &icon, int line,
     drawRank(slot, tree);
 
     if (t.prereq != 0)
-        registerArrow(slot, tree, line, treeFile);
+        arrows_->add(table_, slot, tree, *c.icon, line, treeFile);
 }

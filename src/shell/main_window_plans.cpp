@@ -1,8 +1,10 @@
 // Saving the plan on the board to a file and loading one back.
 #include "base/error.h"
 #include "board/grey.h"
+#include "shell/arrow_layer.h"
 #include "shell/main_window.h"
 #include "shell/plan_file.h"
+#include "talents/rules.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
@@ -10,9 +12,8 @@
 
 void MainWindow::savePressed()
 {
-    setWindowEnabled(false);
-    ScopeExit restore([this] { setWindowEnabled(true); });
-    disableWhileDialogOpen();
+    BusyScope busy(busy_);
+    busy_.disableWhileDialogOpen();
     const QString path =
         dialogs().saveFileName(this, saveDialogSettings_.title, saveDialogSettings_.folder);
     if (path.isEmpty())
@@ -22,9 +23,8 @@ void MainWindow::savePressed()
 
 void MainWindow::loadPressed()
 {
-    setWindowEnabled(false);
-    ScopeExit restore([this] { setWindowEnabled(true); });
-    disableWhileDialogOpen();
+    BusyScope busy(busy_);
+    busy_.disableWhileDialogOpen();
     const QString path =
         dialogs().openFileName(this, openDialogSettings_.title, openDialogSettings_.folder);
     if (path.isEmpty())
@@ -45,7 +45,7 @@ void MainWindow::loadPressed()
 ClassLayout MainWindow::classLayoutForPlan(int classIndex, const QString &planPath) const
 {
     try {
-        return readClassLayout(dataPath(*classCode(classIndex)), langCode_);
+        return readClassLayout(dataPath(*classCode(classIndex)), languageCode_);
     } catch (const Error &e) {
         throw Error(QStringLiteral("Cannot check plan %1 against its class: %2")
                         .arg(planPath, e.message()));
@@ -70,7 +70,7 @@ void MainWindow::applyPlan(const PlanRanks &plan)
         }
         refreshTree(tree);
     }
-    refreshArrows();
-    if (table_.totalPoints == PointBudget || table_.totalPoints == PointBudget - 1)
+    arrows_->refresh(table_);
+    if (atBudgetEdge(table_.totalPoints))
         recolourForBudget();
 }

@@ -1,6 +1,7 @@
 // Spending and refunding points, and keeping the cells and counters in step.
 #include "board/grey.h"
 #include "board/rank_look.h"
+#include "shell/arrow_layer.h"
 #include "shell/main_window.h"
 #include "talents/icon_tag.h"
 #include "talents/press.h"
@@ -38,8 +39,8 @@ void MainWindow::pressTalent(ImageControl *sender, Qt::MouseButton button)
     drawRank(at.slot, at.tree);
 
     refreshTree(at.tree);
-    refreshArrows();
-    if (table_.totalPoints == PointBudget || table_.totalPoints == PointBudget - 1)
+    arrows_->refresh(table_);
+    if (atBudgetEdge(table_.totalPoints))
         recolourForBudget();
     showTooltip(at.slot, at.tree);
 }
@@ -87,7 +88,6 @@ void MainWindow::drawRank(int slot, int tree)
 
 void MainWindow::resetPressed()
 {
-    setWindowEnabled(false);
-    ScopeExit restore([this] { setWindowEnabled(true); });
+    BusyScope busy(busy_);
     loadClass();
 }

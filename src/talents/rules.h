@@ -15,6 +15,14 @@ bool requirementsMet(const TalentTable &table, int slot, int tree);
 // May the talent give back one point and leave every other point of its tree legal.
 bool canRefund(const TalentTable &table, int slot, int tree);
 
+// Whether the points spent stand at the budget or one point below it: the only totals at which
+// a press can change whether open talents may still take a point, so the rank labels of every
+// open talent must be drawn again (green below the budget, white at it).
+constexpr bool atBudgetEdge(int totalPoints)
+{
+    return totalPoints == PointBudget || totalPoints == PointBudget - 1;
+}
+
 // Brings `available` of every placed talent of the tree up to date and returns the slots whose
 // flag changed, in ascending order: only those cells need redrawing.
 QVector<int> reevaluateTree(TalentTable &table, int tree);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 // The program's one place that shows an error to the user: a message box with the error's text.
@@ -22,6 +24,22 @@ template <typename Body> bool guarded(Body &&body)
         reportError(QStringLiteral("An unexpected error occurred."));
     }
     return false;
+}
+
+// Connects a signal to a handler that runs inside guarded(): the one way the window's controls
+// reach their handlers. The handler takes the signal's arguments or none.
+template <typename Sender, typename Signal, typename Handler>
+QMetaObject::Connection connectGuarded(Sender *sender, Signal signal, const QObject *context,
+                                       Handler handler)
+{
+    return QObject::connect(sender, signal, context, [handler](auto &&...arguments) {
+        guarded([&] {
+            if constexpr (std::is_invocable_v<const Handler &, decltype(arguments)...>)
+                handler(std::forward<decltype(arguments)>(arguments)...);
+            else
+                handler();
+        });
+    });
 }
 
 // Runs `undo` when it goes out of scope: the guards that re-enable the window on every path.

@@ -273,8 +273,8 @@ const QVector<BadInput> &catalogue()
 
 QString boardState(const MainWindow &w)
 {
-    QString state = QString::fromLatin1(formatPlan(w.classBox_->currentIndex(), w.talents())) +
-                    w.spentLabel_->caption() + w.freeLabel_->caption() + w.levelLabel_->caption();
+    QString state = QString::fromLatin1(formatPlan(classBox(w)->currentIndex(), w.talents())) +
+                    spentLabel(w)->caption() + freeLabel(w)->caption() + levelLabel(w)->caption();
     for (int tree = 1; tree <= 3; ++tree) {
         for (int slot = 1; slot <= 44; ++slot) {
             const TalentCell &c = w.cell(slot, tree);
@@ -327,17 +327,17 @@ private slots:
         case Action::Start:
             break;
         case Action::ChooseClass:
-            chooseEntry(w->classBox_, 1);
+            chooseEntry(classBox(*w), 1);
             break;
         case Action::SwitchLanguage:
-            chooseEntry(w->languageBox_, 1);
+            chooseEntry(languageBox(*w), 1);
             break;
         case Action::LoadPlan:
             for (int i = 0; i < 3; ++i)
                 QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
             before = boardState(*w.window);
             w.dialogs.fileAnswers = {world.path(input.file)};
-            w->loadButton_->click();
+            loadButton(*w)->click();
             break;
         }
 
@@ -364,8 +364,8 @@ private slots:
             world.writeStrings(QStringLiteral("en"),
                                FixtureWorld::defaultStrings(QStringLiteral("en")));
         if (input.action == Action::Start || input.action == Action::SwitchLanguage)
-            chooseEntry(w->languageBox_, 0);
-        chooseEntry(w->classBox_, 0);
+            chooseEntry(languageBox(*w), 0);
+        chooseEntry(classBox(*w), 0);
         QVERIFY2(w.dialogs.messages.size() == errors,
                  qPrintable(w.dialogs.messages.value(w.dialogs.messages.size() - 1).text));
         QTest::mouseClick(w->cell(2, 1).icon, Qt::LeftButton);

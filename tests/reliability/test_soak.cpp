@@ -3,6 +3,7 @@
 // memory that stops growing once the first class loads are behind it.
 #include "base/read_file.h"
 #include "point_rules_model.h"
+#include "controls_by_name.h"
 #include "recording_dialogs.h"
 #include "shell/main_window.h"
 #include "shell/plan_file.h"
@@ -116,19 +117,19 @@ private slots:
                 loadClass(random.bounded(10));
             } else if (roll < 40) {
                 const int language = random.bounded(2);
-                w.languageBox_->setCurrentIndex(language);
-                emit w.languageBox_->activated(language);
-                model = classes[size_t(w.classBox_->currentIndex())];
+                languageBox(w)->setCurrentIndex(language);
+                emit languageBox(w)->activated(language);
+                model = classes[size_t(classBox(w)->currentIndex())];
                 ++classLoads;
             } else if (roll < 60) {
                 const QString path = plans.filePath(QStringLiteral("walk.plan"));
-                const QByteArray before = formatPlan(w.classBox_->currentIndex(), w.talents());
+                const QByteArray before = formatPlan(classBox(w)->currentIndex(), w.talents());
                 dialogs.fileAnswers = {path};
-                w.saveButton_->click();
-                w.resetButton_->click();
+                saveButton(w)->click();
+                resetButton(w)->click();
                 dialogs.fileAnswers = {path};
-                w.loadButton_->click();
-                QCOMPARE(formatPlan(w.classBox_->currentIndex(), w.talents()), before);
+                loadButton(w)->click();
+                QCOMPARE(formatPlan(classBox(w)->currentIndex(), w.talents()), before);
                 ++roundTrips;
                 ++classLoads;
             } else {
@@ -156,8 +157,8 @@ private slots:
 private:
     static void chooseClass(MainWindow &w, int c)
     {
-        w.classBox_->setCurrentIndex(c);
-        emit w.classBox_->activated(c);
+        classBox(w)->setCurrentIndex(c);
+        emit classBox(w)->activated(c);
     }
 
     static void pressAtRandom(MainWindow &w, PointRulesModel &model, QRandomGenerator &random,

@@ -3,6 +3,8 @@
 #include "shell/main_window.h"
 #include "toolkit/image_control.h"
 
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QList>
 #include <QPoint>
 #include <QTest>
@@ -41,4 +43,20 @@ inline void pressAll(MainWindow &window, const Presses &list)
 {
     for (const QPoint &p : list)
         pressTalent(window, p.x(), p.y());
+}
+
+// QTest's mouse moves do not reliably reach a widget offscreen, so the pointer's arrival and
+// departure are sent to the icon as the window system would deliver them.
+inline void pointAtTalent(const MainWindow &w, int slot, int tree)
+{
+    ImageControl *icon = w.cell(slot, tree).icon;
+    const QPointF inside(5, 5);
+    QEnterEvent enter(inside, inside, icon->mapToGlobal(inside));
+    QCoreApplication::sendEvent(icon, &enter);
+}
+
+inline void leaveTalent(const MainWindow &w, int slot, int tree)
+{
+    QEvent leaving(QEvent::Leave);
+    QCoreApplication::sendEvent(w.cell(slot, tree).icon, &leaving);
 }

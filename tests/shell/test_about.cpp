@@ -1,4 +1,5 @@
 // The About dialog: its texts in both languages, its design, and what showing and its controls do.
+#include "controls_by_name.h"
 #include "recording_dialogs.h"
 #include "shell/about_dialog.h"
 #include "shell/about_texts.h"
@@ -20,7 +21,7 @@ const QString Separator = QStringLiteral("________________________");
 
 QStringList shownLines(const AboutDialog &dialog)
 {
-    return dialog.textBox_->toPlainText().split(u'\n');
+    return aboutText(dialog)->toPlainText().split(u'\n');
 }
 
 // The donation accounts: the lines between the introduction and the separator.
@@ -112,29 +113,29 @@ private slots:
         QCOMPARE(dialog.palette().color(QPalette::Window),
                  dialog.palette().color(QPalette::Button));
 
-        QCOMPARE(dialog.textBox_->objectName(), QStringLiteral("st1"));
-        QCOMPARE(dialog.textBox_->geometry(), QRect(3, 2, 322, 141));
-        QCOMPARE(dialog.textBox_->font().family(), QStringLiteral("Tahoma"));
-        QCOMPARE(dialog.textBox_->font().pixelSize(), 11);
-        QVERIFY(dialog.textBox_->font().bold());
-        QCOMPARE(dialog.textBox_->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(dialog.textBox_->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QCOMPARE(dialog.textBox_->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(aboutText(dialog)->objectName(), QStringLiteral("st1"));
+        QCOMPARE(aboutText(dialog)->geometry(), QRect(3, 2, 322, 141));
+        QCOMPARE(aboutText(dialog)->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(aboutText(dialog)->font().pixelSize(), 11);
+        QVERIFY(aboutText(dialog)->font().bold());
+        QCOMPARE(aboutText(dialog)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(aboutText(dialog)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(aboutText(dialog)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
-        QCOMPARE(dialog.link_->objectName(), QStringLiteral("lb_url"));
-        QCOMPARE(dialog.link_->pos(), QPoint(5, 150));
-        QCOMPARE(dialog.link_->font().pixelSize(), 13);
-        QVERIFY(dialog.link_->font().underline());
-        QCOMPARE(dialog.link_->fontColour(), QColor(0, 0, 255));
-        QCOMPARE(dialog.link_->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(dialog.link_->caption(), QStringLiteral("URL:  ") + ProductAddress);
-        QCOMPARE(dialog.link_->toolTip(), ProductAddress);
+        QCOMPARE(aboutLink(dialog)->objectName(), QStringLiteral("lb_url"));
+        QCOMPARE(aboutLink(dialog)->pos(), QPoint(5, 150));
+        QCOMPARE(aboutLink(dialog)->font().pixelSize(), 13);
+        QVERIFY(aboutLink(dialog)->font().underline());
+        QCOMPARE(aboutLink(dialog)->fontColour(), QColor(0, 0, 255));
+        QCOMPARE(aboutLink(dialog)->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(aboutLink(dialog)->caption(), QStringLiteral("URL:  ") + ProductAddress);
+        QCOMPARE(aboutLink(dialog)->toolTip(), ProductAddress);
 
-        QCOMPARE(dialog.okButton_->objectName(), QStringLiteral("BitBtn1"));
-        QCOMPARE(dialog.okButton_->geometry(), QRect(248, 150, 75, 25));
-        QCOMPARE(dialog.okButton_->text(), QStringLiteral("OK"));
-        QVERIFY(!dialog.okButton_->icon().isNull());
-        QVERIFY(dialog.okButton_->isDefault());
+        QCOMPARE(aboutOkButton(dialog)->objectName(), QStringLiteral("BitBtn1"));
+        QCOMPARE(aboutOkButton(dialog)->geometry(), QRect(248, 150, 75, 25));
+        QCOMPARE(aboutOkButton(dialog)->text(), QStringLiteral("OK"));
+        QVERIFY(!aboutOkButton(dialog)->icon().isNull());
+        QVERIFY(aboutOkButton(dialog)->isDefault());
     }
 
     void everyControlIsNamedForScreenReaders()
@@ -142,8 +143,8 @@ private slots:
         AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         dialog.show();
         for (QWidget *control :
-             {static_cast<QWidget *>(dialog.textBox_), static_cast<QWidget *>(dialog.link_),
-              static_cast<QWidget *>(dialog.okButton_)}) {
+             {static_cast<QWidget *>(aboutText(dialog)), static_cast<QWidget *>(aboutLink(dialog)),
+              static_cast<QWidget *>(aboutOkButton(dialog))}) {
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
             QVERIFY(a);
             QVERIFY2(!a->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
@@ -157,18 +158,18 @@ private slots:
         AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         dialog.show();
         QApplication::setActiveWindow(&dialog);
-        QVERIFY(dialog.okButton_->hasFocus());
-        QTest::keyClick(dialog.okButton_, Qt::Key_Tab);
-        QVERIFY(dialog.textBox_->hasFocus());
-        QTest::keyClick(dialog.textBox_, Qt::Key_Tab);
-        QVERIFY(dialog.okButton_->hasFocus());
+        QVERIFY(aboutOkButton(dialog)->hasFocus());
+        QTest::keyClick(aboutOkButton(dialog), Qt::Key_Tab);
+        QVERIFY(aboutText(dialog)->hasFocus());
+        QTest::keyClick(aboutText(dialog), Qt::Key_Tab);
+        QVERIFY(aboutOkButton(dialog)->hasFocus());
     }
 
     void linkStaysClearOfOk()
     {
         AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
-        QVERIFY2(dialog.link_->geometry().right() < dialog.okButton_->geometry().left(),
-                 qPrintable(QString::number(dialog.link_->width())));
+        QVERIFY2(aboutLink(dialog)->geometry().right() < aboutOkButton(dialog)->geometry().left(),
+                 qPrintable(QString::number(aboutLink(dialog)->width())));
     }
 
     void showingFillsTheBox_data()
@@ -186,10 +187,10 @@ private slots:
         const AboutTexts texts = aboutTexts(code);
         QCOMPARE(dialog.windowTitle(), texts.title);
         QCOMPARE(shownLines(dialog), texts.lines);
-        QVERIFY(dialog.textBox_->isReadOnly());
-        QCOMPARE(dialog.focusWidget(), dialog.okButton_);
+        QVERIFY(aboutText(dialog)->isReadOnly());
+        QCOMPARE(dialog.focusWidget(), aboutOkButton(dialog));
         // Every line is visible without scrolling: nothing is lost below the box's edge.
-        QCOMPARE(dialog.textBox_->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(aboutText(dialog)->verticalScrollBar()->maximum(), 0);
     }
 
     void eachShowingRebuildsTheTexts()
@@ -201,7 +202,7 @@ private slots:
         dialog.hide();
         dialogs.runModal(&dialog);
         QCOMPARE(shownLines(dialog), aboutTexts(code).lines);
-        dialog.okButton_->click();
+        aboutOkButton(dialog)->click();
 
         code = QStringLiteral("en");
         dialogs.runModal(&dialog);
@@ -214,11 +215,11 @@ private slots:
     {
         AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         dialog.show();
-        const QString before = dialog.textBox_->toPlainText();
-        dialog.textBox_->setFocus();
-        QTest::keyClicks(dialog.textBox_, QStringLiteral("xyz"));
-        QTest::keyClick(dialog.textBox_, Qt::Key_Delete);
-        QCOMPARE(dialog.textBox_->toPlainText(), before);
+        const QString before = aboutText(dialog)->toPlainText();
+        aboutText(dialog)->setFocus();
+        QTest::keyClicks(aboutText(dialog), QStringLiteral("xyz"));
+        QTest::keyClick(aboutText(dialog), Qt::Key_Delete);
+        QCOMPARE(aboutText(dialog)->toPlainText(), before);
     }
 
     void okCloses_data()
@@ -238,7 +239,7 @@ private slots:
         if (byEnter)
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         else
-            QTest::mouseClick(dialog.okButton_, Qt::LeftButton);
+            QTest::mouseClick(aboutOkButton(dialog), Qt::LeftButton);
         QVERIFY(dialog.isHidden());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
@@ -248,7 +249,7 @@ private slots:
         RecordingDialogs dialogs;
         AboutDialog dialog(nullptr, [] { return QStringLiteral("en"); });
         dialogs.runModal(&dialog);
-        QTest::mouseClick(dialog.link_, Qt::LeftButton);
+        QTest::mouseClick(aboutLink(dialog), Qt::LeftButton);
         QCOMPARE(dialogs.addresses, QStringList{ProductAddress});
         QVERIFY(dialog.isVisible());
     }

@@ -106,10 +106,10 @@ private slots:
     // name is a control's object name.
     void everyControlIsDescribed()
     {
-        w_->showTooltip(6, 1); // a talent with requirements: every line of the panel is filled
-        QVERIFY(w_->tooltip_->isVisible());
+        pointAtTalent(*w_, 6, 1); // a talent with requirements: every line of the panel is filled
+        QVERIFY(tooltip(*w_)->isVisible());
         QList<QWidget *> controls = w_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        controls += w_->tooltip_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        controls += tooltip(*w_)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         int checked = 0;
         for (QWidget *control : controls) {
             if (control->isWindow() || !control->isVisible())
@@ -162,10 +162,10 @@ private slots:
     {
         MainWindow &w = *w_.window;
         pressTalentTimes(w, 2, 1, 2);
-        chooseEntry(w.languageBox_, 1);
+        chooseEntry(languageBox(w), 1);
         QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));
         pressTalent(w, 2, 1);
-        w.resetPressed();
+        resetButton(w)->click();
         QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));
         QCOMPARE(nameOf(w.cell(1, 3).icon), QStringLiteral("ru talent 3-1 0/5"));
     }

@@ -79,7 +79,7 @@ void TestBusyWindow::disabledBehindTheDialogsOfItsWork()
     MainWindow &w = *w_.window;
     pressTalentTimes(w, 1, 1, 2);
     w_.dialogs.fileAnswers = {planPath(QStringLiteral("kept.plan"))};
-    w.saveButton_->click();
+    saveButton(w)->click();
     pressTalentTimes(w, 1, 2, 1);
     QFile broken(planPath(QStringLiteral("broken.plan")));
     QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("0\r\n000\r\n") > 0);
@@ -88,27 +88,27 @@ void TestBusyWindow::disabledBehindTheDialogsOfItsWork()
 
     switch (work) {
     case Work::SaveCancelled:
-        w.saveButton_->click();
+        saveButton(w)->click();
         break;
     case Work::Save:
         w_.dialogs.fileAnswers = {planPath(QStringLiteral("new.plan"))};
-        w.saveButton_->click();
+        saveButton(w)->click();
         break;
     case Work::SaveNowhere:
         w_.dialogs.fileAnswers = {planPath(QStringLiteral("no folder/new.plan"))};
-        w.saveButton_->click();
+        saveButton(w)->click();
         break;
     case Work::LoadCancelled:
-        w.loadButton_->click();
+        loadButton(w)->click();
         break;
     case Work::Load:
         w_.dialogs.fileAnswers = {planPath(QStringLiteral("kept.plan"))};
-        w.loadButton_->click();
+        loadButton(w)->click();
         QCOMPARE(w.talents().totalPoints, 2);
         break;
     case Work::LoadBroken:
         w_.dialogs.fileAnswers = {planPath(QStringLiteral("broken.plan"))};
-        w.loadButton_->click();
+        loadButton(w)->click();
         QCOMPARE(w.talents().totalPoints, 3);
         break;
     }
@@ -140,13 +140,13 @@ void TestBusyWindow::workWithoutADialogLeavesEveryControlAlone()
     EnabledChangeCounter changes(&w);
 
     if (work == u"class") {
-        chooseEntry(w.classBox_, w.classBox_->currentIndex());
+        chooseEntry(classBox(w), classBox(w)->currentIndex());
     } else if (work == u"language") {
-        const int language = w.languageBox_->currentIndex();
-        chooseEntry(w.languageBox_, 1 - language);
-        chooseEntry(w.languageBox_, language);
+        const int language = languageBox(w)->currentIndex();
+        chooseEntry(languageBox(w), 1 - language);
+        chooseEntry(languageBox(w), language);
     } else if (work == u"reset") {
-        w.resetButton_->click();
+        resetButton(w)->click();
     } else {
         pressTalentTimes(w, 1, 1, 1);
         pressTalentTimes(w, 1, 2, 1);

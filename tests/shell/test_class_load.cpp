@@ -77,11 +77,11 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        QCOMPARE(w->treeLabels_[0]->caption(), QStringLiteral("First Tree: 0"));
-        QCOMPARE(w->treeLabels_[2]->caption(), QStringLiteral("Third Tree: 0"));
-        QCOMPARE(w->spentLabel_->caption(), QStringLiteral("en:7: 0"));
-        QCOMPARE(w->freeLabel_->caption(), QStringLiteral("en:8: 71"));
-        QCOMPARE(w->levelLabel_->caption(), QStringLiteral("en:15: 9"));
+        QCOMPARE(treeLabel(*w, 0)->caption(), QStringLiteral("First Tree: 0"));
+        QCOMPARE(treeLabel(*w, 2)->caption(), QStringLiteral("Third Tree: 0"));
+        QCOMPARE(spentLabel(*w)->caption(), QStringLiteral("en:7: 0"));
+        QCOMPARE(freeLabel(*w)->caption(), QStringLiteral("en:8: 71"));
+        QCOMPARE(levelLabel(*w)->caption(), QStringLiteral("en:15: 9"));
         // Row 1 without a prerequisite is open; row 2 and a row-1 talent behind a prerequisite
         // are not.
         QCOMPARE(w->cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
@@ -119,7 +119,7 @@ private slots:
         w.open(world);
         QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
         QCOMPARE(w->talents().totalPoints, 1);
-        chooseEntry(w->classBox_, 1);
+        chooseEntry(classBox(*w), 1);
         QVERIFY(w.dialogs.messages.isEmpty());
         QCOMPARE(w->talents().totalPoints, 0);
         const Talent &gone = w->talents().at(1, 1);
@@ -127,9 +127,9 @@ private slots:
         QCOMPARE(gone.rank, 0);
         QCOMPARE(gone.maxRank, 0);
         QVERIFY(!w->cell(1, 1).icon->isVisible());
-        QCOMPARE(w->treeLabels_[1]->caption(), QStringLiteral("Named only: 0"));
+        QCOMPARE(treeLabel(*w, 1)->caption(), QStringLiteral("Named only: 0"));
         QVERIFY(w->talents().at(44, 3).present);
-        chooseEntry(w->classBox_, 0);
+        chooseEntry(classBox(*w), 0);
         QCOMPARE(w->talents().at(1, 1).rank, 0);
         QCOMPARE(w->cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
     }
@@ -141,7 +141,7 @@ private slots:
         OpenedWindow w;
         w.open(world);
         QSignalSpy titles(w.window.get(), &QWidget::windowTitleChanged);
-        w->resetPressed();
+        resetButton(*w)->click();
         QCOMPARE(titles.size(), 2);
         QCOMPARE(titles[0][0].toString(), QStringLiteral("en:13"));
         QCOMPARE(titles[1][0].toString(), QStringLiteral("Runeplan 3.1.0"));
@@ -179,7 +179,7 @@ private slots:
         world.write(QStringLiteral("Dr/2/1.jpg"), solidJpeg(45, 43, Qt::red));
         OpenedWindow w;
         w.open(world);
-        chooseEntry(w->classBox_, 1);
+        chooseEntry(classBox(*w), 1);
         QCOMPARE(w.dialogs.messages.size(), 1);
         const QString text = w.dialogs.messages[0].text;
         QVERIFY2(text.contains(world.path(QStringLiteral("Dr/2/tal.en"))), qPrintable(text));
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(w->talents().at(1, 2).maxRank, 2);
         QVERIFY(!w->talents().at(1, 3).present);
         // And another class still loads.
-        chooseEntry(w->classBox_, 0);
+        chooseEntry(classBox(*w), 0);
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(w->talents().at(1, 3).present);
     }

@@ -213,7 +213,7 @@ private slots:
         OpenedWindow w;
         w.open(world);
         QVERIFY(!w->endRequested());
-        QCOMPARE(w->langCode(), language);
+        QCOMPARE(w->languageCode(), language);
         if (errorNames.isEmpty()) {
             QVERIFY(w.dialogs.messages.isEmpty());
             QVERIFY(w->talents().at(1, 1).present);
@@ -253,7 +253,7 @@ private slots:
             OpenedWindow w;
             w.open(world);
             prepare(dataFile, Spot::Folder);
-            chooseEntry(w->languageBox_, 1);
+            chooseEntry(languageBox(*w), 1);
             QVERIFY(w->close());
             QVERIFY(w.dialogs.messages.isEmpty());
         }
@@ -261,8 +261,8 @@ private slots:
         OpenedWindow again;
         again.open(world);
         QVERIFY(again.dialogs.messages.isEmpty());
-        QCOMPARE(again->langCode(), QStringLiteral("ru"));
-        chooseEntry(again->languageBox_, 0);
+        QCOMPARE(again->languageCode(), QStringLiteral("ru"));
+        chooseEntry(languageBox(*again), 0);
         QVERIFY(again->close());
         QVERIFY(again.dialogs.messages.isEmpty());
         QCOMPARE(contents(userFile()), QByteArray("0\r\n"));
@@ -274,7 +274,7 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        chooseEntry(w->languageBox_, 1);
+        chooseEntry(languageBox(*w), 1);
         QVERIFY(w->close());
         QVERIFY(w.dialogs.messages.isEmpty());
         QCOMPARE(contents(world.path(QStringLiteral("last.ini"))), QByteArray("1\r\n"));

@@ -8,6 +8,7 @@
 #include "toolkit/flat_button.h"
 #include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
+#include "shell/arrow_layer.h"
 #include "window_fixture.h"
 
 #include <QDir>
@@ -27,11 +28,11 @@ QByteArray readAll(const QString &path)
 // Everything the board shows, in one comparable text.
 QString boardState(const MainWindow &w)
 {
-    QString state = QString::number(w.classBox_->currentIndex()) + u'|' +
-                    QString::fromLatin1(formatPlan(w.classBox_->currentIndex(), w.talents())) +
-                    w.spentLabel_->caption() + w.freeLabel_->caption() + w.levelLabel_->caption();
+    QString state = QString::number(classBox(w)->currentIndex()) + u'|' +
+                    QString::fromLatin1(formatPlan(classBox(w)->currentIndex(), w.talents())) +
+                    spentLabel(w)->caption() + freeLabel(w)->caption() + levelLabel(w)->caption();
     for (int tree = 1; tree <= 3; ++tree) {
-        state += w.treeLabels_[tree - 1]->caption();
+        state += treeLabel(w, tree - 1)->caption();
         for (int slot = 1; slot <= 44; ++slot) {
             const Talent &t = w.talents().at(slot, tree);
             if (!t.present)
@@ -44,8 +45,8 @@ QString boardState(const MainWindow &w)
                          .arg(c.icon->pixelColour(20, 20) == c.iconSource->pixelColour(20, 20));
         }
     }
-    for (int k = 0; k < w.arrowCount(); ++k)
-        state += QLatin1Char(w.arrows()[k].variant);
+    for (int k = 0; k < w.arrows().count(); ++k)
+        state += QLatin1Char(w.arrows().entries()[k].variant);
     return state;
 }
 
@@ -74,12 +75,12 @@ private:
     void save(const QString &path)
     {
         w_.dialogs.fileAnswers = {path};
-        w_->saveButton_->click();
+        saveButton(*w_)->click();
     }
     void load(const QString &path)
     {
         w_.dialogs.fileAnswers = {path};
-        w_->loadButton_->click();
+        loadButton(*w_)->click();
     }
 
 private slots:
@@ -98,7 +99,7 @@ private slots:
 
     void savingRightAfterALoad()
     {
-        chooseEntry(w_->classBox_, 1);
+        chooseEntry(classBox(*w_), 1);
         save(planPath(QStringLiteral("empty.plan")));
         const QByteArray z(44, '0');
         QCOMPARE(readAll(planPath(QStringLiteral("empty.plan"))),
@@ -112,8 +113,8 @@ private slots:
     {
         spendAPlan(*w_.window);
         const QString before = boardState(*w_.window);
-        w_->saveButton_->click();
-        w_->loadButton_->click();
+        saveButton(*w_)->click();
+        loadButton(*w_)->click();
         QCOMPARE(boardState(*w_.window), before);
         QCOMPARE(w_.dialogs.openTitles, QStringList{QStringLiteral("en:11")});
         QVERIFY(w_.dialogs.messages.isEmpty());
@@ -125,7 +126,7 @@ private slots:
         spendAPlan(*w_.window);
         const QString before = boardState(*w_.window);
         save(planPath(QStringLiteral("trip.plan")));
-        w_->resetButton_->click();
+        resetButton(*w_)->click();
         QCOMPARE(w_->talents().totalPoints, 0);
         load(planPath(QStringLiteral("trip.plan")));
         QVERIFY(w_.dialogs.messages.isEmpty());
@@ -144,7 +145,7 @@ private slots:
         QCOMPARE(w.talents().totalPoints, 71);
         const QString before = boardState(w);
         save(planPath(QStringLiteral("full.plan")));
-        w.resetButton_->click();
+        resetButton(w)->click();
         load(planPath(QStringLiteral("full.plan")));
         QCOMPARE(boardState(w), before);
         for (int tree = 1; tree <= 3; ++tree) {
@@ -159,14 +160,14 @@ private slots:
     {
         spendAPlan(*w_.window);
         save(planPath(QStringLiteral("en.plan")));
-        chooseEntry(w_->languageBox_, 1);
+        chooseEntry(languageBox(*w_), 1);
         QCOMPARE(w_->talents().totalPoints, 0);
         load(planPath(QStringLiteral("en.plan")));
         QVERIFY(w_.dialogs.messages.isEmpty());
         QCOMPARE(w_->talents().totalPoints, 17);
         QCOMPARE(w_->talents().at(6, 1).rank, 2);
         QCOMPARE(w_->talents().at(6, 1).name, QStringLiteral("ru talent 1-6"));
-        QCOMPARE(w_->spentLabel_->caption(), QStringLiteral("ru:7: 17"));
+        QCOMPARE(spentLabel(*w_)->caption(), QStringLiteral("ru:7: 17"));
     }
 
     void aPlanSelectsItsClass()
@@ -177,9 +178,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(text);
         file.close();
-        w_->resetButton_->click();
+        resetButton(*w_)->click();
         load(planPath(QStringLiteral("dr.plan")));
-        QCOMPARE(w_->classBox_->currentIndex(), 1);
+        QCOMPARE(classBox(*w_)->currentIndex(), 1);
         QCOMPARE(w_->talents().totalPoints, 17);
     }
 
@@ -201,9 +202,9 @@ private slots:
         QVERIFY(!t.available);
         QCOMPARE(w_->cell(6, 1).rankLabel->fontColour(), RankGold);
         bool found = false;
-        for (int k = 0; k < w_->arrowCount(); ++k) {
-            if (w_->arrows()[k].slot == 6 && w_->arrows()[k].tree == 1) {
-                QCOMPARE(w_->arrows()[k].variant, 'w');
+        for (int k = 0; k < w_->arrows().count(); ++k) {
+            if (w_->arrows().entries()[k].slot == 6 && w_->arrows().entries()[k].tree == 1) {
+                QCOMPARE(w_->arrows().entries()[k].variant, 'w');
                 found = true;
             }
         }

@@ -39,16 +39,16 @@ private slots:
         QCOMPARE(w.cell(2, 1).icon->pixelColour(10, 10), colour);
         QCOMPARE(w.cell(2, 1).rankLabel->caption(), QStringLiteral("1/3"));
         QCOMPARE(w.cell(2, 1).rankLabel->fontColour(), RankGreen);
-        QCOMPARE(w.treeLabels_[0]->caption(), QStringLiteral("First Tree: 1"));
-        QCOMPARE(w.spentLabel_->caption(), QStringLiteral("en:7: 1"));
-        QCOMPARE(w.freeLabel_->caption(), QStringLiteral("en:8: 70"));
-        QCOMPARE(w.levelLabel_->caption(), QStringLiteral("en:15: 10"));
+        QCOMPARE(treeLabel(w, 0)->caption(), QStringLiteral("First Tree: 1"));
+        QCOMPARE(spentLabel(w)->caption(), QStringLiteral("en:7: 1"));
+        QCOMPARE(freeLabel(w)->caption(), QStringLiteral("en:8: 70"));
+        QCOMPARE(levelLabel(w)->caption(), QStringLiteral("en:15: 10"));
         // The last point back: the same grey as at load, the colour picture untouched.
         pressTalent(w, 2, 1, Qt::RightButton);
         QCOMPARE(w.talents().at(2, 1).rank, 0);
         QCOMPARE(w.cell(2, 1).icon->pixelColour(10, 10), grey);
         QCOMPARE(w.cell(2, 1).iconSource->pixelColour(10, 10), colour);
-        QCOMPARE(w.spentLabel_->caption(), QStringLiteral("en:7: 0"));
+        QCOMPARE(spentLabel(w)->caption(), QStringLiteral("en:7: 0"));
     }
 
     void pressesThatMoveNothing_data()
@@ -70,7 +70,7 @@ private slots:
         pressTalent(w, slot, tree, Qt::MouseButton(button));
         QCOMPARE(w.talents().totalPoints, 0);
         QCOMPARE(w.talents().at(slot, tree).rank, 0);
-        QCOMPARE(w.spentLabel_->caption(), QStringLiteral("en:7: 0"));
+        QCOMPARE(spentLabel(w)->caption(), QStringLiteral("en:7: 0"));
     }
 
     void fullRankStopsAndStillRefreshes()
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(w.talents().at(4, 1).rank, 1);
         QCOMPARE(w.talents().totalPoints, 1);
         QCOMPARE(w.cell(4, 1).rankLabel->fontColour(), RankGold);
-        QVERIFY(w.tooltip_->isVisible()); // the tooltip follows every press
+        QVERIFY(tooltip(w)->isVisible()); // the tooltip follows every press
     }
 
     void rowTwoOpensAtFivePointsAbove()
@@ -152,8 +152,8 @@ private slots:
         QCOMPARE(w.cell(1, 1).rankLabel->fontColour(), RankGreen);
         pressTalent(w, 1, 1);
         QCOMPARE(w.talents().totalPoints, 71);
-        QCOMPARE(w.freeLabel_->caption(), QStringLiteral("en:8: 0"));
-        QCOMPARE(w.levelLabel_->caption(), QStringLiteral("en:15: 80"));
+        QCOMPARE(freeLabel(w)->caption(), QStringLiteral("en:8: 0"));
+        QCOMPARE(levelLabel(w)->caption(), QStringLiteral("en:15: 80"));
         // At 71 nothing open is green any more, and left presses are refused.
         QCOMPARE(w.cell(2, 1).rankLabel->fontColour(), RankWhite);
         QCOMPARE(w.cell(1, 1).rankLabel->fontColour(), RankWhite);
@@ -171,13 +171,13 @@ private slots:
         MainWindow &w = *w_.window;
         spendInTreeThree(w, 12);
         pressTalentTimes(w, 1, 1, 2);
-        w.resetButton_->click();
+        resetButton(w)->click();
         QCOMPARE(w.talents().totalPoints, 0);
         for (int tree = 1; tree <= 3; ++tree)
             QCOMPARE(w.talents().treePoints(tree), 0);
         QCOMPARE(w.talents().at(1, 1).rank, 0);
-        QCOMPARE(w.freeLabel_->caption(), QStringLiteral("en:8: 71"));
-        QCOMPARE(w.levelLabel_->caption(), QStringLiteral("en:15: 9"));
+        QCOMPARE(freeLabel(w)->caption(), QStringLiteral("en:8: 71"));
+        QCOMPARE(levelLabel(w)->caption(), QStringLiteral("en:15: 9"));
         const TalentCell &c = w.cell(1, 3);
         QCOMPARE(c.icon->pixelColour(5, 5), greyOf(c.iconSource->pixelColour(5, 5)));
         QVERIFY(w.isEnabled());

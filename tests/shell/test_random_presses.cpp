@@ -61,7 +61,7 @@ private slots:
                 continue;
             const int roll = random.bounded(1000);
             if (roll == 0) {
-                w->resetButton_->click();
+                resetButton(*w)->click();
                 model = modelOf(trees);
                 continue;
             }
@@ -95,7 +95,7 @@ private:
         const TalentTable &table = w.talents();
         QVERIFY2(table.totalPoints == model.total(), qPrintable(where));
         QVERIFY2(table.totalPoints >= 0 && table.totalPoints <= 71, qPrintable(where));
-        QVERIFY2(w.spentLabel_->caption() ==
+        QVERIFY2(spentLabel(w)->caption() ==
                      QStringLiteral("en:7: ") + QString::number(model.total()),
                  qPrintable(where));
         for (int tree = 1; tree <= 3; ++tree) {

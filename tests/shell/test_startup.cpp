@@ -68,9 +68,9 @@ private slots:
         w.open(world);
         QVERIFY(!w->endRequested());
         QCOMPARE(w.dialogs.messages.size(), errors);
-        QCOMPARE(w->langCode(), language);
+        QCOMPARE(w->languageCode(), language);
         if (errors == 0) {
-            QCOMPARE(w->languageLabel_->caption(), language + QStringLiteral(":9"));
+            QCOMPARE(languageLabel(*w)->caption(), language + QStringLiteral(":9"));
             QCOMPARE(w->talents().at(1, 1).present, true);
         } else {
             QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
@@ -87,31 +87,31 @@ private slots:
         OpenedWindow w;
         w.open(world);
         QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
-        chooseEntry(w->classBox_, 4);
-        chooseEntry(w->languageBox_, 1);
+        chooseEntry(classBox(*w), 4);
+        chooseEntry(languageBox(*w), 1);
         QVERIFY(w.dialogs.messages.isEmpty());
-        QCOMPARE(w->langCode(), QStringLiteral("ru"));
-        QCOMPARE(w->learnHint_->caption(), QStringLiteral(" ru:0"));
-        QCOMPARE(w->unlearnHint_->caption(), QStringLiteral("ru:1"));
-        QCOMPARE(w->spentLabel_->caption(), QStringLiteral("ru:7: 0"));
-        QCOMPARE(w->freeLabel_->caption(), QStringLiteral("ru:8: 71"));
-        QCOMPARE(w->levelLabel_->caption(), QStringLiteral("ru:15: 9"));
-        QCOMPARE(w->languageLabel_->caption(), QStringLiteral("ru:9"));
-        QCOMPARE(w->classLabel_->caption(), QStringLiteral("ru:10"));
-        QCOMPARE(w->loadButton_->text(), QStringLiteral("ru:11"));
-        QCOMPARE(w->saveButton_->text(), QStringLiteral("ru:12"));
-        QCOMPARE(w->resetButton_->text(), QStringLiteral("ru:14"));
-        QCOMPARE(w->openDialogSettings_.title, QStringLiteral("ru:11"));
-        QCOMPARE(w->saveDialogSettings_.title, QStringLiteral("ru:12"));
-        QCOMPARE(w->classBox_->count(), 10);
-        QCOMPARE(w->classBox_->itemText(9), QStringLiteral("ru class 9"));
-        QCOMPARE(w->classBox_->currentIndex(), 4);
-        QCOMPARE(w->treeLabels_[0]->caption(), QStringLiteral("First Tree: 0"));
+        QCOMPARE(w->languageCode(), QStringLiteral("ru"));
+        QCOMPARE(learnHint(*w)->caption(), QStringLiteral(" ru:0"));
+        QCOMPARE(unlearnHint(*w)->caption(), QStringLiteral("ru:1"));
+        QCOMPARE(spentLabel(*w)->caption(), QStringLiteral("ru:7: 0"));
+        QCOMPARE(freeLabel(*w)->caption(), QStringLiteral("ru:8: 71"));
+        QCOMPARE(levelLabel(*w)->caption(), QStringLiteral("ru:15: 9"));
+        QCOMPARE(languageLabel(*w)->caption(), QStringLiteral("ru:9"));
+        QCOMPARE(classLabel(*w)->caption(), QStringLiteral("ru:10"));
+        QCOMPARE(loadButton(*w)->text(), QStringLiteral("ru:11"));
+        QCOMPARE(saveButton(*w)->text(), QStringLiteral("ru:12"));
+        QCOMPARE(resetButton(*w)->text(), QStringLiteral("ru:14"));
+        QCOMPARE(w->openDialogSettings().title, QStringLiteral("ru:11"));
+        QCOMPARE(w->saveDialogSettings().title, QStringLiteral("ru:12"));
+        QCOMPARE(classBox(*w)->count(), 10);
+        QCOMPARE(classBox(*w)->itemText(9), QStringLiteral("ru class 9"));
+        QCOMPARE(classBox(*w)->currentIndex(), 4);
+        QCOMPARE(treeLabel(*w, 0)->caption(), QStringLiteral("First Tree: 0"));
         QCOMPARE(w->talents().at(1, 1).name, QStringLiteral("ru talent 1-1"));
         QVERIFY(w->isEnabled());
         QWidget *focus = w->focusWidget();
         QVERIFY(focus == nullptr || focus == w.window.get());
-        QVERIFY(w->focusSink_->isHidden());
+        QVERIFY(focusSink(*w)->isHidden());
     }
 
     void classNamesOfAStringsFile_data()
@@ -140,10 +140,10 @@ private slots:
         world.writeStrings(QStringLiteral("ru"), ru);
         OpenedWindow w;
         w.open(world);
-        w->classBox_->select(selectedBefore);
-        chooseEntry(w->languageBox_, 1);
-        QCOMPARE(w->classBox_->count(), entries);
-        QCOMPARE(w->classBox_->currentIndex(), selectedAfter);
+        classBox(*w)->select(selectedBefore);
+        chooseEntry(languageBox(*w), 1);
+        QCOMPARE(classBox(*w)->count(), entries);
+        QCOMPARE(classBox(*w)->currentIndex(), selectedAfter);
         QCOMPARE(w.dialogs.messages.size(), entries == 0 ? 1 : 0);
         QVERIFY(w->isEnabled());
     }
@@ -155,14 +155,14 @@ private slots:
         world.remove(QStringLiteral("lang.ru"));
         OpenedWindow w;
         w.open(world);
-        chooseEntry(w->languageBox_, 1);
+        chooseEntry(languageBox(*w), 1);
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("lang.ru"))));
         QVERIFY(w->isEnabled());
         QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
-        chooseEntry(w->languageBox_, 0);
+        chooseEntry(languageBox(*w), 0);
         QCOMPARE(w.dialogs.messages.size(), 1);
-        QCOMPARE(w->languageLabel_->caption(), QStringLiteral("en:9"));
+        QCOMPARE(languageLabel(*w)->caption(), QStringLiteral("en:9"));
     }
 
     void closeWritesTheLanguage_data()
@@ -180,7 +180,7 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        chooseEntry(w->languageBox_, language);
+        chooseEntry(languageBox(*w), language);
         QVERIFY(w->close());
         QFile file(world.path(QStringLiteral("last.ini")));
         QVERIFY(file.open(QIODevice::ReadOnly));

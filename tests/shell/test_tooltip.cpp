@@ -16,22 +16,6 @@ const QColor Unmet(255, 0, 0);
 const QSize DesignPanel(355, 420);
 const QSize DesignText(345, 325);
 
-// QTest's mouse moves do not reliably reach a widget offscreen, so the pointer's arrival and
-// departure are sent to the icon as the window system would deliver them.
-void pointAt(MainWindow &w, int slot, int tree)
-{
-    ImageControl *icon = w.cell(slot, tree).icon;
-    const QPointF inside(5, 5);
-    QEnterEvent enter(inside, inside, icon->mapToGlobal(inside));
-    QCoreApplication::sendEvent(icon, &enter);
-}
-
-void leave(MainWindow &w, int slot, int tree)
-{
-    QEvent leaving(QEvent::Leave);
-    QCoreApplication::sendEvent(w.cell(slot, tree).icon, &leaving);
-}
-
 QString rankText(int tree, int slot, int k)
 {
     return QStringLiteral("en rank %1 of %2-%3").arg(k).arg(tree).arg(slot);
@@ -47,8 +31,8 @@ QString needs(const QString &number, const QString &name)
 QPoint besideIcon(const MainWindow &w, int slot, int tree)
 {
     const QRect icon = w.cell(slot, tree).icon->geometry();
-    const int x = tree == 3 ? icon.left() - w.tooltip_->width() - 5 : icon.right() + 1 + 5;
-    const int y = slot <= 32 ? icon.top() : icon.top() - w.tooltip_->height();
+    const int x = tree == 3 ? icon.left() - tooltip(w)->width() - 5 : icon.right() + 1 + 5;
+    const int y = slot <= 32 ? icon.top() : icon.top() - tooltip(w)->height();
     return {x, y};
 }
 
@@ -56,21 +40,21 @@ QPoint besideIcon(const MainWindow &w, int slot, int tree)
 // description under the requirements, the two hints under the description.
 void verifyLayout(const MainWindow &w, int slot, int tree)
 {
-    QCOMPARE(w.tooltipRequirement_->pos(), QPoint(6, 31));
-    QCOMPARE(w.tooltipText_->y(),
-             w.tooltipRequirement_->y() + w.tooltipRequirement_->height() + (slot > 4 ? 5 : 0));
-    QCOMPARE(w.tooltipText_->width(), 345);
-    const int hintsTop = w.tooltipText_->y() + w.tooltipText_->height() + 5;
-    QCOMPARE(w.learnHint_->y(), hintsTop);
-    QCOMPARE(w.unlearnHint_->y(), hintsTop);
-    QCOMPARE(w.unlearnHint_->x() + w.unlearnHint_->width(), 355);
+    QCOMPARE(tooltipRequirement(w)->pos(), QPoint(6, 31));
+    QCOMPARE(tooltipText(w)->y(),
+             tooltipRequirement(w)->y() + tooltipRequirement(w)->height() + (slot > 4 ? 5 : 0));
+    QCOMPARE(tooltipText(w)->width(), 345);
+    const int hintsTop = tooltipText(w)->y() + tooltipText(w)->height() + 5;
+    QCOMPARE(learnHint(w)->y(), hintsTop);
+    QCOMPARE(unlearnHint(w)->y(), hintsTop);
+    QCOMPARE(unlearnHint(w)->x() + unlearnHint(w)->width(), 355);
     for (const QWidget *label :
-         {static_cast<QWidget *>(w.tooltipName_), static_cast<QWidget *>(w.tooltipRank_),
-          static_cast<QWidget *>(w.tooltipRequirement_), static_cast<QWidget *>(w.tooltipText_),
-          static_cast<QWidget *>(w.learnHint_), static_cast<QWidget *>(w.unlearnHint_)}) {
-        QVERIFY2(w.tooltip_->rect().contains(label->geometry()), qPrintable(label->objectName()));
+         {static_cast<QWidget *>(tooltipName(w)), static_cast<QWidget *>(tooltipRank(w)),
+          static_cast<QWidget *>(tooltipRequirement(w)), static_cast<QWidget *>(tooltipText(w)),
+          static_cast<QWidget *>(learnHint(w)), static_cast<QWidget *>(unlearnHint(w))}) {
+        QVERIFY2(tooltip(w)->rect().contains(label->geometry()), qPrintable(label->objectName()));
     }
-    QCOMPARE(w.tooltip_->pos(), besideIcon(w, slot, tree));
+    QCOMPARE(tooltip(w)->pos(), besideIcon(w, slot, tree));
 }
 } // namespace
 
@@ -80,7 +64,7 @@ private slots:
     void init()
     {
         openFreshWindow();
-        QVERIFY(!w_->tooltip_->isVisible());
+        QVERIFY(!tooltip(*w_)->isVisible());
     }
 
     void pointingShowsTheTalentBesideItsIcon_data()
@@ -113,14 +97,14 @@ private slots:
         QFETCH(QString, requirements);
         QFETCH(bool, met);
         MainWindow &w = *w_.window;
-        pointAt(w, slot, tree);
-        QVERIFY(w.tooltip_->isVisible());
-        QCOMPARE(w.tooltipName_->caption(), QStringLiteral("en talent %1-%2").arg(tree).arg(slot));
+        pointAtTalent(w, slot, tree);
+        QVERIFY(tooltip(w)->isVisible());
+        QCOMPARE(tooltipName(w)->caption(), QStringLiteral("en talent %1-%2").arg(tree).arg(slot));
         const int maxRank = w.talents().at(slot, tree).maxRank;
-        QCOMPARE(w.tooltipRank_->caption(), QStringLiteral("en:6:0/%1").arg(maxRank));
-        QCOMPARE(w.tooltipRequirement_->caption(), requirements);
-        QCOMPARE(w.tooltipRequirement_->fontColour(), met ? Met : Unmet);
-        QCOMPARE(w.tooltipText_->caption(), rankText(tree, slot, 1));
+        QCOMPARE(tooltipRank(w)->caption(), QStringLiteral("en:6:0/%1").arg(maxRank));
+        QCOMPARE(tooltipRequirement(w)->caption(), requirements);
+        QCOMPARE(tooltipRequirement(w)->fontColour(), met ? Met : Unmet);
+        QCOMPARE(tooltipText(w)->caption(), rankText(tree, slot, 1));
         verifyLayout(w, slot, tree);
         QVERIFY(w_.dialogs.messages.isEmpty());
     }
@@ -153,9 +137,9 @@ private slots:
         QFETCH(bool, met);
         MainWindow &w = *w_.window;
         pressAll(w, before);
-        pointAt(w, slot, tree);
-        QCOMPARE(w.tooltipRequirement_->fontColour(), met ? Met : Unmet);
-        QCOMPARE(w.tooltipRank_->caption().left(7), QStringLiteral("en:6:0/"));
+        pointAtTalent(w, slot, tree);
+        QCOMPARE(tooltipRequirement(w)->fontColour(), met ? Met : Unmet);
+        QCOMPARE(tooltipRank(w)->caption().left(7), QStringLiteral("en:6:0/"));
     }
 
     void leavingHidesThePanelAndRestoresItsSizes_data()
@@ -171,17 +155,17 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, tree);
         MainWindow &w = *w_.window;
-        pointAt(w, slot, tree);
-        QVERIFY(w.tooltip_->isVisible());
-        QVERIFY(w.tooltip_->size() != DesignPanel);
-        leave(w, slot, tree);
-        QVERIFY(!w.tooltip_->isVisible());
-        QCOMPARE(w.tooltip_->size(), DesignPanel);
-        QCOMPARE(w.tooltipText_->size(), DesignText);
+        pointAtTalent(w, slot, tree);
+        QVERIFY(tooltip(w)->isVisible());
+        QVERIFY(tooltip(w)->size() != DesignPanel);
+        leaveTalent(w, slot, tree);
+        QVERIFY(!tooltip(w)->isVisible());
+        QCOMPARE(tooltip(w)->size(), DesignPanel);
+        QCOMPARE(tooltipText(w)->size(), DesignText);
         // The next talent starts from the design sizes, whatever came before.
-        pointAt(w, 9, 1);
+        pointAtTalent(w, 9, 1);
         verifyLayout(w, 9, 1);
-        QCOMPARE(w.tooltipRequirement_->caption(), needs("10", "First Tree"));
+        QCOMPARE(tooltipRequirement(w)->caption(), needs("10", "First Tree"));
     }
 
     void everyPressRebuildsThePanel()
@@ -209,37 +193,37 @@ private slots:
             {5, 1, Qt::LeftButton, "en:6:1/3", rankText(1, 5, 1) + nextRank + rankText(1, 5, 2)},
             {42, 3, Qt::MiddleButton, "en:6:0/5", rankText(3, 42, 1)},
         };
-        pointAt(w, 1, 1);
+        pointAtTalent(w, 1, 1);
         for (const Step &step : steps) {
             const QString where =
                 QStringLiteral("%1-%2 %3").arg(step.tree).arg(step.slot).arg(step.rankLine);
             pressTalent(w, step.slot, step.tree, step.button);
-            QVERIFY2(w.tooltip_->isVisible(), qPrintable(where));
-            QCOMPARE(w.tooltipName_->caption(),
+            QVERIFY2(tooltip(w)->isVisible(), qPrintable(where));
+            QCOMPARE(tooltipName(w)->caption(),
                      QStringLiteral("en talent %1-%2").arg(step.tree).arg(step.slot));
-            QCOMPARE(w.tooltipRank_->caption(), step.rankLine);
-            QCOMPARE(w.tooltipText_->caption(), step.description);
+            QCOMPARE(tooltipRank(w)->caption(), step.rankLine);
+            QCOMPARE(tooltipText(w)->caption(), step.description);
             verifyLayout(w, step.slot, step.tree);
         }
         // The requirement colour of row 2 follows too: its five points above are now there.
         QCOMPARE(w.talents().at(1, 1).rank, 5);
-        pointAt(w, 5, 1);
-        QCOMPARE(w.tooltipRequirement_->fontColour(), Met);
+        pointAtTalent(w, 5, 1);
+        QCOMPARE(tooltipRequirement(w)->fontColour(), Met);
     }
 
     void wordsComeFromTheCurrentLanguage()
     {
         MainWindow &w = *w_.window;
-        chooseEntry(w.languageBox_, 1);
-        QCOMPARE(w.langCode(), QStringLiteral("ru"));
-        pointAt(w, 14, 1);
-        QCOMPARE(w.tooltipName_->caption(), QStringLiteral("ru talent 1-14"));
-        QCOMPARE(w.tooltipRank_->caption(), QStringLiteral("ru:6:0/3"));
-        QCOMPARE(w.tooltipRequirement_->caption(),
+        chooseEntry(languageBox(w), 1);
+        QCOMPARE(w.languageCode(), QStringLiteral("ru"));
+        pointAtTalent(w, 14, 1);
+        QCOMPARE(tooltipName(w)->caption(), QStringLiteral("ru talent 1-14"));
+        QCOMPARE(tooltipRank(w)->caption(), QStringLiteral("ru:6:0/3"));
+        QCOMPARE(tooltipRequirement(w)->caption(),
                  QStringLiteral("ru:2 2 ru:3 ru talent 1-10 ru:4\r"
                                 "ru:2 15 ru:3 First Tree ru:4"));
-        QCOMPARE(w.tooltipText_->caption(), QStringLiteral("ru rank 1 of 1-14"));
-        QCOMPARE(w.learnHint_->caption(), QStringLiteral(" ru:0"));
+        QCOMPARE(tooltipText(w)->caption(), QStringLiteral("ru rank 1 of 1-14"));
+        QCOMPARE(learnHint(w)->caption(), QStringLiteral(" ru:0"));
         verifyLayout(w, 14, 1);
     }
 
@@ -276,22 +260,22 @@ private slots:
         w.open(world);
         QVERIFY(w.dialogs.messages.isEmpty());
 
-        pointAt(*w.window, 5, tree);
+        pointAtTalent(*w.window, 5, tree);
         QCOMPARE(
-            w->tooltipRequirement_->caption(),
+            tooltipRequirement(*w)->caption(),
             needs("1", QString::fromUtf8(wideName)) + u'\r' +
                 needs("5", QStringLiteral("Long Wide Tree Name With Many Words Within It Wide")));
         const QString paragraph = QString::fromUtf8(sentence.repeated(3));
-        QCOMPARE(w->tooltipText_->caption(),
+        QCOMPARE(tooltipText(*w)->caption(),
                  paragraph + u'\r' + paragraph + QStringLiteral("\r<br />end"));
         // Six sentences in two paragraphs cannot fit on two lines of 345 pixels.
-        QVERIFY2(w->tooltipText_->height() > 2 * w->tooltipRank_->height(),
-                 qPrintable(QString::number(w->tooltipText_->height())));
+        QVERIFY2(tooltipText(*w)->height() > 2 * tooltipRank(*w)->height(),
+                 qPrintable(QString::number(tooltipText(*w)->height())));
         // The requirement line does not wrap: the panel grows past its design width.
-        QVERIFY2(w->tooltipRequirement_->width() > 355,
-                 qPrintable(QString::number(w->tooltipRequirement_->width())));
-        QCOMPARE(w->tooltip_->width(),
-                 w->tooltipRequirement_->x() + w->tooltipRequirement_->width() + 1);
+        QVERIFY2(tooltipRequirement(*w)->width() > 355,
+                 qPrintable(QString::number(tooltipRequirement(*w)->width())));
+        QCOMPARE(tooltip(*w)->width(),
+                 tooltipRequirement(*w)->x() + tooltipRequirement(*w)->width() + 1);
         verifyLayout(*w.window, 5, tree);
         w.window.reset(); // before its data folder goes
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls_by_name.h"
 #include "fixture_world.h"
 #include "recording_dialogs.h"
 #include "shell/main_window.h"
@@ -18,6 +19,7 @@ struct OpenedWindow {
         window->show();
     }
     MainWindow *operator->() const { return window.get(); }
+    MainWindow &operator*() const { return *window; }
 };
 
 // A choice in a drop-down list as the user makes it: the selection changes and the box's handler

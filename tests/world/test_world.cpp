@@ -3,7 +3,9 @@
 #include "base/read_file.h"
 #include "board/arrow_piece.h"
 #include "board/cell_geometry.h"
+#include "controls_by_name.h"
 #include "recording_dialogs.h"
+#include "shell/arrow_layer.h"
 #include "shell/main_window.h"
 #include "talents/slot_cell.h"
 #include "talents/text_lines.h"
@@ -71,20 +73,20 @@ private slots:
         MainWindow window(QFileInfo(worldDir()).absolutePath());
         QVERIFY(!window.endRequested());
         for (int language = 0; language < languages().size(); ++language) {
-            window.languageBox_->setCurrentIndex(language);
-            emit window.languageBox_->activated(language);
-            QCOMPARE(window.classBox_->count(), int(classCodes.size()));
+            languageBox(window)->setCurrentIndex(language);
+            emit languageBox(window)->activated(language);
+            QCOMPARE(classBox(window)->count(), int(classCodes.size()));
             for (int c = 0; c < int(classCodes.size()); ++c) {
-                window.classBox_->setCurrentIndex(c);
-                emit window.classBox_->activated(c);
+                classBox(window)->setCurrentIndex(c);
+                emit classBox(window)->activated(c);
                 const QString where =
-                    window.langCode() + u' ' + QLatin1String(classCodes[size_t(c)]);
+                    window.languageCode() + u' ' + QLatin1String(classCodes[size_t(c)]);
                 QVERIFY2(dialogs.messages.isEmpty(),
                          qPrintable(where + u' ' + dialogs.messages.value(0).text));
                 for (int tree = 1; tree <= TreeCount; ++tree)
                     QVERIFY2(!window.talents().treeName(tree).isEmpty(), qPrintable(where));
-                for (int k = 0; k < window.arrowCount(); ++k) {
-                    const ArrowEntry &a = window.arrows()[size_t(k)];
+                for (int k = 0; k < window.arrows().count(); ++k) {
+                    const ArrowEntry &a = window.arrows().entries()[size_t(k)];
                     QVERIFY2(!a.image->isHidden(), qPrintable(where)); // every arrow draws
                 }
             }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "board/tooltip_text.h"
+
+#include <QRect>
+#include <QString>
+
+class LabelControl;
+class PanelControl;
+class QWidget;
+
+// The panel beside a talent under the pointer: its name, rank, requirements, rank texts and the
+// two press hints. The panel and its labels are children of the window, made once and hidden
+// until a talent is pointed at.
+class TooltipPanel {
+public:
+    explicit TooltipPanel(QWidget &window);
+
+    // The press hints in the current language.
+    void setHints(const QString &learn, const QString &unlearn);
+    // Fills the panel with `texts` and places it beside `icon`, the icon of `slot` in `tree`.
+    // `requirementsMet` colours the requirement lines.
+    void show(const TooltipTexts &texts, bool requirementsMet, int slot, int tree,
+              const QRect &icon);
+    void hide();
+    // Above every control made before it.
+    void raise();
+
+private:
+    PanelControl *panel_ = nullptr;
+    LabelControl *name_ = nullptr;
+    LabelControl *rank_ = nullptr;
+    LabelControl *requirement_ = nullptr;
+    LabelControl *text_ = nullptr;
+    LabelControl *learnHint_ = nullptr;
+    LabelControl *unlearnHint_ = nullptr;
+};

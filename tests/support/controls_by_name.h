@@ -1,0 +1,125 @@
+#pragma once
+
+#include "toolkit/choice_box.h"
+#include "toolkit/flat_button.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
+#include "toolkit/panel_control.h"
+
+#include <QByteArray>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+
+// The window's controls, found as assistive technology and a user find them: by object name.
+// A control that is not there ends the test at once, naming it.
+template <typename Control> Control *control(const QWidget &window, const QString &name)
+{
+    auto *found = window.findChild<Control *>(name);
+    if (!found) {
+        std::fprintf(stderr, "No control named %s\n", name.toUtf8().constData());
+        std::abort();
+    }
+    return found;
+}
+
+inline ChoiceBox *languageBox(const QWidget &w)
+{
+    return control<ChoiceBox>(w, "cb_lang");
+}
+inline ChoiceBox *classBox(const QWidget &w)
+{
+    return control<ChoiceBox>(w, "cb_class");
+}
+inline LabelControl *languageLabel(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_lang");
+}
+inline LabelControl *classLabel(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_class");
+}
+inline LabelControl *freeLabel(const QWidget &w)
+{
+    return control<LabelControl>(w, "Lb_Free");
+}
+inline LabelControl *spentLabel(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_tot");
+}
+inline LabelControl *levelLabel(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_lvl");
+}
+inline FlatButton *resetButton(const QWidget &w)
+{
+    return control<FlatButton>(w, "bt_reset");
+}
+inline FlatButton *saveButton(const QWidget &w)
+{
+    return control<FlatButton>(w, "sp_save");
+}
+inline FlatButton *loadButton(const QWidget &w)
+{
+    return control<FlatButton>(w, "sp_load");
+}
+inline FlatButton *aboutButton(const QWidget &w)
+{
+    return control<FlatButton>(w, "sp_ab");
+}
+inline QLineEdit *focusSink(const QWidget &w)
+{
+    return control<QLineEdit>(w, "Edit1");
+}
+// Trees counted from 0, as in the window's own arrays.
+inline LabelControl *treeLabel(const QWidget &w, int index)
+{
+    return control<LabelControl>(w, QStringLiteral("lbc%1").arg(index + 1));
+}
+
+// The tooltip panel and its labels.
+inline PanelControl *tooltip(const QWidget &w)
+{
+    return control<PanelControl>(w, "p_info");
+}
+inline LabelControl *tooltipName(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_name");
+}
+inline LabelControl *tooltipRank(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_rang");
+}
+inline LabelControl *tooltipRequirement(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_treb");
+}
+inline LabelControl *tooltipText(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_text");
+}
+inline LabelControl *learnHint(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_inc");
+}
+inline LabelControl *unlearnHint(const QWidget &w)
+{
+    return control<LabelControl>(w, "lb_dec");
+}
+
+// The About dialog's controls.
+inline QPlainTextEdit *aboutText(const QWidget &d)
+{
+    return control<QPlainTextEdit>(d, "st1");
+}
+inline LabelControl *aboutLink(const QWidget &d)
+{
+    return control<LabelControl>(d, "lb_url");
+}
+inline QPushButton *aboutOkButton(const QWidget &d)
+{
+    return control<QPushButton>(d, "BitBtn1");
+}
