@@ -1,4 +1,4 @@
-#include "point_model.h"
+#include "point_rules_model.h"
 #include "talents/press.h"
 #include "talents/rules.h"
 
@@ -6,7 +6,7 @@
 #include <QTest>
 
 // Thousands of random presses over three trees with prerequisites, each checked against the plain
-// model of point_model.h, with the counters and flags checked after every step.
+// model of point_rules_model.h, with the counters and flags checked after every step.
 class TestPressProperty : public QObject {
     Q_OBJECT
 
@@ -16,8 +16,14 @@ private slots:
 
 namespace {
 
+struct LayoutTalent {
+    int slot;
+    int maxRank;
+    int prereq; // 0 = none
+};
+
 // Prerequisites point to a row above or to a neighbour in the same row, as in real trees.
-const std::array<QList<ModelTalent>, PointModel::trees> layouts = {{
+const std::array<QList<LayoutTalent>, TreeCount> layouts = {{
     // Deep, with chains reaching row 11.
     {{1, 5, 0},  {2, 5, 0},   {3, 3, 0},   {4, 2, 3},   {5, 5, 0},  {6, 3, 2},
      {7, 2, 0},  {9, 1, 0},   {10, 5, 0},  {11, 3, 10}, {12, 2, 7}, {13, 5, 0},
@@ -56,13 +62,26 @@ const std::array<QList<ModelTalent>, PointModel::trees> layouts = {{
      {43, 5, 39}},
 }};
 
-TalentTable tableFor(const std::array<QList<ModelTalent>, PointModel::trees> &layout)
+PointRulesModel modelOfLayouts()
+{
+    PointRulesModel model;
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (const LayoutTalent &l : layouts[tree - 1])
+            model.talent(l.slot, tree) = {l.maxRank, l.prereq, true, 0};
+    }
+    return model;
+}
+
+TalentTable tableFor(const PointRulesModel &model)
 {
     TalentTable table;
     for (int tree = 1; tree <= TreeCount; ++tree) {
-        for (const ModelTalent &m : layout[tree - 1]) {
-            Talent &t = table.at(m.slot, tree);
-            t.slot = m.slot;
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            const ModelTalent &m = model.talent(slot, tree);
+            if (!m.placed)
+                continue;
+            Talent &t = table.at(slot, tree);
+            t.slot = slot;
             t.maxRank = m.maxRank;
             t.prereq = m.prereq;
             t.present = true;
@@ -72,7 +91,7 @@ TalentTable tableFor(const std::array<QList<ModelTalent>, PointModel::trees> &la
 }
 
 // The first way in which the table and the model part, or an empty text.
-QString mismatch(const TalentTable &table, const PointModel &model)
+QString mismatch(const TalentTable &table, const PointRulesModel &model)
 {
     int total = 0;
     for (int tree = 1; tree <= TreeCount; ++tree) {
@@ -80,12 +99,12 @@ QString mismatch(const TalentTable &table, const PointModel &model)
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
             const Talent &t = table.at(slot, tree);
             const QString where = QStringLiteral("tree %1 slot %2: ").arg(tree).arg(slot);
-            if (t.rank != model.rank(tree, slot))
-                return where +
-                       QStringLiteral("rank %1, model %2").arg(t.rank).arg(model.rank(tree, slot));
+            const int modelRank = model.talent(slot, tree).rank;
+            if (t.rank != modelRank)
+                return where + QStringLiteral("rank %1, model %2").arg(t.rank).arg(modelRank);
             if (t.rank < 0 || t.rank > t.maxRank)
                 return where + QStringLiteral("rank %1 outside 0..%2").arg(t.rank).arg(t.maxRank);
-            if (t.present && t.available != model.requirementsMet(tree, slot))
+            if (t.present && t.available != model.open(slot, tree))
                 return where + QStringLiteral("available is %1").arg(t.available);
             sum += t.rank;
         }
@@ -110,8 +129,8 @@ QString mismatch(const TalentTable &table, const PointModel &model)
 void TestPressProperty::randomPressesFollowTheModel()
 {
     QRandomGenerator rng(20240611);
-    TalentTable table = tableFor(layouts);
-    PointModel model(layouts);
+    PointRulesModel model = modelOfLayouts();
+    TalentTable table = tableFor(model);
     for (int tree = 1; tree <= TreeCount; ++tree)
         reevaluateTree(table, tree);
     QString problem = mismatch(table, model);
@@ -126,13 +145,13 @@ void TestPressProperty::randomPressesFollowTheModel()
         const bool filling = phase % 2 == 0;
         const int focus = (phase / 2) % TreeCount + 1;
         const int tree = rng.bounded(100) < 80 ? focus : rng.bounded(1, TreeCount + 1);
-        const QList<ModelTalent> &talents = layouts[tree - 1];
+        const QList<LayoutTalent> &talents = layouts[tree - 1];
         // Half the time press a talent that the phase can move (one that may take a point while
         // filling, one that may give one back while draining), or deep rows and empty trees are
         // seldom reached; else any talent, and now and then an empty slot.
         QList<int> movable;
-        for (const ModelTalent &t : talents) {
-            if (filling ? model.maySpend(tree, t.slot) : model.mayRefund(tree, t.slot))
+        for (const LayoutTalent &t : talents) {
+            if (filling ? model.maySpend(t.slot, tree) : model.mayRefund(t.slot, tree))
                 movable.append(t.slot);
         }
         const int slotRoll = rng.bounded(100);
@@ -149,9 +168,10 @@ void TestPressProperty::randomPressesFollowTheModel()
                                    : buttonRoll < leftShare + 8 ? PressButton::Middle
                                                                 : PressButton::Right;
 
-        const int rankBefore = model.rank(tree, slot);
-        const bool shouldSpend = button == PressButton::Left && model.maySpend(tree, slot);
-        const bool shouldRefund = button == PressButton::Right && model.mayRefund(tree, slot);
+        ModelTalent &m = model.talent(slot, tree);
+        const int rankBefore = m.rank;
+        const bool shouldSpend = button == PressButton::Left && model.maySpend(slot, tree);
+        const bool shouldRefund = button == PressButton::Right && model.mayRefund(slot, tree);
 
         const PressOutcome out = applyPress(table, slot, tree, button);
         const QString context = QStringLiteral("step %1, tree %2 slot %3 rank %4, button %5: ")
@@ -168,19 +188,18 @@ void TestPressProperty::randomPressesFollowTheModel()
                  qPrintable(context + QStringLiteral("grey")));
 
         if (shouldSpend) {
-            model.spend(tree, slot);
+            ++m.rank;
             ++spends;
-            deepestRow = qMax(deepestRow, PointModel::rowOf(slot));
+            deepestRow = qMax(deepestRow, PointRulesModel::rowOf(slot));
         }
         if (shouldRefund) {
-            model.refund(tree, slot);
+            --m.rank;
             ++refunds;
         }
         if (button == PressButton::Right && rankBefore > 0 && !shouldRefund)
             ++refusedRefunds;
         if (button == PressButton::Left && model.total() == PointBudget && !shouldSpend &&
-            model.placed(tree, slot) && rankBefore < table.at(slot, tree).maxRank &&
-            model.requirementsMet(tree, slot))
+            m.placed && rankBefore < table.at(slot, tree).maxRank && model.open(slot, tree))
             ++budgetRefusals;
 
         reevaluateTree(table, tree);
