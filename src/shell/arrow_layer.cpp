@@ -11,59 +11,70 @@ ArrowLayer::ArrowLayer(QWidget &window, const QString &dataFolder) : dataFolder_
         entry.image->setAutoSize(true);
         entry.image->setTransparent(true);
         entry.image->hide();
+        // A press on an arrow reaches the tree below it, as on any empty place.
+        entry.image->setAttribute(Qt::WA_TransparentForMouseEvents);
         entry.image->setAccessibleName(QStringLiteral("Prerequisite arrow"));
         entry.image->setAccessibleDescription(
             QStringLiteral("Points from a talent to the talent that needs it"));
     }
 }
 
-void ArrowLayer::startLoad()
+QVector<StagedArrow>
+ArrowLayer::stage(const TalentTable &table, const QVector<QPoint> &order,
+                  const std::array<std::array<QRect, SlotsPerTree>, TreeCount> &iconRects)
 {
-    // The images stay as they are until the load is over (see finishLoad): an arrow that the
-    // class draws again is not hidden and shown in between.
-    for (int k = 0; k < count_; ++k) {
-        ArrowEntry &entry = entries_[static_cast<size_t>(k)];
-        entry.slot = 0;
-        entry.tree = 0;
-        entry.dependantIcon = nullptr;
-        entry.variant = 'w';
-    }
-    count_ = 0;
     // A class load looks at the data folder afresh, the arrow bitmaps with the rest: a bitmap
     // that went missing or was changed since is read again (and reported if it is now broken).
     bitmaps_.newRound();
-}
-
-void ArrowLayer::finishLoad()
-{
-    for (size_t k = static_cast<size_t>(count_); k < entries_.size(); ++k)
-        entries_[k].image->hide();
-}
-
-void ArrowLayer::add(const TalentTable &table, int slot, int tree, const ImageControl &icon,
-                     int line, const QString &treeFile)
-{
-    // A slot named twice in a tree file keeps the one arrow it already has.
-    for (int k = 0; k < count_; ++k) {
-        const ArrowEntry &entry = entries_[static_cast<size_t>(k)];
-        if (entry.slot == slot && entry.tree == tree) {
-            setVariant(table, k, 'w');
-            return;
+    QVector<StagedArrow> staged;
+    staged.reserve(order.size());
+    for (const QPoint &at : order) {
+        StagedArrow arrow;
+        arrow.slot = at.x();
+        arrow.tree = at.y();
+        arrow.dependantIcon = iconRects[arrow.tree - 1][arrow.slot - 1];
+        const Talent &dependant = table.at(arrow.slot, arrow.tree);
+        // A later block of the same slot may have taken the prerequisite away: the arrow stays
+        // registered but has nothing to point at.
+        if (dependant.prereq != 0) {
+            arrow.variant = arrowVariant(dependant);
+            arrow.piece = arrowPiece(arrow.slot, dependant.prereq, arrow.dependantIcon);
         }
+        if (arrow.piece) {
+            arrow.bitmap =
+                bitmaps_.picture(dataFolder_ + arrowBitmapName(arrow.piece->code, arrow.variant));
+        }
+        staged.append(std::move(arrow));
     }
-    if (count_ >= ArrowCapacity) {
-        throw Error(QStringLiteral("%1, line %2: talent %3 would be talent %4 with a prerequisite "
-                                   "in this class; a class may have at most %5")
-                        .arg(treeFile, QString::number(line), QString::number(slot),
-                             QString::number(count_ + 1), QString::number(ArrowCapacity)));
+    return staged;
+}
+
+void ArrowLayer::show(const QVector<StagedArrow> &arrows)
+{
+    count_ = static_cast<int>(arrows.size());
+    for (size_t k = 0; k < entries_.size(); ++k) {
+        ArrowEntry &entry = entries_[k];
+        if (k >= static_cast<size_t>(arrows.size())) {
+            ImageControl *image = entry.image;
+            entry = ArrowEntry();
+            entry.image = image;
+            image->hide();
+            continue;
+        }
+        const StagedArrow &arrow = arrows[static_cast<qsizetype>(k)];
+        entry.slot = arrow.slot;
+        entry.tree = arrow.tree;
+        entry.dependantIcon = arrow.dependantIcon;
+        entry.variant = arrow.variant;
+        if (!arrow.piece) {
+            entry.image->hide();
+            continue;
+        }
+        entry.image->move(arrow.piece->topLeft);
+        entry.image->show();
+        ++reads_;
+        entry.image->setPicture(arrow.bitmap);
     }
-    ArrowEntry &entry = entries_[static_cast<size_t>(count_)];
-    ++count_;
-    entry.image->show();
-    entry.slot = slot;
-    entry.tree = tree;
-    entry.dependantIcon = &icon;
-    setVariant(table, count_ - 1, 'w');
 }
 
 void ArrowLayer::setVariant(const TalentTable &table, int k, char variant)
@@ -71,7 +82,7 @@ void ArrowLayer::setVariant(const TalentTable &table, int k, char variant)
     ArrowEntry &entry = entries_[static_cast<size_t>(k)];
     const Talent &dependant = table.at(entry.slot, entry.tree);
     entry.variant = variant;
-    const auto piece = arrowPiece(entry.slot, dependant.prereq, entry.dependantIcon->geometry());
+    const auto piece = arrowPiece(entry.slot, dependant.prereq, entry.dependantIcon);
     if (!piece) {
         // No piece draws this relation: the talent simply has no visible arrow.
         entry.image->hide();

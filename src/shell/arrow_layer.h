@@ -1,22 +1,37 @@
 #pragma once
 
 #include "board/arrow_piece.h"
+#include "talents/talent_table.h"
 #include "toolkit/picture_cache.h"
 
+#include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QString>
+#include <QVector>
 #include <array>
+#include <optional>
 
 class ImageControl;
 class QWidget;
-class TalentTable;
 
 // One prerequisite arrow: its image and the talent it points at.
 struct ArrowEntry {
     ImageControl *image = nullptr;
-    const ImageControl *dependantIcon = nullptr; // the icon the piece is placed beside
-    int slot = 0;                                // of the dependant; 0 when the entry is free
+    QRect dependantIcon; // where the icon the piece is placed beside stands
+    int slot = 0;        // of the dependant; 0 when the entry is free
     int tree = 0;
     char variant = 'w';
+};
+
+// An arrow of a class about to be shown, with its bitmap read: showing it cannot fail.
+struct StagedArrow {
+    int slot = 0;
+    int tree = 0;
+    QRect dependantIcon;
+    char variant = 'w';
+    std::optional<ArrowPiece> piece; // none: the relation has no piece, or no prerequisite
+    QImage bitmap;
 };
 
 // The prerequisite arrows of the class on the board: one bitmap piece per talent with a
@@ -28,14 +43,14 @@ public:
     // (arrows/d1g.bmp, ...).
     ArrowLayer(QWidget &window, const QString &dataFolder);
 
-    // A class load begins: every entry is freed and the bitmaps are looked at afresh.
-    void startLoad();
-    // The load is over, however it ended: the images the class does not use are hidden.
-    void finishLoad();
-    // The talent in `slot` of `tree`, placed with `icon`, has a prerequisite: it gets an arrow.
-    // Throws Error naming the tree file and line when the class has more than ArrowCapacity.
-    void add(const TalentTable &table, int slot, int tree, const ImageControl &icon, int line,
-             const QString &treeFile);
+    // The arrows of a class whose table is `table`, for the talents of `order` (slot, tree) whose
+    // icons stand at `iconRects` [tree - 1][slot - 1], with every bitmap read. Throws Error naming
+    // a bitmap that cannot be read; nothing on the window changes.
+    QVector<StagedArrow>
+    stage(const TalentTable &table, const QVector<QPoint> &order,
+          const std::array<std::array<QRect, SlotsPerTree>, TreeCount> &iconRects);
+    // Shows staged arrows in place of the ones on the window; the images left over are hidden.
+    void show(const QVector<StagedArrow> &arrows);
     // Brings every arrow's variant up to date with the talents' states.
     void refresh(const TalentTable &table);
 

@@ -18,10 +18,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
+#include <QUndoStack>
 
 MainWindow::MainWindow(const QString &exeDir, QWidget *parent)
     : QWidget(parent), exeDir_(exeDir), dataFolder_(exeDir_.filePath(QStringLiteral("datas/")))
 {
+    history_ = new QUndoStack(this);
+    // Far more steps than a plan has points: a whole evening of changes can be walked back.
+    history_->setUndoLimit(1000);
     buildDesign();
     createCells();
     connectHandlers();
@@ -40,6 +46,24 @@ void MainWindow::connectHandlers()
     connectGuarded(saveButton_, &FlatButton::clicked, this, [this] { savePressed(); });
     connectGuarded(loadButton_, &FlatButton::clicked, this, [this] { loadPressed(); });
     connectGuarded(aboutButton_, &FlatButton::clicked, this, [this] { aboutPressed(); });
+    connectGuarded(undoButton_, &FlatButton::clicked, this, [this] { undoPressed(); });
+    connectGuarded(redoButton_, &FlatButton::clicked, this, [this] { redoPressed(); });
+    connect(history_, &QUndoStack::canUndoChanged, undoButton_, &QWidget::setEnabled);
+    connect(history_, &QUndoStack::canRedoChanged, redoButton_, &QWidget::setEnabled);
+    const auto shortcut = [this](const QKeySequence &keys, auto handler) {
+        auto *s = new QShortcut(keys, this);
+        connectGuarded(s, &QShortcut::activated, this, handler);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { undoPressed(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redoPressed(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redoPressed(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [this] { resetTreeOfFocus(); });
+    connectGuarded(treeMenu_->actions().constFirst(), &QAction::triggered, this,
+                   [this] { resetTree(treeMenuTree_); });
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        connectGuarded(treeBackgrounds_[tree - 1], &ImageControl::pressed, this,
+                       [this, tree](Qt::MouseButton button) { backgroundPressed(tree, button); });
+    }
     for (const auto &tree : cells_) {
         for (const TalentCell &c : tree) {
             ImageControl *icon = c.icon;
@@ -85,6 +109,8 @@ void MainWindow::createCells()
             c.rankLabel->setBackground(Qt::black);
             c.rankLabel->setAutoSize(true);
             c.rankLabel->hide();
+            // A press on a rank label reaches the tree below it, as on any empty place.
+            c.rankLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
             // Named after its talent and rank once a talent is placed on it (see drawRank).
             c.icon->setAccessibleName(QStringLiteral("Empty talent place"));
             c.icon->setAccessibleDescription(QStringLiteral(
@@ -125,7 +151,10 @@ void MainWindow::startUp()
     languageBox_->select(*index);
 
     applyLanguage();
-    loadClass();
+    if (const std::optional<BoardState> session = keptSessionState())
+        startWithSession(*session);
+    else
+        loadClass();
 }
 
 void MainWindow::failStartUp(const QString &text)
@@ -140,6 +169,8 @@ void MainWindow::shutDown()
     if (languageBox_->currentIndex() < 0)
         languageBox_->select(0);
     const int index = std::max(languageBox_->currentIndex(), 0);
+    // The board is kept whatever becomes of the language, and never stops the close.
+    keepSession();
     LanguageMemory::beside(dataPath(QStringLiteral("last.ini"))).remember(index);
 }
 
@@ -156,7 +187,15 @@ void MainWindow::classChosen()
 {
     ScopeExit park([this] { parkFocus(); });
     BusyScope busy(busy_);
-    loadClass();
+    const int chosen = classBox_->currentIndex();
+    if (chosen == boardClass_)
+        return;
+    // Until the new class is shown, the box shows the class on the board.
+    ScopeExit restoreBox([this] {
+        if (boardClass_ >= 0)
+            classBox_->select(boardClass_);
+    });
+    stepTo({chosen, RankGrid{}}, stageClass(chosen, RankGrid{}, languageCode_));
 }
 
 void MainWindow::parkFocus()

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "shell/arrow_layer.h"
+#include "shell/board_step.h"
 #include "shell/busy_state.h"
+#include "shell/class_loader.h"
+#include "shell/more_strings.h"
 #include "shell/talent_cell.h"
 #include "shell/ui_strings.h"
 #include "talents/talent_table.h"
@@ -10,15 +14,16 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class AboutDialog;
-class ArrowLayer;
 class ChoiceBox;
 struct ClassLayout;
 class FlatButton;
 class ImageControl;
 class LabelControl;
-struct PlanRanks;
+class QMenu;
+class QUndoStack;
 class QLineEdit;
 class TooltipPanel;
 
@@ -50,6 +55,8 @@ public:
     const TalentCell &cell(int slot, int tree) const;
     const ArrowLayer &arrows() const { return *arrows_; }
     const UiStrings &strings() const { return uiStrings_; }
+    const MoreStrings &moreStrings() const { return moreStrings_; }
+    const QUndoStack &history() const { return *history_; }
     const QString &languageCode() const { return languageCode_; }
     const FileDialogSettings &openDialogSettings() const { return openDialogSettings_; }
     const FileDialogSettings &saveDialogSettings() const { return saveDialogSettings_; }
@@ -58,9 +65,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // A class read whole with the ranks it will show, its arrows' bitmaps read: showing it
+    // cannot fail.
+    struct StagedClass {
+        PreparedClass prepared; // its table holds the ranks
+        QVector<StagedArrow> arrows;
+    };
+
     // Building the window (main_window_design.cpp).
     void buildDesign();
     void buildSidebar();
+    void buildHistoryControls();
     void connectHandlers();
 
     // Start-up and close (main_window.cpp).
@@ -79,15 +94,30 @@ private:
     void savePressed();
     void loadPressed();
     void aboutPressed();
+    void undoPressed();
+    void redoPressed();
     void pressTalent(ImageControl *sender, Qt::MouseButton button);
     void talentEntered(ImageControl *sender);
     void talentLeft();
+    void backgroundPressed(int tree, Qt::MouseButton button);
+    void resetTreeOfFocus();
 
-    // Class load (main_window_load.cpp).
+    // Class load (main_window_load.cpp): a class is read whole, then shown.
     void loadClass();
-    void loadTree(int tree, const QString &classFolder);
-    void placeTalent(int slot, int tree, const QImage &icon, int line, const QString &treeFile);
-    void hideEmptyCells();
+    StagedClass stageClass(int classIndex, const RankGrid &ranks, const QString &languageCode);
+    void showStaged(StagedClass &&staged);
+    void showRanks(const RankGrid &ranks);
+
+    // The history (main_window_history.cpp).
+    BoardState boardState() const;
+    // Records a change to `target` as one step and shows it; `staged` holds its class when the
+    // class changes. A change that changes nothing is no step.
+    void stepTo(const BoardState &target, std::optional<StagedClass> staged);
+    // Reads what showing `state` will need, before the history moves: throws, with nothing
+    // changed, when it cannot be shown.
+    void prepareToShow(const BoardState &state);
+    void showState(const BoardState &state);
+    void resetTree(int tree);
 
     // Points and their display (main_window_points.cpp).
     void refreshTree(int tree);
@@ -96,10 +126,14 @@ private:
     void drawRank(int slot, int tree);
     void showTooltip(int slot, int tree);
 
-    // Language (main_window_language.cpp) and plans (main_window_plans.cpp).
+    // Language (main_window_language.cpp), plans (main_window_plans.cpp) and the kept session
+    // (main_window_session.cpp).
     void applyLanguage();
-    void applyPlan(const PlanRanks &plan);
+    void showLanguageTexts();
     ClassLayout classLayoutForPlan(int classIndex, const QString &planPath) const;
+    std::optional<BoardState> keptSessionState() const;
+    void startWithSession(const BoardState &session);
+    void keepSession() const;
 
     QDir exeDir_;        // the folder of the program, where the data folder lies
     QString dataFolder_; // the data folder's path, ending in a separator
@@ -109,6 +143,11 @@ private:
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
     UiStrings uiStrings_;
     QString languageCode_;
+    int boardClass_ = -1;    // the class on the board; -1 before the first class is shown
+    int boardLanguage_ = -1; // the language box entry the board is shown in
+    MoreStrings moreStrings_;
+    QUndoStack *history_ = nullptr;
+    std::optional<StagedClass> staged_; // the class the history's next move shows
     std::unique_ptr<ArrowLayer> arrows_;
     std::unique_ptr<TooltipPanel> tooltip_;
     FileDialogSettings openDialogSettings_;
@@ -130,5 +169,9 @@ private:
     FlatButton *resetButton_ = nullptr;                       // bt_reset
     FlatButton *saveButton_ = nullptr;                        // sp_save
     FlatButton *loadButton_ = nullptr;                        // sp_load
+    FlatButton *undoButton_ = nullptr;                        // bt_undo
+    FlatButton *redoButton_ = nullptr;                        // bt_redo
+    QMenu *treeMenu_ = nullptr;                               // treeMenu
+    int treeMenuTree_ = 1;                                    // the tree the menu was opened on
     AboutDialog *aboutDialog_ = nullptr;                      // fr_a
 };

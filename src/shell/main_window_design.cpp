@@ -10,6 +10,7 @@
 #include "toolkit/label_control.h"
 
 #include <QLineEdit>
+#include <QMenu>
 
 namespace {
 
@@ -70,6 +71,7 @@ void MainWindow::buildDesign()
                      QStringLiteral(" and the points spent in it"));
     }
     buildSidebar();
+    buildHistoryControls();
 
     tooltip_ = std::make_unique<TooltipPanel>(*this);
 }
@@ -122,4 +124,28 @@ void MainWindow::buildSidebar()
     describe(resetButton_, {}, QStringLiteral("Gives back every point spent"));
     describe(saveButton_, {}, QStringLiteral("Saves the plan to a file"));
     describe(loadButton_, {}, QStringLiteral("Loads a plan from a file"));
+}
+
+void MainWindow::buildHistoryControls()
+{
+    undoButton_ = makeButton(this, QStringLiteral("bt_undo"), {912, 288, 89, 22}, false);
+    redoButton_ = makeButton(this, QStringLiteral("bt_redo"), {912, 331, 89, 22}, false);
+    for (FlatButton *button : {undoButton_, redoButton_}) {
+        // With nothing to undo or redo the link dims, as a disabled link does.
+        QPalette p = button->palette();
+        p.setColor(QPalette::Disabled, QPalette::ButtonText, DimMagenta);
+        button->setPalette(p);
+        button->setEnabled(false);
+    }
+    undoButton_->setCaption(MoreStrings::englishOf(More::Undo));
+    redoButton_->setCaption(MoreStrings::englishOf(More::Redo));
+    describe(undoButton_, {}, QStringLiteral("Takes back the last change of the board (Ctrl+Z)"));
+    describe(redoButton_, {},
+             QStringLiteral("Makes the change taken back again (Ctrl+Shift+Z or Ctrl+Y)"));
+
+    treeMenu_ = new QMenu(this);
+    treeMenu_->setObjectName(QStringLiteral("treeMenu"));
+    QAction *resetTree = treeMenu_->addAction(MoreStrings::englishOf(More::ResetTree));
+    resetTree->setObjectName(QStringLiteral("resetTreeAction"));
+    resetTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
 }

@@ -1,122 +1,117 @@
-// Loading the selected class onto the board.
+// Loading a class onto the board: read whole first, then shown, so that a load that fails leaves
+// the board as it was.
 #include "base/error.h"
 #include "board/cell_geometry.h"
-#include "board/grey.h"
 #include "shell/arrow_layer.h"
 #include "shell/main_window.h"
 #include "talents/icon_tag.h"
-#include "talents/tree_file.h"
+#include "talents/rank_grid.h"
+#include "talents/rules.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/error_report.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
-#include "toolkit/picture_file.h"
-
-#include <QDir>
 
 void MainWindow::loadClass()
 {
-    table_.totalPoints = 0;
+    BusyScope busy(busy_);
+    const int classIndex = classBox_->currentIndex();
+    showStaged(stageClass(classIndex, RankGrid{}, languageCode_));
+}
+
+MainWindow::StagedClass MainWindow::stageClass(int classIndex, const RankGrid &ranks,
+                                               const QString &languageCode)
+{
     const QString caption = windowTitle();
     setWindowTitle(uiStrings_.at(Str::Loading));
     ScopeExit restoreCaption([this, caption] { setWindowTitle(caption); });
-    BusyScope busy(busy_);
 
-    // The cells go on showing the last class until the load is over.
-    table_.reset();
-    arrows_->startLoad();
-    // However the load ends, the cells it left empty and the arrows it did not draw are cleared
-    // at its end, not at its start: a cell or an arrow that is drawn again is never hidden and
-    // shown in between.
-    ScopeExit clearLeftovers([this] {
-        hideEmptyCells();
-        arrows_->finishLoad();
-    });
-    const int classIndex = classBox_->currentIndex();
-    const auto code = classCode(classIndex);
-    if (!code) {
-        throw Error(QStringLiteral("The class box entry %1 names no class folder (there are %2)")
-                        .arg(classIndex)
-                        .arg(classCodes.size()));
+    StagedClass staged{prepareClass(dataFolder_, classIndex, languageCode), {}};
+    TalentTable &table = staged.prepared.table;
+    if (const auto misfit = ranksMisfit(table, ranks)) {
+        const auto code = classCode(classIndex);
+        throw Error(QStringLiteral("The plan does not fit class %1 in language '%2': %3")
+                        .arg(code.value_or(QString::number(classIndex)), languageCode, *misfit));
     }
-    for (int tree = 1; tree <= TreeCount; ++tree)
-        loadTree(tree, dataPath(*code + u'/' + QString::number(tree)));
-}
+    setRanks(table, ranks);
 
-void MainWindow::hideEmptyCells()
-{
+    // Where each icon will stand: the grid is laid out by the width of the first background.
+    std::array<std::array<QRect, SlotsPerTree>, TreeCount> iconRects{};
+    const int treeWidth = staged.prepared.backgrounds[0].width();
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            if (table_.at(slot, tree).present)
-                continue;
-            const TalentCell &c = cell(slot, tree);
-            c.icon->hide();
-            c.iconSource->hide();
-            c.icon->setEnabled(false);
-            c.rankLabel->hide();
+            const QImage &icon = staged.prepared.colourIcons[tree - 1][slot - 1];
+            iconRects[tree - 1][slot - 1] = QRect(iconPosition(slot, tree, treeWidth), icon.size());
         }
     }
+    staged.arrows = arrows_->stage(table, staged.prepared.arrowOrder, iconRects);
+    return staged;
 }
 
-void MainWindow::loadTree(int tree, const QString &folder)
+void MainWindow::showStaged(StagedClass &&staged)
 {
-    const QDir dir(folder);
-    treeBackgrounds_[tree - 1]->loadFile(dir.filePath(QStringLiteral("fon.jpg")));
-    treeEmblems_[tree - 1]->loadFile(dir.filePath(QStringLiteral("icv.jpg")));
-
-    const QString treeFile = dir.filePath(QStringLiteral("tal.") + languageCode_);
-    const TreeFile parsed = readTreeFile(treeFile);
-    table_.treeName(tree) = parsed.name;
-    treeLabels_[tree - 1]->setCaption(parsed.name);
-
-    for (const TalentBlock &block : parsed.blocks) {
-        const int slot = block.header.slot;
-        Talent &t = table_.at(slot, tree);
-        t.maxRank = block.header.maxRank;
-        t.prereq = block.header.prereq;
-        t.name = block.name;
-        for (int k = 1; k <= t.maxRank; ++k)
-            t.rankText[static_cast<size_t>(k)] = block.rankText[static_cast<size_t>(k)];
-        // A talent without its picture file is left off the board. Whether the file is there is
-        // learnt from opening it: no look at the folder beforehand.
-        const std::optional<QImage> icon =
-            loadPictureFileIfPresent(dir.filePath(QString::number(slot) + QStringLiteral(".jpg")));
-        if (icon)
-            placeTalent(slot, tree, *icon, block.line, treeFile);
+    PreparedClass &prepared = staged.prepared;
+    table_ = std::move(prepared.table);
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        treeBackgrounds_[tree - 1]->setPicture(prepared.backgrounds[tree - 1]);
+        treeEmblems_[tree - 1]->setPicture(prepared.emblems[tree - 1]);
     }
-    if (parsed.error)
-        throw Error(*parsed.error);
-
-    refreshTree(tree);
-    arrows_->refresh(table_);
+    const int treeWidth = treeBackgrounds_[0]->width();
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            TalentCell &c = cellAt(slot, tree);
+            if (!table_.at(slot, tree).present) {
+                c.icon->hide();
+                c.iconSource->hide();
+                c.icon->setEnabled(false);
+                c.rankLabel->hide();
+                c.grey = QImage();
+                continue;
+            }
+            c.iconSource->setPicture(prepared.colourIcons[tree - 1][slot - 1]);
+            c.grey = prepared.greyIcons[tree - 1][slot - 1];
+            c.icon->setPicture(table_.at(slot, tree).rank > 0 ? c.iconSource->picture() : c.grey);
+            const QPoint at = iconPosition(slot, tree, treeWidth);
+            c.icon->move(at);
+            c.icon->show();
+            c.icon->setEnabled(true);
+            c.icon->setTag(encodeIconTag(tree, slot));
+            c.rankLabel->setBold(true);
+            c.rankLabel->move(rankLabelPosition(at));
+            c.rankLabel->show();
+            drawRank(slot, tree);
+        }
+        treeLabels_[tree - 1]->setCaption(
+            counterCaption(table_.treeName(tree), table_.treePoints(tree)));
+    }
+    arrows_->show(staged.arrows);
+    refreshCounterCaptions();
+    boardClass_ = prepared.classIndex;
+    classBox_->select(boardClass_);
 }
 
-void MainWindow::placeTalent(int slot, int tree, const QImage &icon, int line,
-                             const QString &treeFile)
+void MainWindow::showRanks(const RankGrid &ranks)
 {
-    Talent &t = table_.at(slot, tree);
-    TalentCell &c = cellAt(slot, tree);
-    t.slot = slot;
-    c.iconSource->setPicture(icon);
-    t.present = true;
-
-    c.icon->setPicture(greyed(c.iconSource->picture()));
-    c.icon->show();
-
-    const SlotPosition pos = slotPosition(slot);
-    t.row = pos.row;
-    t.column = pos.column;
-    const QPoint at = iconPosition(slot, tree, treeBackgrounds_[0]->width());
-    c.icon->move(at);
-    c.icon->setEnabled(true);
-    t.available = false;
-    c.icon->setTag(encodeIconTag(tree, slot));
-
-    c.rankLabel->show();
-    c.rankLabel->setBold(true);
-    c.rankLabel->move(rankLabelPosition(at));
-    drawRank(slot, tree);
-
-    if (t.prereq != 0)
-        arrows_->add(table_, slot, tree, *c.icon, line, treeFile);
+    const TalentTable before = table_;
+    setRanks(table_, ranks);
+    const bool budgetLeftChanged =
+        (before.totalPoints < PointBudget) != (table_.totalPoints < PointBudget);
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            const Talent &was = before.at(slot, tree);
+            const Talent &now = table_.at(slot, tree);
+            if (!now.present)
+                continue;
+            if ((was.rank > 0) != (now.rank > 0)) {
+                TalentCell &c = cellAt(slot, tree);
+                c.icon->setPicture(now.rank > 0 ? c.iconSource->picture() : c.grey);
+            }
+            if (was.rank != now.rank || was.available != now.available || budgetLeftChanged)
+                drawRank(slot, tree);
+        }
+        treeLabels_[tree - 1]->setCaption(
+            counterCaption(table_.treeName(tree), table_.treePoints(tree)));
+    }
+    arrows_->refresh(table_);
+    refreshCounterCaptions();
 }

@@ -1,14 +1,10 @@
 // Saving the plan on the board to a file and loading one back.
 #include "base/error.h"
-#include "board/grey.h"
-#include "shell/arrow_layer.h"
 #include "shell/main_window.h"
 #include "shell/plan_file.h"
-#include "talents/rules.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
-#include "toolkit/image_control.h"
 
 void MainWindow::savePressed()
 {
@@ -18,7 +14,8 @@ void MainWindow::savePressed()
         dialogs().saveFileName(this, saveDialogSettings_.title, saveDialogSettings_.folder);
     if (path.isEmpty())
         return;
-    writePlanFile(path, formatPlan(classBox_->currentIndex(), table_));
+    writePlanFile(path,
+                  formatPlan(boardClass_ >= 0 ? boardClass_ : classBox_->currentIndex(), table_));
 }
 
 void MainWindow::loadPressed()
@@ -37,9 +34,8 @@ void MainWindow::loadPressed()
     const ClassLayout layout = classLayoutForPlan(text.classIndex, path);
     const PlanRanks plan = checkPlan(text, layout, path);
 
-    classBox_->select(plan.classIndex);
-    loadClass();
-    applyPlan(plan);
+    // The class is read afresh, as the plan was checked against the files as they are now.
+    stepTo({plan.classIndex, plan.ranks}, stageClass(plan.classIndex, plan.ranks, languageCode_));
 }
 
 ClassLayout MainWindow::classLayoutForPlan(int classIndex, const QString &planPath) const
@@ -50,27 +46,4 @@ ClassLayout MainWindow::classLayoutForPlan(int classIndex, const QString &planPa
         throw Error(QStringLiteral("Cannot check plan %1 against its class: %2")
                         .arg(planPath, e.message()));
     }
-}
-
-void MainWindow::applyPlan(const PlanRanks &plan)
-{
-    for (int tree = 1; tree <= TreeCount; ++tree) {
-        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            Talent &t = table_.at(slot, tree);
-            if (!t.present)
-                continue;
-            t.rank = plan.rank(slot, tree);
-            drawRank(slot, tree);
-            if (t.rank > 0) {
-                TalentCell &c = cellAt(slot, tree);
-                c.icon->copyPictureFrom(*c.iconSource);
-                table_.totalPoints += t.rank;
-                table_.treePoints(tree) += t.rank;
-            }
-        }
-        refreshTree(tree);
-    }
-    arrows_->refresh(table_);
-    if (atBudgetEdge(table_.totalPoints))
-        recolourForBudget();
 }

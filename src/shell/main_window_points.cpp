@@ -1,15 +1,16 @@
 // Spending and refunding points, and keeping the cells and counters in step.
-#include "board/grey.h"
 #include "board/rank_look.h"
 #include "shell/arrow_layer.h"
 #include "shell/main_window.h"
 #include "talents/icon_tag.h"
 #include "talents/press.h"
+#include "talents/rank_grid.h"
 #include "talents/rules.h"
-#include "toolkit/choice_box.h"
 #include "toolkit/error_report.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
+
+#include <QUndoStack>
 
 namespace {
 PressButton pressButton(Qt::MouseButton button)
@@ -30,18 +31,26 @@ void MainWindow::pressTalent(ImageControl *sender, Qt::MouseButton button)
     const TreeSlot at = decodeIconTag(sender->tag());
     if (!TalentTable::validTree(at.tree) || !TalentTable::validSlot(at.slot))
         return;
+    const BoardState before = boardState();
     const PressOutcome outcome = applyPress(table_, at.slot, at.tree, pressButton(button));
     TalentCell &c = cellAt(at.slot, at.tree);
     if (outcome.toColour)
         c.icon->copyPictureFrom(*c.iconSource);
     if (outcome.toGrey)
-        c.icon->setPicture(greyed(c.icon->picture()));
+        c.icon->setPicture(c.grey);
     drawRank(at.slot, at.tree);
 
     refreshTree(at.tree);
     arrows_->refresh(table_);
     if (atBudgetEdge(table_.totalPoints))
         recolourForBudget();
+    // A press that changed a rank is a step of the history, recorded as already shown.
+    if (outcome.spent || outcome.refunded) {
+        BoardState after = before;
+        after.ranks[at.tree - 1][at.slot - 1] = table_.at(at.slot, at.tree).rank;
+        history_->push(new BoardStep(
+            before, after, [this](const BoardState &s) { showState(s); }, true));
+    }
     showTooltip(at.slot, at.tree);
 }
 
@@ -84,10 +93,4 @@ void MainWindow::drawRank(int slot, int tree)
     const QString accessibleName = table_.at(slot, tree).name + u' ' + look.text;
     if (c.icon->accessibleName() != accessibleName)
         c.icon->setAccessibleName(accessibleName);
-}
-
-void MainWindow::resetPressed()
-{
-    BusyScope busy(busy_);
-    loadClass();
 }

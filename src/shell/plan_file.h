@@ -1,6 +1,7 @@
 #pragma once
 
 #include "talents/class_layout.h"
+#include "talents/rank_grid.h"
 #include "talents/talent_table.h"
 
 #include <QByteArray>
@@ -15,7 +16,7 @@ inline constexpr qint64 MaxPlanFileBytes = 64 * 1024;
 
 struct PlanRanks {
     int classIndex = 0;
-    std::array<std::array<int, SlotsPerTree>, TreeCount> ranks{}; // [tree - 1][slot - 1]
+    RankGrid ranks{}; // [tree - 1][slot - 1]
 
     int rank(int slot, int tree) const { return ranks.at(tree - 1).at(slot - 1); }
 };

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QImage>
+
 class ImageControl;
 class LabelControl;
 
 // The three controls that show one talent: the hidden colour picture, the visible icon (grey or
-// colour) and the rank label under it.
+// colour) and the rank label under it; and the icon's picture while the talent holds no point,
+// greyed once when the class loads.
 struct TalentCell {
     ImageControl *iconSource = nullptr;
     ImageControl *icon = nullptr;
     LabelControl *rankLabel = nullptr;
+    QImage grey;
 };

@@ -40,6 +40,9 @@ public:
     const QString &at(int index) const;
     int size() const { return static_cast<int>(lines_.size()); }
 
+    // Throws Error as at() does when the file lacks a line the window's captions use.
+    void requireInterfaceLines() const { at(Str::Level); }
+
     // The class display names: entries 19 on, at most ten.
     QStringList classNames() const;
 

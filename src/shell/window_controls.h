@@ -15,6 +15,7 @@ inline constexpr int SmallFont = 11; // Tahoma 8 pt
 inline constexpr int LargeFont = 13; // Tahoma 10 pt
 
 inline const QColor Magenta(255, 0, 255);
+inline const QColor DimMagenta(110, 50, 110);
 inline const QColor Red(255, 0, 0);
 inline const QColor Lime(0, 255, 0);
 inline const QColor White(255, 255, 255);

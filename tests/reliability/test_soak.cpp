@@ -100,8 +100,10 @@ private slots:
         constexpr int WarmUpLoads = 300;
 
         auto loadClass = [&](int c) {
+            // Choosing the class on the board changes nothing; another class starts empty.
+            if (c != classBox(w)->currentIndex())
+                model = classes[size_t(c)];
             chooseClass(w, c);
-            model = classes[size_t(c)];
             QCoreApplication::processEvents(); // as the event loop would between choices
             ++classLoads;
             if (classLoads >= WarmUpLoads && memoryAfterWarmUp == 0)
@@ -119,7 +121,7 @@ private slots:
                 const int language = random.bounded(2);
                 languageBox(w)->setCurrentIndex(language);
                 emit languageBox(w)->activated(language);
-                model = classes[size_t(classBox(w)->currentIndex())];
+                // The plan stays: the model is as it was.
                 ++classLoads;
             } else if (roll < 60) {
                 const QString path = plans.filePath(QStringLiteral("walk.plan"));

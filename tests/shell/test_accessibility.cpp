@@ -163,7 +163,7 @@ private slots:
         MainWindow &w = *w_.window;
         pressTalentTimes(w, 2, 1, 2);
         chooseEntry(languageBox(w), 1);
-        QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));
+        QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 2/3"));
         pressTalent(w, 2, 1);
         resetButton(w)->click();
         QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));

@@ -2,6 +2,7 @@
 #include "board/cell_geometry.h"
 #include "board/grey.h"
 #include "board/rank_look.h"
+#include "shell/plan_file.h"
 #include "talents/icon_tag.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/fonts.h"
@@ -10,6 +11,7 @@
 #include "window_fixture.h"
 
 #include <QSignalSpy>
+#include <QUndoStack>
 #include <QTest>
 
 class TestClassLoad : public QObject {
@@ -138,10 +140,11 @@ private slots:
     {
         FixtureWorld world;
         world.writeStandardClass();
+        world.writeStandardClass(QStringLiteral("Dr"));
         OpenedWindow w;
         w.open(world);
         QSignalSpy titles(w.window.get(), &QWidget::windowTitleChanged);
-        resetButton(*w)->click();
+        chooseEntry(classBox(*w), 1);
         QCOMPARE(titles.size(), 2);
         QCOMPARE(titles[0][0].toString(), QStringLiteral("en:13"));
         QCOMPARE(titles[1][0].toString(), QStringLiteral("Runeplan 3.1.0"));
@@ -175,10 +178,13 @@ private slots:
         FixtureWorld world;
         world.writeStandardClass();
         world.writeStandardClass(QStringLiteral("Dr"));
+        world.writeStandardClass(QStringLiteral("Hu"));
         world.write(QStringLiteral("Dr/2/tal.en"), badTree);
         world.write(QStringLiteral("Dr/2/1.jpg"), solidJpeg(45, 43, Qt::red));
         OpenedWindow w;
         w.open(world);
+        QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
+        const QByteArray before = formatPlan(0, w->talents());
         chooseEntry(classBox(*w), 1);
         QCOMPARE(w.dialogs.messages.size(), 1);
         const QString text = w.dialogs.messages[0].text;
@@ -187,15 +193,16 @@ private slots:
         QVERIFY2(text.contains(reason), qPrintable(text));
         QVERIFY(w->isEnabled());
         QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
-        // What came before the failure stays: tree 1 whole, tree 2 up to the bad block.
-        QVERIFY(w->talents().at(1, 1).present);
-        QVERIFY(w->talents().at(1, 2).present);
-        QCOMPARE(w->talents().at(1, 2).maxRank, 2);
-        QVERIFY(!w->talents().at(1, 3).present);
+        // The class is read whole before it is shown: the board and the class box stay as they
+        // were, and the failed change is no step of the history.
+        QCOMPARE(formatPlan(classBox(*w)->currentIndex(), w->talents()), before);
+        QCOMPARE(w->history().count(), 1);
+        QCOMPARE(w->talents().at(1, 2).maxRank, 3);
         // And another class still loads.
-        chooseEntry(classBox(*w), 0);
+        chooseEntry(classBox(*w), 2);
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(w->talents().at(1, 3).present);
+        QCOMPARE(w->talents().totalPoints, 0);
     }
 
     void missingPicturesOrTreeFileAreNamed_data()
@@ -227,16 +234,11 @@ private slots:
         w.open(world);
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("Dd/1/3.jpg"))));
-        // The load stops at that talent: the ones before it are placed, its own texts are stored
-        // but it is not placed, and nothing after it is read.
+        // The class is read whole before any of it is shown: nothing of it is placed, not even
+        // the talents read before the broken picture.
         const TalentTable &table = w->talents();
-        QVERIFY(table.at(1, 1).present && table.at(2, 1).present);
-        QVERIFY(w->cell(2, 1).icon->isVisible());
-        QVERIFY(!table.at(3, 1).present);
-        QCOMPARE(table.at(3, 1).maxRank, 2);
-        QVERIFY(!table.at(3, 1).name.isEmpty());
-        QVERIFY(!table.at(4, 1).present);
-        QCOMPARE(table.at(4, 1).maxRank, 0);
+        QVERIFY(!table.at(1, 1).present && !table.at(2, 1).present);
+        QVERIFY(!w->cell(2, 1).icon->isVisible());
         QVERIFY(!table.at(1, 2).present);
         QVERIFY(w->isEnabled());
     }

@@ -161,6 +161,7 @@ private slots:
         spendAPlan(*w_.window);
         save(planPath(QStringLiteral("en.plan")));
         chooseEntry(languageBox(*w_), 1);
+        resetButton(*w_)->click();
         QCOMPARE(w_->talents().totalPoints, 0);
         load(planPath(QStringLiteral("en.plan")));
         QVERIFY(w_.dialogs.messages.isEmpty());

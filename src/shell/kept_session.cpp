@@ -1,0 +1,43 @@
+#include "shell/kept_session.h"
+
+#include "base/read_file.h"
+#include "base/write_file.h"
+#include "shell/plan_file.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <cstdio>
+
+KeptSession::KeptSession(const QString &dataFolder, const QString &userFolder)
+{
+    const QString folder = userFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                               : userFolder;
+    // The data folder is named by a digest of its full path: the same folder always finds its
+    // session, and no path ever becomes part of a file name.
+    QString where = QFileInfo(dataFolder).canonicalFilePath();
+    if (where.isEmpty())
+        where = QFileInfo(dataFolder).absoluteFilePath();
+    const QByteArray digest =
+        QCryptographicHash::hash(where.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    path_ = QDir(folder).filePath(QStringLiteral("session-") + QString::fromLatin1(digest) +
+                                  QStringLiteral(".plan"));
+}
+
+std::optional<QByteArray> KeptSession::read() const
+{
+    return readFileBytesIfPresent(path_, MaxPlanFileBytes);
+}
+
+void KeptSession::write(const QByteArray &plan) const
+{
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    writeWholeFile(path_, plan);
+}
+
+void reportSessionTrouble(const QString &message)
+{
+    std::fprintf(stderr, "runeplan: %s\n", message.toLocal8Bit().constData());
+}

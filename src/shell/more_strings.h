@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <array>
+
+// Interface texts that came after the strings files' 29 lines. They live in a file of their own per
+// language, "more.<code>" beside "lang.<code>": one key=value a line, UTF-8, lines starting with
+// '#' and lines without '=' ignored. An older data folder has no such file: every text missing
+// from it is the English built in here.
+enum class More {
+    Undo,
+    Redo,
+    ResetTree,
+    Count,
+};
+
+class MoreStrings {
+public:
+    MoreStrings();
+
+    // Reads the file at `path`; a missing file leaves the English texts. Throws Error naming the
+    // file when it is there but cannot be read.
+    void load(const QString &path);
+    const QString &at(More key) const { return texts_[static_cast<size_t>(key)]; }
+
+    // The key a text is written under in the file ("undo", ...), and its English.
+    static QString keyOf(More key);
+    static QString englishOf(More key);
+
+private:
+    std::array<QString, static_cast<size_t>(More::Count)> texts_;
+};
+
+// The key=value pairs of a more-strings file's text; a key named twice keeps its last value.
+QHash<QString, QString> parseMoreStrings(const QString &text);
