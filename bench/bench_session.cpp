@@ -28,6 +28,14 @@ void BenchSession::loadEmptyBoard()
     ChoiceBox *classes = classBox(*window_);
     classes->select(class_.index);
     emit classes->chosen(class_.index);
+    // Choosing the class on the board changes nothing: the Reset empties it.
+    resetButton(*window_)->click();
+}
+
+void BenchSession::loadFullPlan()
+{
+    dialogs_.fileAnswers = {planPath_};
+    loadButton(*window_)->click();
 }
 
 std::pair<int, int> BenchSession::openTalent() const

@@ -20,6 +20,8 @@ public:
 
     // The benchmark class on an empty board, as the class box loads it.
     void loadEmptyBoard();
+    // The benchmark class with the saved plan of all its points, loaded as a user loads it.
+    void loadFullPlan();
     // A talent of the first row that takes more than one point, so that a press on it changes
     // its picture and its label but leaves the rows below closed. Its tree and slot.
     std::pair<int, int> openTalent() const;

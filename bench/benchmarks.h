@@ -16,6 +16,9 @@ inline constexpr const char *LeftPress = "LeftPress";
 inline constexpr const char *RightPress = "RightPress";
 inline constexpr const char *PlanLoad = "PlanLoad";
 inline constexpr const char *LanguageChange = "LanguageChange";
+inline constexpr const char *UndoReset = "UndoReset";
+inline constexpr const char *RedoReset = "RedoReset";
+inline constexpr const char *UndoClassChange = "UndoClassChange";
 } // namespace BenchName
 
 // The benchmark class's pictures: read and decoded by the planner's loader, and decoded from the

@@ -12,6 +12,8 @@ namespace {
 constexpr double MaxLoadOverDecoding = 1.3;
 constexpr double MinQtReaderOverTurboJpeg = 1.5;
 constexpr double MaxPressMicroseconds = 50.0;
+constexpr double MaxResetStepOverPress = 10.0;
+constexpr double MaxClassStepOverLoad = 1.2;
 
 const char *verdict(bool met)
 {
@@ -90,6 +92,26 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
             std::printf("%s %.1f us (target at most %.0f us): %s\n", name, *press * 1e6,
                         MaxPressMicroseconds, verdict(met));
         }
+    }
+    const auto press = seconds(BenchName::LeftPress);
+    for (const char *name : {BenchName::UndoReset, BenchName::RedoReset}) {
+        const auto step = seconds(name);
+        if (!step || !press)
+            continue;
+        const double ratio = *step / *press;
+        const bool met = ratio <= MaxResetStepOverPress;
+        allMet = allMet && met;
+        std::printf("%s of a full plan %.1f us / left press %.1f us = %.1fx (target at most "
+                    "%.0fx): %s\n",
+                    name, *step * 1e6, *press * 1e6, ratio, MaxResetStepOverPress, verdict(met));
+    }
+    if (const auto step = seconds(BenchName::UndoClassChange); step && load) {
+        const double ratio = *step / *load;
+        const bool met = ratio <= MaxClassStepOverLoad;
+        allMet = allMet && met;
+        std::printf("Undo of a class change %.3f ms / class load %.3f ms = %.2fx (target at most "
+                    "%.1fx): %s\n",
+                    *step * 1e3, *load * 1e3, ratio, MaxClassStepOverLoad, verdict(met));
     }
     return allMet;
 }

@@ -29,8 +29,16 @@ void classLoad(benchmark::State &state, BenchSession &session)
         session.loadEmptyBoard();
         ChoiceBox *classes = classBox(session.window());
         const int index = classes->currentIndex();
-        for (auto _ : state)
+        const int other = (index + 1) % classes->count();
+        // A class chosen again changes nothing: each timed load comes after another class.
+        for (auto _ : state) {
+            state.PauseTiming();
+            classes->select(other);
+            emit classes->chosen(other);
+            state.ResumeTiming();
+            classes->select(index);
             emit classes->chosen(index);
+        }
     });
     state.counters["icons"] = session.benchClass().iconCount;
 }
@@ -90,6 +98,50 @@ void languageChange(benchmark::State &state, BenchSession &session)
     state.counters["languages"] = languageBox(session.window())->count();
 }
 
+// A Reset of the full plan, then its undo (or redo) timed and the other untimed.
+void resetStep(benchmark::State &state, BenchSession &session, bool timeUndo)
+{
+    runChecked(state, session, [&] {
+        session.loadFullPlan();
+        FlatButton *undo = undoButton(session.window());
+        FlatButton *redo = redoButton(session.window());
+        resetButton(session.window())->click();
+        if (!timeUndo)
+            undo->click();
+        for (auto _ : state) {
+            (timeUndo ? undo : redo)->click();
+            state.PauseTiming();
+            (timeUndo ? redo : undo)->click();
+            state.ResumeTiming();
+        }
+        if (session.window().talents().totalPoints != (timeUndo ? 0 : 71))
+            state.SkipWithError("undo and redo did not walk the reset");
+    });
+}
+
+// A class change undone: the benchmark class comes back with its full plan.
+void undoClassChange(benchmark::State &state, BenchSession &session)
+{
+    runChecked(state, session, [&] {
+        session.loadFullPlan();
+        ChoiceBox *classes = classBox(session.window());
+        const int other = (session.benchClass().index + 1) % classes->count();
+        classes->select(other);
+        emit classes->chosen(other);
+        FlatButton *undo = undoButton(session.window());
+        FlatButton *redo = redoButton(session.window());
+        for (auto _ : state) {
+            undo->click();
+            state.PauseTiming();
+            redo->click();
+            state.ResumeTiming();
+        }
+        undo->click();
+        if (session.window().talents().totalPoints != 71)
+            state.SkipWithError("the undo did not bring the plan back");
+    });
+}
+
 } // namespace
 
 void registerWindowBenchmarks(BenchSession &session)
@@ -103,5 +155,11 @@ void registerWindowBenchmarks(BenchSession &session)
     benchmark::RegisterBenchmark(BenchName::PlanLoad, planLoad, std::ref(session))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(BenchName::LanguageChange, languageChange, std::ref(session))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(BenchName::UndoReset, resetStep, std::ref(session), true)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(BenchName::RedoReset, resetStep, std::ref(session), false)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(BenchName::UndoClassChange, undoClassChange, std::ref(session))
         ->Unit(benchmark::kMillisecond);
 }

@@ -39,5 +39,11 @@ void KeptSession::write(const QByteArray &plan) const
 
 void reportSessionTrouble(const QString &message)
 {
-    std::fprintf(stderr, "runeplan: %s\n", message.toLocal8Bit().constData());
+    // One line, whatever the message quotes from a broken file.
+    QString line = message;
+    for (QChar &c : line) {
+        if (c.unicode() < 32)
+            c = u'?';
+    }
+    std::fprintf(stderr, "runeplan: %s\n", line.toLocal8Bit().constData());
 }

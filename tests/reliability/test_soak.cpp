@@ -1,14 +1,11 @@
 // A long walk over the bundled world: random presses across every class, with class and language
 // changes and plan round trips, the rules checked against an independent model throughout, and
 // memory that stops growing once the first class loads are behind it.
-#include "base/read_file.h"
-#include "point_rules_model.h"
+#include "bundled_world.h"
 #include "controls_by_name.h"
 #include "recording_dialogs.h"
 #include "shell/main_window.h"
 #include "shell/plan_file.h"
-#include "talents/text_lines.h"
-#include "talents/tree_file.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/fonts.h"
@@ -25,29 +22,6 @@
 #include <malloc.h>
 
 namespace {
-
-QString worldDir()
-{
-    return qEnvironmentVariable("RUNEPLAN_WORLD_DIR");
-}
-
-// The talents of a class as its files state them, read into the model.
-PointRulesModel modelOfClass(const QString &code)
-{
-    PointRulesModel model;
-    const QDir world(worldDir());
-    for (int tree = 1; tree <= 3; ++tree) {
-        const QString folder = world.filePath(code + u'/' + QString::number(tree) + u'/');
-        const QString path = folder + QStringLiteral("tal.en");
-        const TreeFile file = readTreeFile(path);
-        for (const TalentBlock &b : file.blocks) {
-            const bool placed =
-                QFileInfo::exists(folder + QString::number(b.header.slot) + QStringLiteral(".jpg"));
-            model.talent(b.header.slot, tree) = {b.header.maxRank, b.header.prereq, placed, 0};
-        }
-    }
-    return model;
-}
 
 // Heap in use, from the allocator itself: what a leak would make grow. (The resident size also
 // counts freed memory the allocator keeps, and pages that fragmentation leaves half used.)

@@ -66,6 +66,14 @@ inline FlatButton *loadButton(const QWidget &w)
 {
     return control<FlatButton>(w, "sp_load");
 }
+inline FlatButton *undoButton(const QWidget &w)
+{
+    return control<FlatButton>(w, "bt_undo");
+}
+inline FlatButton *redoButton(const QWidget &w)
+{
+    return control<FlatButton>(w, "bt_redo");
+}
 inline FlatButton *aboutButton(const QWidget &w)
 {
     return control<FlatButton>(w, "sp_ab");

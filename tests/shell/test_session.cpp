@@ -1,0 +1,81 @@
+// The last session: the board kept at close in the user's data folder and shown at the next start.
+#include "board_driver.h"
+#include "shell/kept_session.h"
+#include "shell/plan_file.h"
+#include "standard_window_test.h"
+
+#include <QFile>
+#include <QUndoStack>
+
+class TestSession : public StandardWindowTest {
+    Q_OBJECT
+private slots:
+    void theBoardComesBackAtTheNextStart()
+    {
+        world_.writeStandardClass(QStringLiteral("Dr"));
+        openFreshWindow();
+        chooseEntry(classBox(*w_), 1);
+        pressTalentTimes(*w_, 1, 1, 3);
+        const QByteArray board = formatPlan(1, w_->talents());
+        w_->close();
+        const KeptSession session(world_.path(QString()));
+        QVERIFY(QFile::exists(session.path()));
+        QVERIFY(!session.path().startsWith(world_.exeDir())); // never in the data folder
+
+        openFreshWindow();
+        QCOMPARE(formatPlan(classBox(*w_)->currentIndex(), w_->talents()), board);
+        QCOMPARE(spentLabel(*w_)->caption(), QStringLiteral("en:7: 3"));
+        // Below it, the empty first class of a plain start.
+        QCOMPARE(w_->history().count(), 1);
+        undoButton(*w_)->click();
+        QCOMPARE(classBox(*w_)->currentIndex(), 0);
+        QCOMPARE(w_->talents().totalPoints, 0);
+        QFile::remove(session.path());
+        world_.remove(QStringLiteral("Dr"));
+    }
+
+    void aSessionThatNoLongerFitsIsLeftAside_data()
+    {
+        QTest::addColumn<QByteArray>("kept");
+        const QByteArray zeros(44, '0');
+        QTest::newRow("class not on offer") << "7\r\n" + zeros + "\r\n" + zeros + "\r\n" + zeros;
+        QTest::newRow("rank above the talent's")
+            << "0\r\n9" + zeros.mid(1) + "\r\n" + zeros + "\r\n" + zeros;
+        QTest::newRow("cut short") << QByteArray("0\r\n");
+        QTest::newRow("binary") << QByteArray("\x01\xff\x00\x7f", 4);
+    }
+    void aSessionThatNoLongerFitsIsLeftAside()
+    {
+        QFETCH(QByteArray, kept);
+        const KeptSession session(world_.path(QString()));
+        session.write(kept);
+        openFreshWindow(); // checks that no box was shown
+        QCOMPARE(classBox(*w_)->currentIndex(), 0);
+        QCOMPARE(w_->talents().totalPoints, 0);
+        QVERIFY(w_->talents().at(1, 1).present);
+        QCOMPARE(w_->history().count(), 0);
+        QFile::remove(session.path());
+    }
+
+    void unwritableFoldersStopNothing()
+    {
+        // The user's data folder is a file: the session can be neither read nor kept.
+        const QByteArray home = qgetenv("XDG_DATA_HOME");
+        QFile blocker(QString::fromLocal8Bit(home) + QStringLiteral("-blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_DATA_HOME", blocker.fileName().toLocal8Bit());
+        openFreshWindow();
+        pressTalent(*w_, 1, 1);
+        w_->close();
+        QVERIFY(w_.dialogs.messages.isEmpty());
+        QVERIFY(w_->isHidden());
+        openFreshWindow();
+        QCOMPARE(w_->talents().totalPoints, 0);
+        qputenv("XDG_DATA_HOME", home);
+        blocker.remove();
+    }
+};
+
+QTEST_MAIN(TestSession)
+#include "test_session.moc"
