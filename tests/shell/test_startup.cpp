@@ -225,6 +225,8 @@ private slots:
         QTest::newRow("cb_lang") << "cb_lang" << QRect(912, 85, 92, 21);
         QTest::newRow("cb_class") << "cb_class" << QRect(912, 132, 92, 21);
         QTest::newRow("Edit1") << "Edit1" << QRect(916, 264, 1, 21);
+        QTest::newRow("bt_undo") << "bt_undo" << QRect(912, 288, 89, 22);
+        QTest::newRow("bt_redo") << "bt_redo" << QRect(912, 331, 89, 22);
         QTest::newRow("bt_reset") << "bt_reset" << QRect(912, 417, 89, 22);
         QTest::newRow("sp_save") << "sp_save" << QRect(912, 460, 89, 22);
         QTest::newRow("sp_load") << "sp_load" << QRect(912, 504, 89, 22);

@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QSet>
 #include <QTest>
 
@@ -151,6 +152,27 @@ private slots:
                     reference = headers;
                 QCOMPARE(headers, reference);
             }
+        }
+    }
+
+    // The texts beyond the strings files: every one given in every language, and the captions of
+    // the side panel's links within their 85 pixels.
+    void everyMoreTextIsGivenAndFits()
+    {
+        const QFont font = tahoma(13, true);
+        const QFontMetrics metrics(font);
+        for (const QString &language : languages()) {
+            MoreStrings more;
+            more.load(QDir(worldDir()).filePath(QStringLiteral("more.") + language));
+            for (int k = 0; k < int(More::Count); ++k) {
+                const auto key = More(k);
+                const QString where = language + u' ' + MoreStrings::keyOf(key);
+                QVERIFY2(language == QStringLiteral("en") ||
+                             more.at(key) != MoreStrings::englishOf(key),
+                         qPrintable(where));
+            }
+            for (More key : {More::Undo, More::Redo})
+                QVERIFY2(metrics.horizontalAdvance(more.at(key)) <= 85, qPrintable(language));
         }
     }
 
