@@ -145,6 +145,11 @@ void MainWindow::buildHistoryControls()
 
     treeMenu_ = new QMenu(this);
     treeMenu_->setObjectName(QStringLiteral("treeMenu"));
+    treeMenu_->setFont(tahoma(SmallFont));
+    // In the colours of the window's lists.
+    treeMenu_->setStyleSheet(QStringLiteral("QMenu { background: black; color: #00ff00; "
+                                            "border: 1px solid #3c3c3c; }"
+                                            "QMenu::item:selected { background: #1f4f1f; }"));
     QAction *resetTree = treeMenu_->addAction(MoreStrings::englishOf(More::ResetTree));
     resetTree->setObjectName(QStringLiteral("resetTreeAction"));
     resetTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
