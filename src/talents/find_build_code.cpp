@@ -1,0 +1,172 @@
+// Reading build codes out of any text a player pastes: chat lines, web addresses, whole pages.
+#include "talents/build_code.h"
+#include "talents/build_code_format.h"
+
+namespace {
+
+bool isCodeSpace(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+bool isPrefixAt(const QString &text, qsizetype at)
+{
+    const char16_t r = text.at(at).unicode();
+    const char16_t b = text.at(at + 1).unicode();
+    return (r == u'R' || r == u'r') && (b == u'B' || b == u'b');
+}
+
+// The symbols of one candidate, read in place (the text is never copied), whitespace skipped,
+// with the checksum of every symbol read so far.
+class SymbolReader {
+public:
+    SymbolReader(const QString &text, qsizetype from) : text_(text), at_(from) {}
+
+    // The next symbol's value, or -1 when the text ends or holds another character first.
+    int next()
+    {
+        while (at_ < text_.size()) {
+            const char16_t c = text_.at(at_++).unicode();
+            if (isCodeSpace(c)) {
+                skippedSpace_ = true;
+                continue;
+            }
+            const int value = codeSymbolValue(c);
+            if (value >= 0)
+                checksum_ = checksumStep(checksum_, value);
+            return value;
+        }
+        return -1;
+    }
+
+    // `symbols` symbols as one number, the most significant first; false when cut short.
+    bool readNumber(int symbols, quint32 &number)
+    {
+        for (int i = 0; i < symbols; ++i) {
+            const int value = next();
+            if (value < 0)
+                return false;
+            number = number << 6 | static_cast<quint32>(value);
+        }
+        return true;
+    }
+
+    bool readNumber(int symbols, BigNumber &number)
+    {
+        for (int i = 0; i < symbols; ++i) {
+            const int value = next();
+            if (value < 0)
+                return false;
+            number.multiplyAdd(64, static_cast<quint32>(value));
+        }
+        return true;
+    }
+
+    bool skippedSpace() const { return skippedSpace_; }
+    quint32 checksum() const { return checksum_; }
+
+private:
+    const QString &text_;
+    qsizetype at_;
+    bool skippedSpace_ = false;
+    quint32 checksum_ = 0;
+};
+
+// The order after the ranks, or nothing when it is damaged: a number of `invested.points`
+// digits in base `invested.count`, each place appearing as often as its rank.
+std::optional<QVector<QPoint>> readOrder(SymbolReader &in, const RankGrid &ranks,
+                                         const InvestedPlaces &invested)
+{
+    BigNumber number;
+    if (!in.readNumber(orderSymbols(invested), number))
+        return std::nullopt;
+    std::array<quint8, PointBudget> digits{};
+    for (int i = invested.points - 1; i >= 0; --i)
+        digits[i] = static_cast<quint8>(number.divide(static_cast<quint32>(invested.count)));
+    if (!number.isZero())
+        return std::nullopt; // count^points or more
+    std::array<int, PlaceCount> left{};
+    for (int k = 0; k < PlaceCount; ++k)
+        left[k] = rankAt(ranks, k);
+    QVector<QPoint> order;
+    order.reserve(invested.points);
+    for (int i = 0; i < invested.points; ++i) {
+        const int place = invested.places[digits[i]];
+        if (left[place]-- == 0)
+            return std::nullopt;
+        order.append(slotAndTreeOf(place));
+    }
+    return order;
+}
+
+// A newer format is only claimed for "RB" at the start of a word with the format symbol and the
+// two letters right after it: "RB" followed by three letters is common inside words ("orbits",
+// "turbo mode"), and text without a code must not be taken for one the planner is too old for.
+bool looksLikeNewerCode(const QString &text, qsizetype prefixAt, const SymbolReader &in)
+{
+    return !in.skippedSpace() && (prefixAt == 0 || !text.at(prefixAt - 1).isLetterOrNumber());
+}
+
+// The code whose prefix stands at `prefixAt`, or why it is none.
+std::variant<BuildCode, BuildCodeError> readCandidate(const QString &text, qsizetype prefixAt)
+{
+    SymbolReader in(text, prefixAt + 2);
+    const int format = in.next();
+    const int first = in.next();
+    const int second = in.next();
+    if (format < 0 || !isLetterValue(first) || !isLetterValue(second))
+        return BuildCodeError::NotACode;
+    const int version = format / 2;
+    if (version > BuildCodeVersion) {
+        return looksLikeNewerCode(text, prefixAt, in) ? BuildCodeError::NewerFormat
+                                                      : BuildCodeError::NotACode;
+    }
+    if (version < BuildCodeVersion)
+        return BuildCodeError::Damaged;
+
+    BuildCode code;
+    const char letters[] = {codeAlphabet[first], codeAlphabet[second]};
+    code.classCode = QString::fromLatin1(letters, 2);
+    for (quint32 &fingerprint : code.fingerprints) {
+        if (!in.readNumber(FingerprintSymbols, fingerprint))
+            return BuildCodeError::Damaged;
+    }
+    BigNumber ranks;
+    if (!in.readNumber(RankSymbols, ranks) || !ranksFromNumber(ranks, code.ranks))
+        return BuildCodeError::Damaged;
+    // Checked before the order is read: its length grows with the points.
+    const InvestedPlaces invested = investedPlaces(code.ranks);
+    if (invested.points > PointBudget)
+        return BuildCodeError::Damaged;
+    if (format % 2 == 1) {
+        code.order = readOrder(in, code.ranks, invested);
+        if (!code.order)
+            return BuildCodeError::Damaged;
+    }
+    // A stored value of the modulus or more never matches.
+    const quint32 expected = in.checksum();
+    quint32 stored = 0;
+    if (!in.readNumber(ChecksumSymbols, stored) || stored != expected)
+        return BuildCodeError::Damaged;
+    return code;
+}
+
+} // namespace
+
+std::variant<BuildCode, BuildCodeError> findBuildCode(const QString &text)
+{
+    // A code that decodes wins at once; otherwise the most telling failure is told.
+    BuildCodeError failure = BuildCodeError::NotACode;
+    for (qsizetype at = 0; at + 1 < text.size(); ++at) {
+        if (!isPrefixAt(text, at))
+            continue;
+        auto candidate = readCandidate(text, at);
+        if (std::holds_alternative<BuildCode>(candidate))
+            return candidate;
+        const BuildCodeError error = std::get<BuildCodeError>(candidate);
+        if (error == BuildCodeError::Damaged ||
+            (error == BuildCodeError::NewerFormat && failure == BuildCodeError::NotACode))
+            failure = error;
+    }
+    return failure;
+}
