@@ -19,6 +19,8 @@ inline constexpr const char *LanguageChange = "LanguageChange";
 inline constexpr const char *UndoReset = "UndoReset";
 inline constexpr const char *RedoReset = "RedoReset";
 inline constexpr const char *UndoClassChange = "UndoClassChange";
+inline constexpr const char *CodeLoad = "CodeLoad";
+inline constexpr const char *CodeEncode = "CodeEncode";
 } // namespace BenchName
 
 // The benchmark class's pictures: read and decoded by the planner's loader, and decoded from the

@@ -14,6 +14,8 @@ constexpr double MinQtReaderOverTurboJpeg = 1.5;
 constexpr double MaxPressMicroseconds = 50.0;
 constexpr double MaxResetStepOverPress = 10.0;
 constexpr double MaxClassStepOverLoad = 1.2;
+constexpr double MaxCodeLoadOverPlanLoad = 1.1;
+constexpr double MaxEncodeMicroseconds = 20.0;
 
 const char *verdict(bool met)
 {
@@ -112,6 +114,21 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
         std::printf("Undo of a class change %.3f ms / class load %.3f ms = %.2fx (target at most "
                     "%.1fx): %s\n",
                     *step * 1e3, *load * 1e3, ratio, MaxClassStepOverLoad, verdict(met));
+    }
+    const auto planLoad = seconds(BenchName::PlanLoad);
+    if (const auto codeLoad = seconds(BenchName::CodeLoad); codeLoad && planLoad) {
+        const double ratio = *codeLoad / *planLoad;
+        const bool met = ratio <= MaxCodeLoadOverPlanLoad;
+        allMet = allMet && met;
+        std::printf("Code load %.3f ms / plan load %.3f ms of the same plan = %.2fx (target at "
+                    "most %.1fx): %s\n",
+                    *codeLoad * 1e3, *planLoad * 1e3, ratio, MaxCodeLoadOverPlanLoad, verdict(met));
+    }
+    if (const auto encode = seconds(BenchName::CodeEncode)) {
+        const bool met = *encode * 1e6 <= MaxEncodeMicroseconds;
+        allMet = allMet && met;
+        std::printf("Code encoding %.2f us (target under %.0f us): %s\n", *encode * 1e6,
+                    MaxEncodeMicroseconds, verdict(met));
     }
     return allMet;
 }

@@ -3,6 +3,8 @@
 #include "bench_session.h"
 #include "benchmarks.h"
 #include "controls_by_name.h"
+#include "talents/build_code.h"
+#include "talents/rank_grid.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/image_control.h"
 
@@ -142,6 +144,37 @@ void undoClassChange(benchmark::State &state, BenchSession &session)
     });
 }
 
+// The saved plan as a build code on the clipboard, pasted as a user pastes it.
+void codeLoad(benchmark::State &state, BenchSession &session)
+{
+    runChecked(state, session, [&] {
+        session.loadFullPlan();
+        copyButton(session.window())->click();
+        FlatButton *paste = pasteButton(session.window());
+        session.loadEmptyBoard();
+        for (auto _ : state)
+            paste->click();
+        if (session.window().talents().totalPoints != 71)
+            state.SkipWithError("the code put the plan back wrong");
+    });
+}
+
+// The code of a full plan, made from the board's table.
+void codeEncode(benchmark::State &state, BenchSession &session)
+{
+    runChecked(state, session, [&] {
+        session.loadFullPlan();
+        const TalentTable &table = session.window().talents();
+        BuildCode code;
+        code.classCode = session.benchClass().code;
+        code.ranks = ranksOf(table);
+        for (int tree = 1; tree <= TreeCount; ++tree)
+            code.fingerprints[tree - 1] = treeFingerprint(table, tree);
+        for (auto _ : state)
+            benchmark::DoNotOptimize(encodeBuildCode(code));
+    });
+}
+
 } // namespace
 
 void registerWindowBenchmarks(BenchSession &session)
@@ -162,4 +195,8 @@ void registerWindowBenchmarks(BenchSession &session)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark(BenchName::UndoClassChange, undoClassChange, std::ref(session))
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(BenchName::CodeLoad, codeLoad, std::ref(session))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(BenchName::CodeEncode, codeEncode, std::ref(session))
+        ->Unit(benchmark::kMicrosecond);
 }

@@ -1,16 +1,29 @@
 #include "base/version.h"
 #include "shell/application.h"
+#include "shell/code_mode.h"
+#include "shell/command_line.h"
 #include "shell/first_frame_report.h"
 #include "shell/main_window.h"
+#include "toolkit/error_report.h"
 #include "toolkit/fonts.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
+#include <cstdio>
 
-int main(int argc, char *argv[])
+namespace {
+
+QString programName()
+{
+    return QStringLiteral("Runeplan");
+}
+
+int runWindow(int argc, char *argv[], const CommandLine &line)
 {
     Application app(argc, argv);
-    Application::setApplicationName(QStringLiteral("Runeplan"));
+    Application::setApplicationName(programName());
     Application::setApplicationVersion(QString::fromLatin1(ProgramVersion));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
@@ -18,7 +31,7 @@ int main(int argc, char *argv[])
     Application::setWindowIcon(icon);
     registerTahoma();
 
-    MainWindow window(QCoreApplication::applicationDirPath());
+    MainWindow window(QCoreApplication::applicationDirPath(), {line.dataFolder, line.language});
     if (window.endRequested())
         return 1;
     if (const QScreen *screen = window.screen()) {
@@ -28,5 +41,38 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIntValue("RUNEPLAN_REPORT_FIRST_FRAME") == 1)
         new FirstFrameReport(&window);
     window.show();
+    if (!line.input.isEmpty())
+        guarded([&] { window.openArgument(line.input); });
     return Application::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The command line is read before any application object exists: the modes without a
+    // window must run where there is no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "runeplan: %s\n\n%s", line.error.toLocal8Bit().constData(),
+                     usageText().toLocal8Bit().constData());
+        return ExitCode::Usage;
+    }
+    if (line.help) {
+        std::printf("%s", usageText().toLocal8Bit().constData());
+        return ExitCode::Success;
+    }
+    if (line.version) {
+        std::printf("%s %s\n", programName().toLatin1().constData(), ProgramVersion);
+        return ExitCode::Success;
+    }
+    if (line.mode == CommandLine::Mode::Code) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(programName());
+        return runCodeMode(line, QCoreApplication::applicationDirPath());
+    }
+    return runWindow(argc, argv, line);
 }

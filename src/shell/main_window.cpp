@@ -14,6 +14,7 @@
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -22,8 +23,12 @@
 #include <QShortcut>
 #include <QUndoStack>
 
-MainWindow::MainWindow(const QString &exeDir, QWidget *parent)
-    : QWidget(parent), exeDir_(exeDir), dataFolder_(exeDir_.filePath(QStringLiteral("datas/")))
+MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidget *parent)
+    : QWidget(parent), exeDir_(exeDir),
+      dataFolder_(options.dataFolder.isEmpty()
+                      ? exeDir_.filePath(QStringLiteral("datas/"))
+                      : QDir(options.dataFolder).absolutePath() + QLatin1Char('/')),
+      startLanguage_(options.language)
 {
     history_ = new QUndoStack(this);
     // Far more steps than a plan has points: a whole evening of changes can be walked back.
@@ -58,6 +63,18 @@ void MainWindow::connectHandlers()
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redoPressed(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redoPressed(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [this] { resetTreeOfFocus(); });
+    connectGuarded(copyButton_, &FlatButton::clicked, this, [this] { copyCode(); });
+    connectGuarded(pasteButton_, &FlatButton::clicked, this, [this] { pasteCode(); });
+    // Copy and paste act on the board only while no text field takes them for itself.
+    const auto outsideText = [this](auto action) {
+        return [this, action] {
+            if (!qobject_cast<QLineEdit *>(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == focusSink_)
+                (this->*action)();
+        };
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_C), outsideText(&MainWindow::copyCode));
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_V), outsideText(&MainWindow::pasteCode));
     connectGuarded(treeMenu_->actions().constFirst(), &QAction::triggered, this,
                    [this] { resetTree(treeMenuTree_); });
     for (int tree = 1; tree <= TreeCount; ++tree) {
@@ -149,6 +166,15 @@ void MainWindow::startUp()
     if (!index)
         throw Error(rememberedIn + QStringLiteral(": ") + notAnIntegerMessage(first));
     languageBox_->select(*index);
+    if (!startLanguage_.isEmpty()) {
+        const int asked = languageBox_->findText(startLanguage_);
+        if (asked >= 0)
+            languageBox_->select(asked);
+        else
+            reportError(QStringLiteral("The language '%1' is not in %2; the planner starts in "
+                                       "the language it used last")
+                            .arg(startLanguage_, languageList));
+    }
 
     applyLanguage();
     if (const std::optional<BoardState> session = keptSessionState())

@@ -43,8 +43,15 @@ struct FileDialogSettings {
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
+    // What the command line may change of the start-up.
+    struct StartOptions {
+        QString dataFolder; // empty: "datas" in `exeDir`
+        QString language;   // empty: the language last.ini selects
+    };
+
     // `exeDir` is the folder that holds the data folder "datas".
-    explicit MainWindow(const QString &exeDir, QWidget *parent = nullptr);
+    explicit MainWindow(const QString &exeDir, const StartOptions &options = {},
+                        QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Set when start-up met a fatal error: the program must end without showing the window.
@@ -61,8 +68,13 @@ public:
     const FileDialogSettings &openDialogSettings() const { return openDialogSettings_; }
     const FileDialogSettings &saveDialogSettings() const { return saveDialogSettings_; }
 
+    // A plan file or a build code given to the program at its start, loaded as a user's load.
+    void openArgument(const QString &argument);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // A class read whole with the ranks it will show, its arrows' bitmaps read: showing it
@@ -95,6 +107,8 @@ private:
     void loadPressed();
     void aboutPressed();
     void undoPressed();
+    void copyCode();
+    void pasteCode();
     void redoPressed();
     void pressTalent(ImageControl *sender, Qt::MouseButton button);
     void talentEntered(ImageControl *sender);
@@ -105,6 +119,7 @@ private:
     // Class load (main_window_load.cpp): a class is read whole, then shown.
     void loadClass();
     StagedClass stageClass(int classIndex, const RankGrid &ranks, const QString &languageCode);
+    StagedClass finishStaging(PreparedClass &&prepared, const RankGrid &ranks);
     void showStaged(StagedClass &&staged);
     void showRanks(const RankGrid &ranks);
 
@@ -131,12 +146,18 @@ private:
     void applyLanguage();
     void showLanguageTexts();
     ClassLayout classLayoutForPlan(int classIndex, const QString &planPath) const;
+    void loadPlanFile(const QString &path);
+
+    // Build codes (main_window_codes.cpp).
+    QString boardCode() const;
+    void loadBuildCode(const QString &text);
     std::optional<BoardState> keptSessionState() const;
     void startWithSession(const BoardState &session);
     void keepSession() const;
 
-    QDir exeDir_;        // the folder of the program, where the data folder lies
-    QString dataFolder_; // the data folder's path, ending in a separator
+    QDir exeDir_;           // the folder of the program, where the data folder lies
+    QString dataFolder_;    // the data folder's path, ending in a separator
+    QString startLanguage_; // the language the command line asks for
     bool endRequested_ = false;
     BusyState busy_{*this};
     TalentTable table_;
@@ -171,6 +192,8 @@ private:
     FlatButton *loadButton_ = nullptr;                        // sp_load
     FlatButton *undoButton_ = nullptr;                        // bt_undo
     FlatButton *redoButton_ = nullptr;                        // bt_redo
+    FlatButton *copyButton_ = nullptr;                        // bt_copy
+    FlatButton *pasteButton_ = nullptr;                       // bt_paste
     QMenu *treeMenu_ = nullptr;                               // treeMenu
     int treeMenuTree_ = 1;                                    // the tree the menu was opened on
     AboutDialog *aboutDialog_ = nullptr;                      // fr_a

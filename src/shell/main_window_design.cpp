@@ -139,6 +139,15 @@ void MainWindow::buildHistoryControls()
     }
     undoButton_->setCaption(MoreStrings::englishOf(More::Undo));
     redoButton_->setCaption(MoreStrings::englishOf(More::Redo));
+    copyButton_ = makeButton(this, QStringLiteral("bt_copy"), {912, 547, 89, 22}, false);
+    pasteButton_ = makeButton(this, QStringLiteral("bt_paste"), {912, 590, 89, 22}, false);
+    copyButton_->setCaption(MoreStrings::englishOf(More::CopyCode));
+    pasteButton_->setCaption(MoreStrings::englishOf(More::PasteCode));
+    describe(copyButton_, {},
+             QStringLiteral("Puts the build code of the board on the clipboard (Ctrl+C)"));
+    describe(pasteButton_, {}, QStringLiteral("Loads the build code on the clipboard (Ctrl+V)"));
+    // A plan file or a text holding a build code may be dropped on the window.
+    setAcceptDrops(true);
     describe(undoButton_, {}, QStringLiteral("Takes back the last change of the board (Ctrl+Z)"));
     describe(redoButton_, {},
              QStringLiteral("Makes the change taken back again (Ctrl+Shift+Z or Ctrl+Y)"));

@@ -62,6 +62,8 @@ void MainWindow::showLanguageTexts()
     resetButton_->setCaption(uiStrings_.at(Str::Reset));
     undoButton_->setCaption(moreStrings_.at(More::Undo));
     redoButton_->setCaption(moreStrings_.at(More::Redo));
+    copyButton_->setCaption(moreStrings_.at(More::CopyCode));
+    pasteButton_->setCaption(moreStrings_.at(More::PasteCode));
     treeMenu_->actions().constFirst()->setText(moreStrings_.at(More::ResetTree));
     openDialogSettings_.title = uiStrings_.at(Str::Load);
     saveDialogSettings_.title = uiStrings_.at(Str::Save);

@@ -26,13 +26,19 @@ MainWindow::StagedClass MainWindow::stageClass(int classIndex, const RankGrid &r
     setWindowTitle(uiStrings_.at(Str::Loading));
     ScopeExit restoreCaption([this, caption] { setWindowTitle(caption); });
 
-    StagedClass staged{prepareClass(dataFolder_, classIndex, languageCode), {}};
-    TalentTable &table = staged.prepared.table;
-    if (const auto misfit = ranksMisfit(table, ranks)) {
+    PreparedClass prepared = prepareClass(dataFolder_, classIndex, languageCode);
+    if (const auto misfit = ranksMisfit(prepared.table, ranks)) {
         const auto code = classCode(classIndex);
         throw Error(QStringLiteral("The plan does not fit class %1 in language '%2': %3")
                         .arg(code.value_or(QString::number(classIndex)), languageCode, *misfit));
     }
+    return finishStaging(std::move(prepared), ranks);
+}
+
+MainWindow::StagedClass MainWindow::finishStaging(PreparedClass &&prepared, const RankGrid &ranks)
+{
+    StagedClass staged{std::move(prepared), {}};
+    TalentTable &table = staged.prepared.table;
     setRanks(table, ranks);
 
     // Where each icon will stand: the grid is laid out by the width of the first background.

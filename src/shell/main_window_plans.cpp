@@ -24,8 +24,13 @@ void MainWindow::loadPressed()
     busy_.disableWhileDialogOpen();
     const QString path =
         dialogs().openFileName(this, openDialogSettings_.title, openDialogSettings_.folder);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadPlanFile(path);
+}
+
+void MainWindow::loadPlanFile(const QString &path)
+{
+    BusyScope busy(busy_);
 
     // The whole plan is read and checked against the class it names before the board changes:
     // a file that fails leaves the plan on the board as it was.

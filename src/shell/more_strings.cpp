@@ -13,13 +13,19 @@ constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {
     {"undo", "Undo"},
     {"redo", "Redo"},
     {"reset-tree", "Reset tree"},
+    {"copy-code", "Copy code"},
+    {"paste-code", "Paste code"},
+    {"trees-changed", "The trees of this class changed; ranks are kept by slot"},
+    {"change-maximum", "%1: %2 \u2192 %3 (maximum is now %3)"},
+    {"change-no-talent", "Tree %1, slot %2: %3 \u2192 0 (no talent there now)"},
+    {"change-rules", "%1: %2 \u2192 0 (its requirements are no longer met)"},
 }};
 } // namespace
 
 MoreStrings::MoreStrings()
 {
     for (size_t k = 0; k < texts_.size(); ++k)
-        texts_[k] = QString::fromLatin1(knownTexts[k].english);
+        texts_[k] = QString::fromUtf8(knownTexts[k].english);
 }
 
 void MoreStrings::load(const QString &path)
@@ -43,7 +49,7 @@ QString MoreStrings::keyOf(More key)
 
 QString MoreStrings::englishOf(More key)
 {
-    return QString::fromLatin1(knownTexts[static_cast<size_t>(key)].english);
+    return QString::fromUtf8(knownTexts[static_cast<size_t>(key)].english);
 }
 
 QHash<QString, QString> parseMoreStrings(const QString &text)

@@ -12,6 +12,12 @@ enum class More {
     Undo,
     Redo,
     ResetTree,
+    CopyCode,
+    PasteCode,
+    TreesChanged,   // the first line of the report of a code loaded by slot
+    ChangeMaximum,  // %1 talent, %2 rank in the code, %3 the new maximum
+    ChangeNoTalent, // %1 tree, %2 slot, %3 rank in the code
+    ChangeRules,    // %1 talent, %2 rank in the code
     Count,
 };
 

@@ -6,6 +6,31 @@
 #include <QDir>
 #include <QFileInfo>
 
+TalentTable readClassTalents(const QString &classFolder, const QString &langCode)
+{
+    TalentTable table;
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        const QDir dir(QDir(classFolder).filePath(QString::number(tree)));
+        const TreeFile parsed = readTreeFile(dir.filePath(QStringLiteral("tal.") + langCode));
+        if (parsed.error)
+            throw Error(*parsed.error);
+        table.treeName(tree) = parsed.name;
+        for (const TalentBlock &block : parsed.blocks) {
+            const int slot = block.header.slot;
+            Talent &t = table.at(slot, tree);
+            t.maxRank = block.header.maxRank;
+            t.prereq = block.header.prereq;
+            t.name = block.name;
+            t.slot = slot;
+            // A slot named twice: the later block counts, as in the class load.
+            t.present =
+                t.present ||
+                QFileInfo::exists(dir.filePath(QString::number(slot) + QStringLiteral(".jpg")));
+        }
+    }
+    return table;
+}
+
 ClassLayout readClassLayout(const QString &classFolder, const QString &langCode)
 {
     ClassLayout layout;

@@ -27,6 +27,11 @@ private:
     std::array<std::array<Cell, SlotsPerTree>, TreeCount> cells_{};
 };
 
+// The talents of a class as its tree files and pictures place them, without reading a picture:
+// names, maximum ranks and prerequisites, every rank 0. Throws Error as the class load would for a
+// tree file it cannot read or parse.
+TalentTable readClassTalents(const QString &classFolder, const QString &langCode);
+
 // Reads the three tree files "<classFolder>/<t>/tal.<langCode>"; a talent is present when its
 // icon file exists. Throws Error as the class load would for a file it cannot read or parse.
 ClassLayout readClassLayout(const QString &classFolder, const QString &langCode);

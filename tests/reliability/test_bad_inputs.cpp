@@ -3,6 +3,7 @@
 // and nothing lost.
 #include "jpeg_fixture.h"
 #include "shell/plan_file.h"
+#include "talents/build_code.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/fonts.h"
@@ -11,14 +12,17 @@
 #include "window_fixture.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTest>
+#include <QUndoStack>
 #include <functional>
 
 namespace {
 
-enum class Action { Start, ChooseClass, SwitchLanguage, LoadPlan };
+enum class Action { Start, ChooseClass, SwitchLanguage, LoadPlan, PasteCode };
 enum class Outcome { Fatal, Error, Loads };
 
 struct BadInput {
@@ -39,6 +43,13 @@ QByteArray randomBytes(int size, quint32 seed)
         c = char(x >> 24);
     }
     return bytes;
+}
+
+QByteArray codeOfClass(const QString &classCode)
+{
+    BuildCode code;
+    code.classCode = classCode;
+    return encodeBuildCode(code).toLatin1();
 }
 
 QByteArray iconJpeg()
@@ -233,6 +244,49 @@ const QVector<BadInput> &catalogue()
                  }
              },
              QStringLiteral("Dr/3/tal.en"), QStringLiteral("at most 30"), Outcome::Error},
+            // Texts pasted as build codes over a plan on the board; the text is in p.code.
+            {"code empty",
+             Action::PasteCode,
+             write(QStringLiteral("p.code"), QByteArray()),
+             {},
+             QStringLiteral("not a build code"),
+             Outcome::Error},
+            {"code words",
+             Action::PasteCode,
+             write(QStringLiteral("p.code"), "here is my plan, see you later"),
+             {},
+             QStringLiteral("not a build code"),
+             Outcome::Error},
+            {"code binary",
+             Action::PasteCode,
+             write(QStringLiteral("p.code"), randomBytes(5000, 3)),
+             {},
+             QStringLiteral("build code"),
+             Outcome::Error},
+            {"code repeated prefixes",
+             Action::PasteCode,
+             write(QStringLiteral("p.code"), QByteArray(1 << 20, 'R').replace("RR", "RB")),
+             {},
+             QStringLiteral("build code"),
+             Outcome::Error},
+            {"code damaged",
+             Action::PasteCode,
+             write(QStringLiteral("p.code"), "RB2Dd" + QByteArray(71, 'x')),
+             {},
+             QStringLiteral("damaged build code"),
+             Outcome::Error},
+            {"code of a newer format",
+             Action::PasteCode,
+             write(QStringLiteral("p.code"), "RB9Dd" + QByteArray(71, 'x')),
+             {},
+             QStringLiteral("newer format"),
+             Outcome::Error},
+            {"code of a class not offered",
+             Action::PasteCode,
+             write(QStringLiteral("p.code"), codeOfClass(QStringLiteral("Zz"))),
+             {},
+             QStringLiteral("class Zz is not in this data folder"),
+             Outcome::Error},
             // Plan files, loaded over a plan on the board.
             {"plan empty", Action::LoadPlan, write(QStringLiteral("p.plan"), QByteArray()),
              QStringLiteral("p.plan"), QStringLiteral("line 1: '' is not a valid integer"),
@@ -339,6 +393,16 @@ private slots:
             w.dialogs.fileAnswers = {world.path(input.file)};
             loadButton(*w)->click();
             break;
+        case Action::PasteCode: {
+            for (int i = 0; i < 3; ++i)
+                QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
+            before = boardState(*w.window);
+            QFile text(world.path(QStringLiteral("p.code")));
+            QVERIFY(text.open(QIODevice::ReadOnly));
+            QGuiApplication::clipboard()->setText(QString::fromUtf8(text.readAll()));
+            control<FlatButton>(*w, QStringLiteral("bt_paste"))->click();
+            break;
+        }
         }
 
         for (const auto &m : w.dialogs.messages)
@@ -354,8 +418,10 @@ private slots:
         }
         QVERIFY(w->isEnabled());
         QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
-        if (input.action == Action::LoadPlan)
+        if (input.action == Action::LoadPlan || input.action == Action::PasteCode) {
             QCOMPARE(boardState(*w.window), before); // nothing lost
+            QCOMPARE(w->history().count(), 3);
+        }
 
         // And the program is still usable: the first language and class load and take points.
         const int errors = int(w.dialogs.messages.size());

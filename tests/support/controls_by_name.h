@@ -74,6 +74,14 @@ inline FlatButton *redoButton(const QWidget &w)
 {
     return control<FlatButton>(w, "bt_redo");
 }
+inline FlatButton *copyButton(const QWidget &w)
+{
+    return control<FlatButton>(w, "bt_copy");
+}
+inline FlatButton *pasteButton(const QWidget &w)
+{
+    return control<FlatButton>(w, "bt_paste");
+}
 inline FlatButton *aboutButton(const QWidget &w)
 {
     return control<FlatButton>(w, "sp_ab");

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's command line:
+//   runeplan [--data DIR] [--lang LANG] [MODE] [PLAN-FILE | CODE]
+// read before any window exists, so that the modes without a window run with no display.
+struct CommandLine {
+    enum class Mode {
+        Window, // open the window, then load the plan or code if one is given
+        Code,   // print the build code of a plan (or of a code) on standard output
+    };
+    Mode mode = Mode::Window;
+    QString dataFolder; // empty: "datas" beside the program
+    QString language;   // empty: the language last.ini selects
+    QString input;      // a plan file or a text holding a build code; may be empty
+    bool help = false;
+    bool version = false;
+    QString error; // a usage error, to be reported with the usage
+};
+
+// Exit codes of every mode.
+namespace ExitCode {
+enum : int { Success = 0, BadInput = 1, Usage = 2, DataFolder = 3 };
+}
+
+// `arguments` as the program received them, the program's own name first.
+CommandLine parseCommandLine(const QStringList &arguments);
+QString usageText();

@@ -1,0 +1,144 @@
+// Build codes: the board's code copied, a code pasted or dropped, and the report of a code whose
+// class's trees changed since it was made.
+#include "base/error.h"
+#include "shell/main_window.h"
+#include "shell/plan_file.h"
+#include "talents/build_code.h"
+#include "talents/rank_fit.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/error_report.h"
+
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+// The lines of the report, in the current language.
+QString changeReport(const MoreStrings &more, const TalentTable &table,
+                     const QVector<RankChange> &changes)
+{
+    QStringList lines{more.at(More::TreesChanged)};
+    for (const RankChange &c : changes) {
+        const QString name = table.at(c.slot, c.tree).name;
+        switch (c.why) {
+        case RankChange::Why::AboveMaximum:
+            lines << more.at(More::ChangeMaximum)
+                         .arg(name, QString::number(c.from), QString::number(c.to));
+            break;
+        case RankChange::Why::NoTalent:
+            lines << more.at(More::ChangeNoTalent)
+                         .arg(QString::number(c.tree), QString::number(c.slot),
+                              QString::number(c.from));
+            break;
+        case RankChange::Why::RulesBroken:
+            lines << more.at(More::ChangeRules).arg(name, QString::number(c.from));
+            break;
+        }
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+QString MainWindow::boardCode() const
+{
+    if (boardClass_ < 0)
+        return {};
+    BuildCode code;
+    code.classCode = classCode(boardClass_).value_or(QString());
+    code.ranks = ranksOf(table_);
+    for (int tree = 1; tree <= TreeCount; ++tree)
+        code.fingerprints[tree - 1] = treeFingerprint(table_, tree);
+    return encodeBuildCode(code);
+}
+
+void MainWindow::copyCode()
+{
+    if (const QString code = boardCode(); !code.isEmpty())
+        QGuiApplication::clipboard()->setText(code);
+}
+
+void MainWindow::pasteCode()
+{
+    loadBuildCode(QGuiApplication::clipboard()->text());
+}
+
+void MainWindow::loadBuildCode(const QString &text)
+{
+    BusyScope busy(busy_);
+    const auto found = findBuildCode(text);
+    if (const auto *error = std::get_if<BuildCodeError>(&found))
+        throw Error(buildCodeErrorText(*error));
+    const BuildCode &code = std::get<BuildCode>(found);
+    const int classIndex = static_cast<int>(
+        std::find(classCodes.begin(), classCodes.end(), code.classCode) - classCodes.begin());
+    if (classIndex >= static_cast<int>(classCodes.size()) || classIndex >= classBox_->count())
+        throw Error(QStringLiteral("class %1 is not in this data folder").arg(code.classCode));
+
+    const QString caption = windowTitle();
+    setWindowTitle(uiStrings_.at(Str::Loading));
+    ScopeExit restoreCaption([this, caption] { setWindowTitle(caption); });
+    PreparedClass prepared = prepareClass(dataFolder_, classIndex, languageCode_);
+    bool sameTrees = true;
+    for (int tree = 1; tree <= TreeCount; ++tree)
+        sameTrees =
+            sameTrees && code.fingerprints[tree - 1] == treeFingerprint(prepared.table, tree);
+    RankGrid ranks = code.ranks;
+    QString report;
+    if (sameTrees) {
+        // The trees the code was made on: it loads exactly as a plan file, or it is damaged.
+        if (ranksMisfit(prepared.table, ranks))
+            throw Error(buildCodeErrorText(BuildCodeError::Damaged));
+    } else {
+        const FittedRanks fitted = fitRanks(prepared.table, ranks);
+        ranks = fitted.ranks;
+        if (!fitted.changes.isEmpty())
+            report = changeReport(moreStrings_, prepared.table, fitted.changes);
+    }
+    stepTo({classIndex, ranks}, finishStaging(std::move(prepared), ranks));
+    if (!report.isEmpty())
+        dialogs().message(this, QStringLiteral("Runeplan"), report);
+}
+
+void MainWindow::openArgument(const QString &argument)
+{
+    // A plan file by its path, else a code (or a text holding one).
+    if (QFileInfo(argument).isFile())
+        loadPlanFile(argument);
+    else
+        loadBuildCode(argument);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    event->acceptProposedAction();
+    guarded([&] {
+        if (data->hasUrls() && data->urls().constFirst().isLocalFile()) {
+            const QString path = data->urls().constFirst().toLocalFile();
+            // A plan file loads as a plan; any other file is read as a text holding a code.
+            const QByteArray bytes = readPlanFile(path);
+            try {
+                parsePlanText(bytes, path);
+            } catch (const Error &) {
+                loadBuildCode(QString::fromUtf8(bytes));
+                return;
+            }
+            loadPlanFile(path);
+        } else if (data->hasText()) {
+            loadBuildCode(data->text());
+        }
+    });
+}
