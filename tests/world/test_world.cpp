@@ -171,8 +171,10 @@ private slots:
                              more.at(key) != MoreStrings::englishOf(key),
                          qPrintable(where));
             }
-            for (More key : {More::Undo, More::Redo})
-                QVERIFY2(metrics.horizontalAdvance(more.at(key)) <= 85, qPrintable(language));
+            for (More key : {More::Undo, More::Redo, More::CopyCode, More::PasteCode})
+                QVERIFY2(metrics.horizontalAdvance(more.at(key)) <= 85,
+                         qPrintable(language + u' ' + more.at(key) + u' ' +
+                                    QString::number(metrics.horizontalAdvance(more.at(key)))));
         }
     }
 
