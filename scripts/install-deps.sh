@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(qt6-base-dev libturbojpeg0-dev libjpeg62-turbo-dev cmake g++ make pkgconf fonts-wine)
 if [[ "${1:-}" == "--gui-checks" ]]; then
-  packages+=(xvfb xauth xdotool imagemagick)
+  packages+=(xvfb xauth xdotool imagemagick xclip)
 fi
 if [[ "${1:-}" == "--package" ]]; then
   # dpkg-shlibdeps works out the package's dependencies; the validators check its desktop files.
