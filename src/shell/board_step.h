@@ -1,14 +1,17 @@
 #pragma once
 
+#include "talents/point_order.h"
 #include "talents/rank_grid.h"
 
 #include <QUndoCommand>
 #include <functional>
 
-// What the board holds: a class and the ranks of its talents.
+// What the board holds: a class, the ranks of its talents and the order the points were spent in.
 struct BoardState {
     int classIndex = -1;
     RankGrid ranks{};
+    PointOrder order;
+    bool derivedOrder = false; // the order a plan file implies, not one a player spent
     bool operator==(const BoardState &) const = default;
 };
 

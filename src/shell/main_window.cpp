@@ -221,7 +221,7 @@ void MainWindow::classChosen()
         if (boardClass_ >= 0)
             classBox_->select(boardClass_);
     });
-    stepTo({chosen, RankGrid{}}, stageClass(chosen, RankGrid{}, languageCode_));
+    stepTo({chosen, RankGrid{}, {}, false}, stageClass(chosen, RankGrid{}, languageCode_));
 }
 
 void MainWindow::parkFocus()

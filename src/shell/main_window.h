@@ -65,6 +65,8 @@ public:
     const MoreStrings &moreStrings() const { return moreStrings_; }
     const QUndoStack &history() const { return *history_; }
     const QString &languageCode() const { return languageCode_; }
+    const PointOrder &pointOrder() const { return order_; }
+    bool orderDerived() const { return orderDerived_; }
     const FileDialogSettings &openDialogSettings() const { return openDialogSettings_; }
     const FileDialogSettings &saveDialogSettings() const { return saveDialogSettings_; }
 
@@ -152,7 +154,7 @@ private:
     QString boardCode() const;
     void loadBuildCode(const QString &text);
     std::optional<BoardState> keptSessionState() const;
-    void startWithSession(const BoardState &session);
+    void startWithSession(BoardState session);
     void keepSession() const;
 
     QDir exeDir_;           // the folder of the program, where the data folder lies
@@ -164,7 +166,9 @@ private:
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
     UiStrings uiStrings_;
     QString languageCode_;
-    int boardClass_ = -1;    // the class on the board; -1 before the first class is shown
+    int boardClass_ = -1; // the class on the board; -1 before the first class is shown
+    PointOrder order_;    // the order the board's points were spent in
+    bool orderDerived_ = false;
     int boardLanguage_ = -1; // the language box entry the board is shown in
     MoreStrings moreStrings_;
     QUndoStack *history_ = nullptr;

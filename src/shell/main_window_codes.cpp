@@ -53,6 +53,9 @@ QString MainWindow::boardCode() const
     BuildCode code;
     code.classCode = classCode(boardClass_).value_or(QString());
     code.ranks = ranksOf(table_);
+    // A derived order says nothing the ranks do not: only a spent order travels with the code.
+    if (!orderDerived_ && !order_.isEmpty())
+        code.order = order_;
     for (int tree = 1; tree <= TreeCount; ++tree)
         code.fingerprints[tree - 1] = treeFingerprint(table_, tree);
     return encodeBuildCode(code);
@@ -91,17 +94,23 @@ void MainWindow::loadBuildCode(const QString &text)
             sameTrees && code.fingerprints[tree - 1] == treeFingerprint(prepared.table, tree);
     RankGrid ranks = code.ranks;
     QString report;
+    std::optional<PointOrder> order;
     if (sameTrees) {
         // The trees the code was made on: it loads exactly as a plan file, or it is damaged.
         if (ranksMisfit(prepared.table, ranks))
             throw Error(buildCodeErrorText(BuildCodeError::Damaged));
+        order = code.order;
     } else {
         const FittedRanks fitted = fitRanks(prepared.table, ranks);
         ranks = fitted.ranks;
         if (!fitted.changes.isEmpty())
             report = changeReport(moreStrings_, prepared.table, fitted.changes);
     }
-    stepTo({classIndex, ranks}, finishStaging(std::move(prepared), ranks));
+    StagedClass staged = finishStaging(std::move(prepared), ranks);
+    const bool derived = !order.has_value();
+    if (derived)
+        order = derivedOrder(staged.prepared.table, ranks);
+    stepTo({classIndex, ranks, std::move(*order), derived}, std::move(staged));
     if (!report.isEmpty())
         dialogs().message(this, QStringLiteral("Runeplan"), report);
 }

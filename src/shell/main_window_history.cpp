@@ -13,13 +13,15 @@
 
 BoardState MainWindow::boardState() const
 {
-    return {boardClass_, ranksOf(table_)};
+    return {boardClass_, ranksOf(table_), order_, orderDerived_};
 }
 
 void MainWindow::stepTo(const BoardState &target, std::optional<StagedClass> staged)
 {
     if (boardClass_ < 0) {
         // Nothing was on the board to go back to: the class is shown and the history starts anew.
+        order_ = target.order;
+        orderDerived_ = target.derivedOrder;
         if (staged)
             showStaged(std::move(*staged));
         history_->clear();
@@ -36,6 +38,8 @@ void MainWindow::stepTo(const BoardState &target, std::optional<StagedClass> sta
 
 void MainWindow::showState(const BoardState &state)
 {
+    order_ = state.order;
+    orderDerived_ = state.derivedOrder;
     if (staged_) {
         StagedClass staged = std::move(*staged_);
         staged_.reset();
@@ -86,7 +90,7 @@ void MainWindow::resetPressed()
         loadClass();
         return;
     }
-    stepTo({boardClass_, RankGrid{}}, std::nullopt);
+    stepTo({boardClass_, RankGrid{}, {}, false}, std::nullopt);
 }
 
 void MainWindow::resetTree(int tree)
@@ -95,6 +99,7 @@ void MainWindow::resetTree(int tree)
         return;
     BoardState target = boardState();
     target.ranks[tree - 1].fill(0);
+    target.order.removeIf([tree](const QPoint &step) { return step.y() == tree; });
     stepTo(target, std::nullopt);
 }
 

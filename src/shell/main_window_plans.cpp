@@ -39,8 +39,11 @@ void MainWindow::loadPlanFile(const QString &path)
     const ClassLayout layout = classLayoutForPlan(text.classIndex, path);
     const PlanRanks plan = checkPlan(text, layout, path);
 
-    // The class is read afresh, as the plan was checked against the files as they are now.
-    stepTo({plan.classIndex, plan.ranks}, stageClass(plan.classIndex, plan.ranks, languageCode_));
+    // The class is read afresh, as the plan was checked against the files as they are now. A plan
+    // file keeps no order: the order its ranks imply stands in for it.
+    StagedClass staged = stageClass(plan.classIndex, plan.ranks, languageCode_);
+    PointOrder order = derivedOrder(staged.prepared.table, plan.ranks);
+    stepTo({plan.classIndex, plan.ranks, std::move(order), true}, std::move(staged));
 }
 
 ClassLayout MainWindow::classLayoutForPlan(int classIndex, const QString &planPath) const

@@ -46,8 +46,13 @@ void MainWindow::pressTalent(ImageControl *sender, Qt::MouseButton button)
         recolourForBudget();
     // A press that changed a rank is a step of the history, recorded as already shown.
     if (outcome.spent || outcome.refunded) {
+        if (outcome.spent)
+            order_.append(QPoint(at.slot, at.tree));
+        else
+            removeLatestStep(order_, at.slot, at.tree);
         BoardState after = before;
         after.ranks[at.tree - 1][at.slot - 1] = table_.at(at.slot, at.tree).rank;
+        after.order = order_;
         history_->push(new BoardStep(
             before, after, [this](const BoardState &s) { showState(s); }, true));
     }

@@ -3,6 +3,7 @@
 #include "shell/main_window.h"
 #include "shell/tooltip_panel.h"
 #include "talents/icon_tag.h"
+#include "talents/point_order.h"
 #include "talents/rules.h"
 #include "toolkit/image_control.h"
 
@@ -23,6 +24,11 @@ void MainWindow::showTooltip(int slot, int tree)
     const TooltipWords words{uiStrings_.at(Str::NeedsOpen), uiStrings_.at(Str::NeedsMiddle),
                              uiStrings_.at(Str::NeedsClose), uiStrings_.at(Str::NextRank),
                              uiStrings_.at(Str::Rank)};
+    QStringList levels;
+    for (int level : levelsOf(order_, slot, tree))
+        levels << QString::number(level);
     tooltip_->show(tooltipTexts(table_, slot, tree, words), requirementsMet(table_, slot, tree),
-                   slot, tree, cell(slot, tree).icon->geometry());
+                   slot, tree, cell(slot, tree).icon->geometry(),
+                   levels.isEmpty() ? QString()
+                                    : moreStrings_.at(More::Levels).arg(levels.join(", ")));
 }

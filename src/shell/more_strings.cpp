@@ -19,6 +19,9 @@ constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {
     {"change-maximum", "%1: %2 \u2192 %3 (maximum is now %3)"},
     {"change-no-talent", "Tree %1, slot %2: %3 \u2192 0 (no talent there now)"},
     {"change-rules", "%1: %2 \u2192 0 (its requirements are no longer met)"},
+    {"levels", "Levels: %1"},
+    {"save-hint", "Saves the ranks to a plan file; the order of the points is kept only by the "
+                  "build code (Copy code)"},
 }};
 } // namespace
 

@@ -18,6 +18,8 @@ enum class More {
     ChangeMaximum,  // %1 talent, %2 rank in the code, %3 the new maximum
     ChangeNoTalent, // %1 tree, %2 slot, %3 rank in the code
     ChangeRules,    // %1 talent, %2 rank in the code
+    Levels,         // %1 the levels a talent took its points at
+    SaveHint,       // the Save link's tooltip
     Count,
 };
 

@@ -10,6 +10,9 @@ const QSize PanelSize(355, 420);
 const QSize TextSize(345, 325);
 const QColor Met(0, 255, 0);
 const QColor Unmet(255, 0, 0);
+constexpr int LineHeight = 13;
+constexpr QPoint LevelsAt(6, 31);
+constexpr QPoint RequirementAt(6, 31);
 } // namespace
 
 TooltipPanel::TooltipPanel(QWidget &window)
@@ -24,7 +27,12 @@ TooltipPanel::TooltipPanel(QWidget &window)
     rank_ = makeLabel(panel_, QStringLiteral("lb_rang"), {6, 16}, SmallFont, false, White);
     rank_->setAutoSize(false);
     rank_->resize(345, 13);
-    requirement_ = makeLabel(panel_, QStringLiteral("lb_treb"), {6, 31}, SmallFont, false, White);
+    levels_ = makeLabel(panel_, QStringLiteral("lb_levels"), LevelsAt, SmallFont, false, White);
+    levels_->setAutoSize(false);
+    levels_->resize(345, LineHeight);
+    levels_->hide();
+    requirement_ =
+        makeLabel(panel_, QStringLiteral("lb_treb"), RequirementAt, SmallFont, false, White);
     requirement_->setAutoSize(false);
     requirement_->resize(345, 26);
     text_ = makeLabel(panel_, QStringLiteral("lb_text"), {6, 57}, SmallFont, false, Gold);
@@ -39,6 +47,8 @@ TooltipPanel::TooltipPanel(QWidget &window)
              QStringLiteral("The talent under the pointer: its rank, requirements and effects"));
     describe(name_, {}, QStringLiteral("The talent's name"));
     describe(rank_, {}, QStringLiteral("The talent's rank"));
+    describe(levels_, {},
+             QStringLiteral("The character levels at which the talent took its points"));
     describe(requirement_, {},
              QStringLiteral("What the talent needs before a point can go into it"));
     describe(text_, {}, QStringLiteral("What the talent does at its current and next rank"));
@@ -53,7 +63,7 @@ void TooltipPanel::setHints(const QString &learn, const QString &unlearn)
 }
 
 void TooltipPanel::show(const TooltipTexts &texts, bool requirementsMet, int slot, int tree,
-                        const QRect &icon)
+                        const QRect &icon, const QString &levels)
 {
     panel_->setAutoSize(false);
     text_->setAutoSize(false);
@@ -62,6 +72,10 @@ void TooltipPanel::show(const TooltipTexts &texts, bool requirementsMet, int slo
 
     name_->setCaption(texts.name);
     rank_->setCaption(texts.rankLine);
+    // The levels line, when there is one, pushes everything under the rank line down by its height.
+    levels_->setCaption(levels);
+    levels_->setVisible(!levels.isEmpty());
+    requirement_->move(RequirementAt + QPoint(0, levels.isEmpty() ? 0 : LineHeight));
     requirement_->setFontColour(requirementsMet ? Met : Unmet);
     requirement_->setCaption(texts.requirements);
     text_->setCaption(texts.description);

@@ -19,9 +19,10 @@ public:
     // The press hints in the current language.
     void setHints(const QString &learn, const QString &unlearn);
     // Fills the panel with `texts` and places it beside `icon`, the icon of `slot` in `tree`.
-    // `requirementsMet` colours the requirement lines.
+    // `requirementsMet` colours the requirement lines; `levels`, when not empty, is the line of the
+    // levels the talent took its points at, under the rank line.
     void show(const TooltipTexts &texts, bool requirementsMet, int slot, int tree,
-              const QRect &icon);
+              const QRect &icon, const QString &levels = {});
     void hide();
     // Above every control made before it.
     void raise();
@@ -30,6 +31,7 @@ private:
     PanelControl *panel_ = nullptr;
     LabelControl *name_ = nullptr;
     LabelControl *rank_ = nullptr;
+    LabelControl *levels_ = nullptr;
     LabelControl *requirement_ = nullptr;
     LabelControl *text_ = nullptr;
     LabelControl *learnHint_ = nullptr;

@@ -4,6 +4,7 @@
 #include "bundled_world.h"
 #include "shell/plan_file.h"
 #include "standard_window_test.h"
+#include "talents/point_order.h"
 #include "toolkit/fonts.h"
 
 #include <QMenu>
@@ -15,7 +16,23 @@ namespace {
 struct Snapshot {
     int classIndex = 0;
     PointRulesModel model;
+    PointOrder order; // as the model spent and gave back the points
 };
+
+// Which steps of the order the model would have taken: a step is legal when the model may spend
+// on a board holding exactly the steps before it.
+QVector<bool> legalityByModel(PointRulesModel model, const PointOrder &order)
+{
+    for (int tree = 1; tree <= TreeCount; ++tree)
+        for (int slot = 1; slot <= SlotsPerTree; ++slot)
+            model.talent(slot, tree).rank = 0;
+    QVector<bool> legal;
+    for (const QPoint &step : order) {
+        legal.append(model.maySpend(step.x(), step.y()));
+        ++model.talent(step.x(), step.y()).rank;
+    }
+    return legal;
+}
 
 // Where the board differs from the model, or nothing: ranks, placed talents, the requirement
 // flags the rules give, and counters equal to the sums of the ranks.
@@ -42,6 +59,10 @@ QString mismatch(const MainWindow &w, const Snapshot &expected)
     if (table.totalPoints != sum || sum > PointBudget ||
         spentLabel(w)->caption() != counterCaption(w.strings().at(Str::Spent), sum))
         return QStringLiteral("total");
+    if (w.pointOrder() != expected.order)
+        return QStringLiteral("order");
+    if (stepLegality(table, w.pointOrder()) != legalityByModel(expected.model, expected.order))
+        return QStringLiteral("legal steps");
     return {};
 }
 
@@ -53,7 +74,7 @@ bool sameBoard(const Snapshot &a, const Snapshot &b)
         for (int slot = 1; slot <= SlotsPerTree; ++slot)
             if (a.model.talent(slot, tree).rank != b.model.talent(slot, tree).rank)
                 return false;
-    return true;
+    return a.order == b.order;
 }
 
 void resetTreeFromItsMenu(MainWindow &w, int tree)
@@ -86,17 +107,19 @@ private slots:
             if (roll < 3) {
                 const int c = random.bounded(10);
                 if (c != next.classIndex)
-                    next = {c, classes[size_t(c)]};
+                    next = {c, classes[size_t(c)], {}};
                 chooseEntry(classBox(w), c);
             } else if (roll < 5) {
                 for (int tree = 1; tree <= TreeCount; ++tree)
                     for (int slot = 1; slot <= SlotsPerTree; ++slot)
                         next.model.talent(slot, tree).rank = 0;
+                next.order.clear();
                 resetButton(w)->click();
             } else if (roll < 8) {
                 const int tree = random.bounded(1, 4);
                 for (int slot = 1; slot <= SlotsPerTree; ++slot)
                     next.model.talent(slot, tree).rank = 0;
+                next.order.removeIf([tree](const QPoint &step) { return step.y() == tree; });
                 resetTreeFromItsMenu(w, tree);
             } else {
                 // Mostly presses that spend, so that the walk goes deep into the trees.
@@ -116,10 +139,14 @@ private slots:
                 if (!m.placed)
                     continue;
                 const bool left = random.bounded(100) < 75;
-                if (left && next.model.maySpend(slot, tree))
+                if (left && next.model.maySpend(slot, tree)) {
                     ++m.rank;
-                else if (!left && next.model.mayRefund(slot, tree))
+                    next.order.append(QPoint(slot, tree));
+                } else if (!left && next.model.mayRefund(slot, tree)) {
                     --m.rank;
+                    // The talent's latest step goes; the later steps close up.
+                    next.order.remove(next.order.lastIndexOf(QPoint(slot, tree)));
+                }
                 pressTalent(w, slot, tree, left ? Qt::LeftButton : Qt::RightButton);
             }
             const QString wrong = mismatch(w, next);

@@ -40,7 +40,10 @@ QPoint besideIcon(const MainWindow &w, int slot, int tree)
 // description under the requirements, the two hints under the description.
 void verifyLayout(const MainWindow &w, int slot, int tree)
 {
-    QCOMPARE(tooltipRequirement(w)->pos(), QPoint(6, 31));
+    // A talent with points has the line of its levels under the rank line.
+    const bool levels = w.talents().at(slot, tree).rank > 0;
+    QCOMPARE(control<LabelControl>(w, "lb_levels")->isVisible(), levels);
+    QCOMPARE(tooltipRequirement(w)->pos(), QPoint(6, levels ? 44 : 31));
     QCOMPARE(tooltipText(w)->y(),
              tooltipRequirement(w)->y() + tooltipRequirement(w)->height() + (slot > 4 ? 5 : 0));
     QCOMPARE(tooltipText(w)->width(), 345);
