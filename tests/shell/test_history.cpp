@@ -100,7 +100,7 @@ private slots:
         for (size_t c = 0; c < classes.size(); ++c)
             classes[c] = modelOfClass(QLatin1String(classCodes[c]));
         QRandomGenerator random(20261207);
-        QVector<Snapshot> states{{0, classes[0]}};
+        QVector<Snapshot> states{{0, classes[0], {}}};
         for (int step = 0; step < 1000; ++step) {
             Snapshot next = states.last();
             const int roll = random.bounded(100);
