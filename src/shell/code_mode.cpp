@@ -14,15 +14,11 @@
 
 namespace {
 
-// An error of the run, with the exit code it ends the program with.
-struct Failure {
-    int exitCode;
-    QString message;
-};
+using Failure = CommandFailure;
 
 void say(const QString &line)
 {
-    std::fprintf(stderr, "runeplan: %s\n", line.toLocal8Bit().constData());
+    sayOnConsole(line);
 }
 
 QString languageToUse(const QString &dataFolder, const QString &requested)
@@ -132,16 +128,27 @@ BuildCode codeOfText(const QString &dataFolder, const QString &language, const Q
 
 } // namespace
 
-int runCodeMode(const CommandLine &line, const QString &exeDir)
+void sayOnConsole(const QString &message)
+{
+    for (const QString &line : message.split(u'\n'))
+        std::fprintf(stderr, "runeplan: %s\n", line.toLocal8Bit().constData());
+}
+
+DataChoice chooseDataAndLanguage(const CommandLine &line, const QString &exeDir)
 {
     const QString dataFolder = line.dataFolder.isEmpty()
                                    ? QDir(exeDir).filePath(QStringLiteral("datas"))
                                    : line.dataFolder;
+    if (!QFileInfo(dataFolder).isDir())
+        throw Failure{ExitCode::DataFolder,
+                      QStringLiteral("the data folder %1 is not a folder").arg(dataFolder)};
+    return {dataFolder, languageToUse(dataFolder, line.language)};
+}
+
+int runCodeMode(const CommandLine &line, const QString &exeDir)
+{
     try {
-        if (!QFileInfo(dataFolder).isDir())
-            throw Failure{ExitCode::DataFolder,
-                          QStringLiteral("the data folder %1 is not a folder").arg(dataFolder)};
-        const QString language = languageToUse(dataFolder, line.language);
+        const auto [dataFolder, language] = chooseDataAndLanguage(line, exeDir);
         const BuildCode code = QFileInfo(line.input).isFile()
                                    ? codeOfPlanFile(dataFolder, language, line.input)
                                    : codeOfText(dataFolder, language, line.input);

@@ -9,9 +9,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption data(QStringLiteral("data"), {}, QStringLiteral("DIR"));
     const QCommandLineOption lang(QStringLiteral("lang"), {}, QStringLiteral("LANG"));
     const QCommandLineOption code(QStringLiteral("code"));
+    const QCommandLineOption summary(QStringLiteral("summary"));
+    const QCommandLineOption picture(QStringLiteral("picture"), {}, QStringLiteral("OUT.png"));
+    const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("1|2"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({data, lang, code, help, version});
+    parser.addOptions({data, lang, code, summary, picture, scale, help, version});
     parser.addPositionalArgument(QStringLiteral("input"), {});
 
     CommandLine line;
@@ -23,16 +26,34 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.version = parser.isSet(version);
     line.dataFolder = parser.value(data);
     line.language = parser.value(lang);
+    const int modes =
+        int(parser.isSet(code)) + int(parser.isSet(summary)) + int(parser.isSet(picture));
+    if (modes > 1)
+        line.error = QStringLiteral("Only one of --code, --summary and --picture may be given.");
     if (parser.isSet(code))
         line.mode = CommandLine::Mode::Code;
+    if (parser.isSet(summary))
+        line.mode = CommandLine::Mode::Summary;
+    if (parser.isSet(picture)) {
+        line.mode = CommandLine::Mode::Picture;
+        line.pictureFile = parser.value(picture);
+    }
+    if (parser.isSet(scale)) {
+        line.scale = parser.value(scale).toInt();
+        if (line.scale != 1 && line.scale != 2)
+            line.error = QStringLiteral("--scale takes 1 or 2.");
+        else if (line.mode != CommandLine::Mode::Picture)
+            line.error = QStringLiteral("--scale goes with --picture.");
+    }
     const QStringList inputs = parser.positionalArguments();
     if (inputs.size() > 1)
         line.error = QStringLiteral("Only one plan file or build code may be given.");
     else if (!inputs.isEmpty())
         line.input = inputs.first();
-    if (line.mode == CommandLine::Mode::Code && line.input.isEmpty() && !line.help &&
+    if (line.mode != CommandLine::Mode::Window && line.input.isEmpty() && !line.help &&
         !line.version && line.error.isEmpty())
-        line.error = QStringLiteral("--code needs a plan file or a build code.");
+        line.error = QStringLiteral("--code, --summary and --picture need a plan file or a "
+                                    "build code.");
     return line;
 }
 
@@ -45,6 +66,10 @@ QString usageText()
         "\n"
         "Modes:\n"
         "  --code          print the build code of the plan (or of the code) on standard output\n"
+        "  --summary       print the summary of the plan: its points and the order level by\n"
+        "                  level, the build code last\n"
+        "  --picture OUT.png [--scale 1|2]\n"
+        "                  write a picture of the plan's three trees\n"
         "\n"
         "Options:\n"
         "  --data DIR      the data folder (default: datas beside the program)\n"

@@ -8,13 +8,17 @@
 // read before any window exists, so that the modes without a window run with no display.
 struct CommandLine {
     enum class Mode {
-        Window, // open the window, then load the plan or code if one is given
-        Code,   // print the build code of a plan (or of a code) on standard output
+        Window,  // open the window, then load the plan or code if one is given
+        Code,    // print the build code of a plan (or of a code) on standard output
+        Summary, // print the summary of a plan or code on standard output
+        Picture, // write a picture of a plan's or code's trees to a PNG file
     };
     Mode mode = Mode::Window;
-    QString dataFolder; // empty: "datas" beside the program
-    QString language;   // empty: the language last.ini selects
-    QString input;      // a plan file or a text holding a build code; may be empty
+    QString dataFolder;  // empty: "datas" beside the program
+    QString language;    // empty: the language last.ini selects
+    QString input;       // a plan file or a text holding a build code; may be empty
+    QString pictureFile; // where --picture writes
+    int scale = 1;       // of the picture: 1 or 2
     bool help = false;
     bool version = false;
     QString error; // a usage error, to be reported with the usage

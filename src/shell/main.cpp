@@ -2,6 +2,7 @@
 #include "shell/application.h"
 #include "shell/code_mode.h"
 #include "shell/command_line.h"
+#include "shell/console_modes.h"
 #include "shell/first_frame_report.h"
 #include "shell/main_window.h"
 #include "toolkit/error_report.h"
@@ -69,6 +70,8 @@ int main(int argc, char *argv[])
         std::printf("%s %s\n", programName().toLatin1().constData(), ProgramVersion);
         return ExitCode::Success;
     }
+    if (line.mode == CommandLine::Mode::Summary || line.mode == CommandLine::Mode::Picture)
+        return runBoardMode(argc, argv, line);
     if (line.mode == CommandLine::Mode::Code) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(programName());

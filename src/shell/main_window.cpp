@@ -65,6 +65,8 @@ void MainWindow::connectHandlers()
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [this] { resetTreeOfFocus(); });
     connectGuarded(copyButton_, &FlatButton::clicked, this, [this] { copyCode(); });
     connectGuarded(pasteButton_, &FlatButton::clicked, this, [this] { pasteCode(); });
+    connectGuarded(summaryButton_, &FlatButton::clicked, this, [this] { summaryPressed(); });
+    shortcut(QKeySequence(Qt::Key_F2), [this] { summaryPressed(); });
     // Copy and paste act on the board only while no text field takes them for itself.
     const auto outsideText = [this](auto action) {
         return [this, action] {

@@ -72,6 +72,10 @@ public:
 
     // A plan file or a build code given to the program at its start, loaded as a user's load.
     void openArgument(const QString &argument);
+    // The summary of the build on the board as plain text, and a picture of its three trees as
+    // the board shows them, at 1 or 2 times their size (main_window_summary.cpp).
+    QString summaryText() const;
+    QImage boardPicture(int scale);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -110,6 +114,10 @@ private:
     void aboutPressed();
     void undoPressed();
     void copyCode();
+    void summaryPressed();
+    void savePicture(int scale);
+    // The folder the file dialogs open in: the one of the last file chosen in any of them.
+    void rememberFolder(const QString &path);
     void pasteCode();
     void redoPressed();
     void pressTalent(ImageControl *sender, Qt::MouseButton button);
@@ -198,6 +206,7 @@ private:
     FlatButton *redoButton_ = nullptr;                        // bt_redo
     FlatButton *copyButton_ = nullptr;                        // bt_copy
     FlatButton *pasteButton_ = nullptr;                       // bt_paste
+    FlatButton *summaryButton_ = nullptr;                     // bt_summary
     QMenu *treeMenu_ = nullptr;                               // treeMenu
     int treeMenuTree_ = 1;                                    // the tree the menu was opened on
     AboutDialog *aboutDialog_ = nullptr;                      // fr_a

@@ -146,6 +146,11 @@ void MainWindow::buildHistoryControls()
     describe(copyButton_, {},
              QStringLiteral("Puts the build code of the board on the clipboard (Ctrl+C)"));
     describe(pasteButton_, {}, QStringLiteral("Loads the build code on the clipboard (Ctrl+V)"));
+    summaryButton_ = makeButton(this, QStringLiteral("bt_summary"), {912, 633, 89, 22}, false);
+    summaryButton_->setCaption(MoreStrings::englishOf(More::Summary));
+    describe(
+        summaryButton_, {},
+        QStringLiteral("Shows the build as text and level by level, and saves its picture (F2)"));
     // A plan file or a text holding a build code may be dropped on the window.
     setAcceptDrops(true);
     describe(undoButton_, {}, QStringLiteral("Takes back the last change of the board (Ctrl+Z)"));

@@ -63,6 +63,7 @@ void MainWindow::showLanguageTexts()
     undoButton_->setCaption(moreStrings_.at(More::Undo));
     redoButton_->setCaption(moreStrings_.at(More::Redo));
     copyButton_->setCaption(moreStrings_.at(More::CopyCode));
+    summaryButton_->setCaption(moreStrings_.at(More::Summary));
     saveButton_->setToolTip(moreStrings_.at(More::SaveHint));
     pasteButton_->setCaption(moreStrings_.at(More::PasteCode));
     treeMenu_->actions().constFirst()->setText(moreStrings_.at(More::ResetTree));

@@ -6,6 +6,8 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
 
+#include <QFileInfo>
+
 void MainWindow::savePressed()
 {
     BusyScope busy(busy_);
@@ -14,6 +16,7 @@ void MainWindow::savePressed()
         dialogs().saveFileName(this, saveDialogSettings_.title, saveDialogSettings_.folder);
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     writePlanFile(path,
                   formatPlan(boardClass_ >= 0 ? boardClass_ : classBox_->currentIndex(), table_));
 }
@@ -24,8 +27,17 @@ void MainWindow::loadPressed()
     busy_.disableWhileDialogOpen();
     const QString path =
         dialogs().openFileName(this, openDialogSettings_.title, openDialogSettings_.folder);
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
+        rememberFolder(path);
         loadPlanFile(path);
+    }
+}
+
+void MainWindow::rememberFolder(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    openDialogSettings_.folder = folder;
+    saveDialogSettings_.folder = folder;
 }
 
 void MainWindow::loadPlanFile(const QString &path)

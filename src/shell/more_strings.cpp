@@ -5,24 +5,51 @@
 
 namespace {
 struct KnownText {
+    More text;
     const char *key;
     const char *english;
 };
 
 constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {{
-    {"undo", "Undo"},
-    {"redo", "Redo"},
-    {"reset-tree", "Reset tree"},
-    {"copy-code", "Copy code"},
-    {"paste-code", "Paste code"},
-    {"trees-changed", "The trees of this class changed; ranks are kept by slot"},
-    {"change-maximum", "%1: %2 \u2192 %3 (maximum is now %3)"},
-    {"change-no-talent", "Tree %1, slot %2: %3 \u2192 0 (no talent there now)"},
-    {"change-rules", "%1: %2 \u2192 0 (its requirements are no longer met)"},
-    {"levels", "Levels: %1"},
-    {"save-hint", "Saves the ranks to a plan file; the order of the points is kept only by the "
-                  "build code (Copy code)"},
+    {More::Undo, "undo", "Undo"},
+    {More::Redo, "redo", "Redo"},
+    {More::ResetTree, "reset-tree", "Reset tree"},
+    {More::CopyCode, "copy-code", "Copy code"},
+    {More::PasteCode, "paste-code", "Paste code"},
+    {More::TreesChanged, "trees-changed",
+     "The trees of this class changed; ranks are kept by slot"},
+    {More::ChangeMaximum, "change-maximum", "%1: %2 \u2192 %3 (maximum is now %3)"},
+    {More::ChangeNoTalent, "change-no-talent",
+     "Tree %1, slot %2: %3 \u2192 0 (no talent there now)"},
+    {More::ChangeRules, "change-rules", "%1: %2 \u2192 0 (its requirements are no longer met)"},
+    {More::Levels, "levels", "Levels: %1"},
+    {More::SaveHint, "save-hint",
+     "Saves the ranks to a plan file; the order of the points is kept only by the "
+     "build code (Copy code)"},
+    {More::Summary, "summary", "Summary"},
+    {More::SummaryTitle, "summary-title", "%1: %2 points, level %3"},
+    {More::SummaryTree, "summary-tree", "%1: %2 points"},
+    {More::SummaryOrder, "summary-order", "The points level by level:"},
+    {More::SummaryDerived, "summary-derived",
+     "The points level by level (derived from the ranks of a plan file):"},
+    {More::SummaryStep, "summary-step", "Level %1 \u2014 %2 %3/%4"},
+    {More::SummaryIllegal, "summary-illegal", "(not legal at this level)"},
+    {More::CopyAsText, "copy-as-text", "Copy as text"},
+    {More::SavePicture, "save-picture", "Save picture\u2026"},
+    {More::DoubleSize, "double-size", "Twice the size"},
+    {More::Close, "close", "Close"},
 }};
+
+// Row k holds text k: the rows and the enumeration cannot drift apart unnoticed.
+constexpr bool rowsInOrder()
+{
+    for (size_t k = 0; k < knownTexts.size(); ++k) {
+        if (static_cast<size_t>(knownTexts[k].text) != k)
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInOrder());
 } // namespace
 
 MoreStrings::MoreStrings()

@@ -20,6 +20,17 @@ enum class More {
     ChangeRules,    // %1 talent, %2 rank in the code
     Levels,         // %1 the levels a talent took its points at
     SaveHint,       // the Save link's tooltip
+    Summary,        // the link to the summary
+    SummaryTitle,   // %1 class, %2 points, %3 level
+    SummaryTree,    // %1 tree, %2 points
+    SummaryOrder,
+    SummaryDerived, // the order's heading when it was derived from a plan file
+    SummaryStep,    // %1 level, %2 talent, %3 its rank after the step, %4 its ranks
+    SummaryIllegal, // after a step the rules would not take at its level
+    CopyAsText,
+    SavePicture,
+    DoubleSize,
+    Close,
     Count,
 };
 

@@ -103,6 +103,16 @@ void TooltipPanel::hide()
     text_->resize(TextSize);
 }
 
+bool TooltipPanel::isVisible() const
+{
+    return panel_->isVisible();
+}
+
+void TooltipPanel::setVisible(bool visible)
+{
+    panel_->setVisible(visible);
+}
+
 void TooltipPanel::raise()
 {
     panel_->raise();

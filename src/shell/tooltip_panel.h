@@ -24,6 +24,8 @@ public:
     void show(const TooltipTexts &texts, bool requirementsMet, int slot, int tree,
               const QRect &icon, const QString &levels = {});
     void hide();
+    bool isVisible() const;
+    void setVisible(bool visible);
     // Above every control made before it.
     void raise();
 

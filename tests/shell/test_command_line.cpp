@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -52,7 +53,7 @@ private slots:
         QTest::newRow("missing value") << QStringList{"--lang"} << 2 << ""
                                        << "Usage: runeplan";
         QTest::newRow("code of nothing") << QStringList{"--code"} << 2 << ""
-                                         << "needs a plan";
+                                         << "need a plan";
         QTest::newRow("two inputs") << QStringList{"--code", "a", "b"} << 2 << ""
                                     << "Only one";
         QTest::newRow("code of a plan") << QStringList{"--code", plan} << 0 << "RB2Dd"
@@ -63,6 +64,19 @@ private slots:
                                           << "unknown language 'xx'";
         QTest::newRow("not a plan file") << QStringList{"--code", "@junk"} << 1 << ""
                                          << "line 1:";
+        QTest::newRow("summary of a plan")
+            << QStringList{"--lang", "en", "--summary", plan} << 0 << "\nLevel 12 \u2014 "
+            << "";
+        QTest::newRow("picture of a plan") << QStringList{"--picture", "@out", plan} << 0 << ""
+                                           << "";
+        QTest::newRow("picture where nothing can be written")
+            << QStringList{"--picture", "@missing/x.png", plan} << 1 << ""
+            << "Cannot write";
+        QTest::newRow("scale 3") << QStringList{"--picture", "@out", "--scale", "3", plan} << 2
+                                 << ""
+                                 << "1 or 2";
+        QTest::newRow("two modes") << QStringList{"--code", "--summary", plan} << 2 << ""
+                                   << "Only one of";
         QTest::newRow("no data folder")
             << QStringList{"--data", "@missing", "--code", plan} << 3 << ""
             << "not a folder";
@@ -87,11 +101,21 @@ private slots:
             a.replace(QStringLiteral("@plan"), plan.fileName());
             a.replace(QStringLiteral("@junk"), junk.fileName());
             a.replace(QStringLiteral("@missing"), scratch.filePath(QStringLiteral("none")));
+            a.replace(QStringLiteral("@out"), scratch.filePath(QStringLiteral("out.png")));
         }
         const Run result = run(arguments);
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(result.out.contains(out), qPrintable(result.out));
         QVERIFY2(result.err.contains(err), qPrintable(result.err));
+        if (arguments.first() == QStringLiteral("--picture") && exitCode == 0) {
+            // A PNG of the three trees, 910 by 721: its header says so.
+            QFile png(scratch.filePath(QStringLiteral("out.png")));
+            QVERIFY(png.open(QIODevice::ReadOnly));
+            const QByteArray head = png.read(24);
+            QVERIFY(head.startsWith("\x89PNG"));
+            QCOMPARE(qFromBigEndian<quint32>(head.constData() + 16), 910u);
+            QCOMPARE(qFromBigEndian<quint32>(head.constData() + 20), 721u);
+        }
         if (exitCode == 0 && out.startsWith(QStringLiteral("RB"))) {
             // The printed code gives the same code back.
             const Run again = run({QStringLiteral("--code"), result.out.trimmed()});

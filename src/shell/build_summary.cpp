@@ -1,0 +1,62 @@
+#include "shell/build_summary.h"
+
+#include "shell/ui_strings.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr int MaxLine = 79;
+
+// `format` filled in with `name` shortened, when needed, so that the line stays within MaxLine.
+QString fitted(const QString &line, const QString &name)
+{
+    if (line.size() <= MaxLine)
+        return line;
+    const qsizetype cut = line.size() - MaxLine + 1;
+    const QString shortName = name.left(std::max<qsizetype>(name.size() - cut, 1)) + u'\u2026';
+    QString out = line;
+    out.replace(line.indexOf(name), name.size(), shortName);
+    return out.left(MaxLine);
+}
+
+} // namespace
+
+QString buildSummary(const SummaryInput &in, const MoreStrings &more)
+{
+    const TalentTable &table = *in.table;
+    QStringList lines;
+    lines << fitted(more.at(More::SummaryTitle)
+                        .arg(in.className, QString::number(table.totalPoints),
+                             QString::number(characterLevel(table.totalPoints))),
+                    in.className);
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        lines << fitted(more.at(More::SummaryTree)
+                            .arg(table.treeName(tree), QString::number(table.treePoints(tree))),
+                        table.treeName(tree));
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            const Talent &t = table.at(slot, tree);
+            if (t.present && t.rank > 0)
+                lines << fitted(
+                    QStringLiteral("  %1 %2/%3")
+                        .arg(t.name, QString::number(t.rank), QString::number(t.maxRank)),
+                    t.name);
+        }
+    }
+    lines << QString() << more.at(in.derivedOrder ? More::SummaryDerived : More::SummaryOrder);
+    const QVector<bool> legal = stepLegality(table, in.order);
+    RankGrid taken{};
+    for (qsizetype n = 0; n < in.order.size(); ++n) {
+        const QPoint step = in.order[n];
+        const Talent &t = table.at(step.x(), step.y());
+        const int rank = ++taken[step.y() - 1][step.x() - 1];
+        QString line = more.at(More::SummaryStep)
+                           .arg(QString::number(FirstLevel + 1 + n), t.name, QString::number(rank),
+                                QString::number(t.maxRank));
+        if (!legal[n])
+            line += u' ' + more.at(More::SummaryIllegal);
+        lines << fitted(line, t.name);
+    }
+    lines << QString() << in.code;
+    return lines.join(u'\n') + u'\n';
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "shell/more_strings.h"
+#include "talents/point_order.h"
+#include "talents/talent_table.h"
+
+#include <QString>
+
+// What a summary of a build is made of.
+struct SummaryInput {
+    QString className;
+    const TalentTable *table = nullptr; // with the ranks of the build
+    PointOrder order;
+    bool derivedOrder = false;
+    QString code; // the build code, standing alone on the last line
+};
+
+// The summary as plain text for chat and forums, in the language of `more`: the class and its
+// points, each tree's talents with points, and the points level by level with the steps the rules
+// would not take marked. Every line is shorter than 80 characters but the last, the build code.
+QString buildSummary(const SummaryInput &input, const MoreStrings &more);
