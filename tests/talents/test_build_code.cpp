@@ -103,10 +103,13 @@ BuildCode spend(const QString &classCode, int points, bool spread, quint32 seed)
     return code;
 }
 
-BuildCode withoutOrder(BuildCode code)
+BuildCode withoutOrder(const BuildCode &code)
 {
-    code.order.reset();
-    return code;
+    BuildCode plain;
+    plain.classCode = code.classCode;
+    plain.ranks = code.ranks;
+    plain.fingerprints = code.fingerprints;
+    return plain;
 }
 
 // With order, the longest code: 71 talents at rank 1, spent from the last (149 symbols).
