@@ -21,6 +21,8 @@ inline constexpr const char *RedoReset = "RedoReset";
 inline constexpr const char *UndoClassChange = "UndoClassChange";
 inline constexpr const char *CodeLoad = "CodeLoad";
 inline constexpr const char *CodeEncode = "CodeEncode";
+inline constexpr const char *Summary = "Summary";
+inline constexpr const char *Picture = "Picture";
 } // namespace BenchName
 
 // The benchmark class's pictures: read and decoded by the planner's loader, and decoded from the

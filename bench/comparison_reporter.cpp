@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -16,6 +17,8 @@ constexpr double MaxResetStepOverPress = 10.0;
 constexpr double MaxClassStepOverLoad = 1.2;
 constexpr double MaxCodeLoadOverPlanLoad = 1.1;
 constexpr double MaxEncodeMicroseconds = 20.0;
+constexpr double MaxSummaryMilliseconds = 30.0;
+constexpr double MaxPictureMilliseconds = 100.0;
 
 const char *verdict(bool met)
 {
@@ -129,6 +132,15 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
         allMet = allMet && met;
         std::printf("Code encoding %.2f us (target under %.0f us): %s\n", *encode * 1e6,
                     MaxEncodeMicroseconds, verdict(met));
+    }
+    for (const auto &[name, budget] : {std::pair{BenchName::Summary, MaxSummaryMilliseconds},
+                                       std::pair{BenchName::Picture, MaxPictureMilliseconds}}) {
+        if (const auto taken = seconds(name)) {
+            const bool met = *taken * 1e3 <= budget;
+            allMet = allMet && met;
+            std::printf("%s of a full plan %.2f ms (target at most %.0f ms): %s\n", name,
+                        *taken * 1e3, budget, verdict(met));
+        }
     }
     return allMet;
 }

@@ -8,6 +8,7 @@
 #include "toolkit/choice_box.h"
 #include "toolkit/image_control.h"
 
+#include <QBuffer>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -175,6 +176,31 @@ void codeEncode(benchmark::State &state, BenchSession &session)
     });
 }
 
+// The summary text of a full plan, as the Summary dialog and --summary make it.
+void summary(benchmark::State &state, BenchSession &session)
+{
+    runChecked(state, session, [&] {
+        session.loadFullPlan();
+        for (auto _ : state)
+            benchmark::DoNotOptimize(session.window().summaryText());
+    });
+}
+
+// The picture of the trees at their size, encoded as a PNG at Qt's default level.
+void picture(benchmark::State &state, BenchSession &session)
+{
+    runChecked(state, session, [&] {
+        session.loadFullPlan();
+        for (auto _ : state) {
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            session.window().boardPicture(1).save(&buffer, "PNG");
+            benchmark::DoNotOptimize(png);
+        }
+    });
+}
+
 } // namespace
 
 void registerWindowBenchmarks(BenchSession &session)
@@ -199,4 +225,8 @@ void registerWindowBenchmarks(BenchSession &session)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(BenchName::CodeEncode, codeEncode, std::ref(session))
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(BenchName::Summary, summary, std::ref(session))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(BenchName::Picture, picture, std::ref(session))
+        ->Unit(benchmark::kMillisecond);
 }
