@@ -64,6 +64,19 @@ private slots:
         QVERIFY(gold);
         QVERIFY(w.findChild<QWidget *>(QStringLiteral("p_info"))->isVisible());
     }
+
+    void theFileDialogsOpenInTheLastFolder()
+    {
+        MainWindow &w = *w_.window;
+        pressTalent(w, 1, 1);
+        const QString folder = QDir(world_.exeDir()).filePath(QStringLiteral("plans"));
+        QVERIFY(QDir().mkpath(folder));
+        w_.dialogs.fileAnswers = {folder + QStringLiteral("/a.plan"),
+                                  folder + QStringLiteral("/a.plan")};
+        saveButton(w)->click();
+        loadButton(w)->click();
+        QCOMPARE(w_.dialogs.folders, (QStringList{QStringLiteral("."), folder}));
+    }
 };
 
 QTEST_MAIN(TestSummary)
