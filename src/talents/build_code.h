@@ -29,8 +29,8 @@ enum class BuildCodeError { NotACode, Damaged, NewerFormat };
 // those numbers, folded to 18 bits. A code made on other trees shows it by a different fingerprint.
 quint32 treeFingerprint(const TalentTable &table, int tree);
 
-// Precondition: classCode two ASCII letters, ranks 0..5, order (if any) consistent with ranks.
-// Returns the code text.
+// Precondition: classCode two ASCII letters, ranks 0..5, order (if any) consistent with ranks, and
+// with an order no more than the 71 points. Returns the code text.
 QString encodeBuildCode(const BuildCode &code);
 
 // The first build code found in `text`, or why there is none.
