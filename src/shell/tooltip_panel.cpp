@@ -30,6 +30,7 @@ TooltipPanel::TooltipPanel(QWidget &window)
     levels_ = makeLabel(panel_, QStringLiteral("lb_levels"), LevelsAt, SmallFont, false, White);
     levels_->setAutoSize(false);
     levels_->resize(345, LineHeight);
+    levels_->hide();
     requirement_ =
         makeLabel(panel_, QStringLiteral("lb_treb"), RequirementAt, SmallFont, false, White);
     requirement_->setAutoSize(false);
@@ -72,9 +73,8 @@ void TooltipPanel::show(const TooltipTexts &texts, bool requirementsMet, int slo
     name_->setCaption(texts.name);
     rank_->setCaption(texts.rankLine);
     // The levels line, when there is one, pushes everything under the rank line down by its height.
-    // It stays shown, empty when there is none: showing and hiding it would cost every press more
-    // than all the rest of its tooltip.
     levels_->setCaption(levels);
+    levels_->setVisible(!levels.isEmpty());
     requirement_->move(RequirementAt + QPoint(0, levels.isEmpty() ? 0 : LineHeight));
     requirement_->setFontColour(requirementsMet ? Met : Unmet);
     requirement_->setCaption(texts.requirements);
