@@ -171,7 +171,8 @@ private slots:
                              more.at(key) != MoreStrings::englishOf(key),
                          qPrintable(where));
             }
-            for (More key : {More::Undo, More::Redo, More::CopyCode, More::PasteCode})
+            for (More key :
+                 {More::Undo, More::Redo, More::CopyCode, More::PasteCode, More::Summary})
                 QVERIFY2(metrics.horizontalAdvance(more.at(key)) <= 85,
                          qPrintable(language + u' ' + more.at(key) + u' ' +
                                     QString::number(metrics.horizontalAdvance(more.at(key)))));
