@@ -17,6 +17,7 @@ private slots:
         chooseEntry(classBox(*w_), 1);
         pressTalentTimes(*w_, 1, 1, 3);
         const QByteArray board = formatPlan(1, w_->talents());
+        const PointOrder order = w_->pointOrder();
         w_->close();
         const KeptSession session(world_.path(QString()));
         QVERIFY(QFile::exists(session.path()));
@@ -25,6 +26,8 @@ private slots:
         openFreshWindow();
         QCOMPARE(formatPlan(classBox(*w_)->currentIndex(), w_->talents()), board);
         QCOMPARE(spentLabel(*w_)->caption(), QStringLiteral("en:7: 3"));
+        QCOMPARE(w_->pointOrder(), order); // the order spent, not one derived from the ranks
+        QVERIFY(!w_->orderDerived());
         // Below it, the empty first class of a plain start.
         QCOMPARE(w_->history().count(), 1);
         undoButton(*w_)->click();
