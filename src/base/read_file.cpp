@@ -83,8 +83,12 @@ std::optional<QByteArray> readWhole(const QString &path, qint64 maxBytes, IfMiss
     struct stat status {};
     if (::fstat(fd, &status) != 0)
         failOpen(path, systemReason(errno));
-    if (!S_ISREG(status.st_mode))
+    if (!S_ISREG(status.st_mode)) {
+        // A file that may be left out is left out when what stands in its place is no file.
+        if (ifMissing == IfMissing::Skip)
+            return std::nullopt;
         failOpen(path, notAFile());
+    }
     const qint64 statedSize = status.st_size;
     if (statedSize > maxBytes)
         failTooLarge(path, maxBytes);
@@ -122,7 +126,7 @@ std::optional<QByteArray> readWhole(const QString &path, qint64 maxBytes, IfMiss
 std::optional<QByteArray> readWhole(const QString &path, qint64 maxBytes, IfMissing ifMissing)
 {
     QFile file(path);
-    if (ifMissing == IfMissing::Skip && !QFileInfo::exists(path))
+    if (ifMissing == IfMissing::Skip && !QFileInfo(path).isFile())
         return std::nullopt;
     if (!QFileInfo(path).isFile() && QFileInfo::exists(path))
         failOpen(path, notAFile());

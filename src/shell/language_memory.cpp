@@ -23,8 +23,12 @@ LanguageMemory LanguageMemory::beside(const QString &dataFile)
 
 bool LanguageMemory::dataFileWritable() const
 {
+    // A file removed since the start is made again where it was, when its folder can take it.
     const QFileInfo file(dataFile_);
-    return file.isFile() && file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+    const bool folderWritable = QFileInfo(file.absolutePath()).isWritable();
+    if (!file.exists())
+        return folderWritable;
+    return file.isFile() && file.isWritable() && folderWritable;
 }
 
 QString LanguageMemory::fileToRead() const

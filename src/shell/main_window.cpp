@@ -165,8 +165,11 @@ void MainWindow::startUp()
     const QStringList lines = readListFile(rememberedIn);
     const QString first = lines.isEmpty() ? QString() : lines.first();
     const auto index = parseDecimal(trimControl(first));
-    if (!index)
+    if (!index) {
+        // No language is known to be the last one: the box shows none until the user picks one.
+        languageBox_->select(-1);
         throw Error(rememberedIn + QStringLiteral(": ") + notAnIntegerMessage(first));
+    }
     languageBox_->select(*index);
     if (!startLanguage_.isEmpty()) {
         const int asked = languageBox_->findText(startLanguage_);

@@ -32,6 +32,10 @@ PlanText parsePlanText(const QByteArray &bytes, const QString &fileName)
     const QStringList lines = splitListLines(decodeDataText(bytes));
     PlanText plan;
     const QString first = lines.isEmpty() ? QString() : lines.first();
+    // A file whose first line says nothing is no plan at all, which the player is told in so many
+    // words rather than as a number that could not be read.
+    if (trimControl(first).isEmpty())
+        fail(fileName, 1, QStringLiteral("not a Runeplan plan (line 1 is empty)"));
     const auto index = parseDecimal(trimControl(first));
     if (!index)
         fail(fileName, 1, notAnIntegerMessage(first));

@@ -85,7 +85,8 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("expected");
         const QByteArray z = zeros().toLatin1();
-        QTest::newRow("empty") << QByteArray() << "plan.txt, line 1: '' is not a valid integer";
+        QTest::newRow("empty") << QByteArray()
+                               << "plan.txt, line 1: not a Runeplan plan (line 1 is empty)";
         QTest::newRow("letters for the class")
             << "two\n" + z + "\n" + z + "\n" + z << "line 1: 'two' is not a valid integer";
         QTest::newRow("huge class")

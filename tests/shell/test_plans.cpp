@@ -4,11 +4,11 @@
 #include "board/grey.h"
 #include "board/rank_look.h"
 #include "board_driver.h"
+#include "shell/arrow_layer.h"
 #include "shell/plan_file.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
-#include "shell/arrow_layer.h"
 #include "window_fixture.h"
 
 #include <QDir>
@@ -230,7 +230,7 @@ private slots:
         QByteArray letters = z;
         letters[0] = 'a';
         QByteArray budget(44, '5'); // tree 3 holds 22 talents of five ranks: 110 points
-        QTest::newRow("empty") << QByteArray() << "line 1: '' is not a valid integer";
+        QTest::newRow("empty") << QByteArray() << "line 1: not a Runeplan plan (line 1 is empty)";
         QTest::newRow("binary") << QByteArray("\x7f\x00\x80\x81", 4) << "line 1:";
         QTest::newRow("huge") << QByteArray(70000, '1') << "larger than 65536 bytes";
         QTest::newRow("short") << "0\r\n" + z + "\r\n"

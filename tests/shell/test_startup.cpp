@@ -74,6 +74,7 @@ private slots:
             QCOMPARE(w->talents().at(1, 1).present, true);
         } else {
             QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
+            QCOMPARE(languageBox(*w)->currentIndex(), -1); // no language is the last one
             QCOMPARE(w->talents().at(1, 1).present, false);
             QVERIFY(w->isEnabled());
         }
@@ -189,6 +190,22 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), written);
         QVERIFY(w.dialogs.messages.isEmpty());
+    }
+
+    void aLastLanguageFileDeletedMeanwhileIsMadeAgain()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        OpenedWindow w;
+        w.open(world);
+        chooseEntry(languageBox(*w), 1);
+        world.remove(QStringLiteral("last.ini"));
+        QVERIFY(w->close());
+        OpenedWindow again;
+        again.open(world);
+        QVERIFY(!again->endRequested());
+        QVERIFY(again.dialogs.messages.isEmpty());
+        QCOMPARE(again->languageCode(), QStringLiteral("ru"));
     }
 
     void closeGoesOnWhenTheLanguageCannotBeSaved()
