@@ -36,6 +36,7 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
     buildDesign();
     createCells();
     connectHandlers();
+    recallFolder();
     guarded([this] { startUp(); });
     // The About dialog is made once, after the window, and lives as long as it.
     aboutDialog_ = new AboutDialog(this, [this] { return languageCode_; });

@@ -118,6 +118,7 @@ private:
     void savePicture(int scale);
     // The folder the file dialogs open in: the one of the last file chosen in any of them.
     void rememberFolder(const QString &path);
+    void recallFolder();
     void pasteCode();
     void redoPressed();
     void pressTalent(ImageControl *sender, Qt::MouseButton button);

@@ -7,6 +7,8 @@
 #include "toolkit/error_report.h"
 
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 
 void MainWindow::savePressed()
 {
@@ -33,11 +35,36 @@ void MainWindow::loadPressed()
     }
 }
 
+namespace {
+
+// Where the folder of the file dialogs is kept between sessions: the user's configuration folder.
+QString foldersFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+           QStringLiteral("/folders.ini");
+}
+
+const QString FolderKey = QStringLiteral("dialogs/folder");
+
+} // namespace
+
 void MainWindow::rememberFolder(const QString &path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     openDialogSettings_.folder = folder;
     saveDialogSettings_.folder = folder;
+    QSettings(foldersFile(), QSettings::IniFormat).setValue(FolderKey, folder);
+}
+
+void MainWindow::recallFolder()
+{
+    // The folder of the last session, unless it has gone since: then the dialogs start in ".".
+    const QString folder =
+        QSettings(foldersFile(), QSettings::IniFormat).value(FolderKey).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+        openDialogSettings_.folder = folder;
+        saveDialogSettings_.folder = folder;
+    }
 }
 
 void MainWindow::loadPlanFile(const QString &path)

@@ -11,6 +11,7 @@ const QSize TextSize(345, 325);
 const QColor Met(0, 255, 0);
 const QColor Unmet(255, 0, 0);
 constexpr int LineHeight = 13;
+constexpr int HintMargin = 4;
 constexpr QPoint LevelsAt(6, 31);
 constexpr QPoint RequirementAt(6, 31);
 } // namespace
@@ -87,8 +88,12 @@ void TooltipPanel::show(const TooltipTexts &texts, bool requirementsMet, int slo
     text_->setAutoSize(true);
     const int hintsTop = text_->y() + text_->height() + 5;
     learnHint_->move(learnHint_->x(), hintsTop);
-    unlearnHint_->move(panel_->width() - unlearnHint_->width(), hintsTop);
+    // The right hint ends a few pixels inside the panel's border, which is drawn around it.
+    unlearnHint_->move(panel_->width() - unlearnHint_->width() - HintMargin, hintsTop);
     panel_->setAutoSize(true);
+    const int hintRight = unlearnHint_->x() + unlearnHint_->width();
+    if (panel_->width() < hintRight + HintMargin + panel_->lineWidth())
+        panel_->resize(hintRight + HintMargin + panel_->lineWidth(), panel_->height());
 
     panel_->move(tooltipPosition(icon, panel_->size(), slot, tree));
     panel_->show();

@@ -76,6 +76,14 @@ private slots:
         saveButton(w)->click();
         loadButton(w)->click();
         QCOMPARE(w_.dialogs.folders, (QStringList{QStringLiteral("."), folder}));
+        // Kept for the next session, unless the folder has gone by then.
+        for (const QString &expected : {folder, QStringLiteral(".")}) {
+            openFreshWindow();
+            w_.dialogs.fileAnswers = {};
+            loadButton(*w_)->click();
+            QCOMPARE(w_.dialogs.folders.last(), expected);
+            QVERIFY(QDir(folder).removeRecursively());
+        }
     }
 };
 
