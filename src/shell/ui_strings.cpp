@@ -1,8 +1,8 @@
 #include "shell/ui_strings.h"
 
 #include "base/error.h"
-#include "talents/text_lines.h"
 #include "talents/talent_table.h"
+#include "talents/text_lines.h"
 
 void UiStrings::load(const QString &path)
 {

@@ -7,8 +7,8 @@
 
 namespace {
 
-// The inOrder of a row of a tree in the derived order: ascending, but a talent's prerequisite in the
-// same row before it (and that one's own before it, as far as the row's chain goes).
+// The inOrder of a row of a tree in the derived order: ascending, but a talent's prerequisite in
+// the same row before it (and that one's own before it, as far as the row's chain goes).
 QVector<int> rowInDerivedOrder(const TalentTable &table, int row, int tree)
 {
     QVector<int> inOrder;

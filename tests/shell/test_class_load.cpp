@@ -11,8 +11,8 @@
 #include "window_fixture.h"
 
 #include <QSignalSpy>
-#include <QUndoStack>
 #include <QTest>
+#include <QUndoStack>
 
 class TestClassLoad : public QObject {
     Q_OBJECT
