@@ -42,11 +42,7 @@ void prepareTree(PreparedClass &prepared, int tree, const QString &folder,
     for (const TalentBlock &block : parsed.blocks) {
         const int slot = block.header.slot;
         Talent &t = table.at(slot, tree);
-        t.maxRank = block.header.maxRank;
-        t.prereq = block.header.prereq;
-        t.name = block.name;
-        for (int k = 1; k <= t.maxRank; ++k)
-            t.rankText[static_cast<size_t>(k)] = block.rankText[static_cast<size_t>(k)];
+        storeTalentBlock(t, block);
         // A talent without its picture file is left off the board. Whether the file is there is
         // learnt from opening it: no look at the folder beforehand.
         std::optional<QImage> icon =

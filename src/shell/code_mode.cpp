@@ -5,7 +5,7 @@
 #include "shell/plan_file.h"
 #include "talents/build_code.h"
 #include "talents/class_layout.h"
-#include "talents/rank_fit.h"
+#include "talents/code_on_trees.h"
 #include "talents/text_lines.h"
 
 #include <QDir>
@@ -68,8 +68,7 @@ BuildCode codeOfBoard(int classIndex, const TalentTable &table, const RankGrid &
     BuildCode code;
     code.classCode = *classCode(classIndex);
     code.ranks = ranks;
-    for (int tree = 1; tree <= TreeCount; ++tree)
-        code.fingerprints[tree - 1] = treeFingerprint(table, tree);
+    code.fingerprints = treeFingerprints(table);
     return code;
 }
 
@@ -101,29 +100,25 @@ BuildCode codeOfText(const QString &dataFolder, const QString &language, const Q
     if (const auto *error = std::get_if<BuildCodeError>(&found))
         throw Failure{ExitCode::BadInput, buildCodeErrorText(*error)};
     const BuildCode &code = std::get<BuildCode>(found);
-    const auto at = std::find(classCodes.begin(), classCodes.end(), code.classCode);
-    const int classIndex = static_cast<int>(at - classCodes.begin());
-    if (at == classCodes.end() || !QFileInfo(QDir(dataFolder).filePath(code.classCode)).isDir())
+    const std::optional<int> classIndex = classIndexOf(code.classCode);
+    if (!classIndex || !QFileInfo(QDir(dataFolder).filePath(code.classCode)).isDir())
         throw Failure{ExitCode::BadInput,
                       QStringLiteral("class %1 is not in this data folder").arg(code.classCode)};
-    const TalentTable table = classTalents(dataFolder, classIndex, language);
-    bool sameTrees = true;
-    for (int tree = 1; tree <= TreeCount; ++tree)
-        sameTrees = sameTrees && code.fingerprints[tree - 1] == treeFingerprint(table, tree);
-    if (sameTrees) {
-        if (ranksMisfit(table, code.ranks))
-            throw Failure{ExitCode::BadInput, buildCodeErrorText(BuildCodeError::Damaged)};
-        return codeOfBoard(classIndex, table, code.ranks);
+    const TalentTable table = classTalents(dataFolder, *classIndex, language);
+    CodeOnTrees loaded;
+    try {
+        loaded = codeOnTrees(code, table);
+    } catch (const Error &e) {
+        throw Failure{ExitCode::BadInput, e.message()};
     }
     // Made on other trees: the ranks are kept by slot as far as they fit, as the window does.
-    const FittedRanks fitted = fitRanks(table, code.ranks);
-    for (const RankChange &c : fitted.changes)
+    for (const RankChange &c : loaded.changes)
         say(QStringLiteral("tree %1, slot %2: %3 -> %4")
                 .arg(c.tree)
                 .arg(c.slot)
                 .arg(c.from)
                 .arg(c.to));
-    return codeOfBoard(classIndex, table, fitted.ranks);
+    return codeOfBoard(*classIndex, table, loaded.ranks);
 }
 
 } // namespace

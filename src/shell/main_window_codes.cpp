@@ -4,7 +4,7 @@
 #include "shell/main_window.h"
 #include "shell/plan_file.h"
 #include "talents/build_code.h"
-#include "talents/rank_fit.h"
+#include "talents/code_on_trees.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
@@ -56,8 +56,7 @@ QString MainWindow::boardCode() const
     // A derived order says nothing the ranks do not: only a spent order travels with the code.
     if (!orderDerived_ && !order_.isEmpty())
         code.order = order_;
-    for (int tree = 1; tree <= TreeCount; ++tree)
-        code.fingerprints[tree - 1] = treeFingerprint(table_, tree);
+    code.fingerprints = treeFingerprints(table_);
     return encodeBuildCode(code);
 }
 
@@ -79,38 +78,25 @@ void MainWindow::loadBuildCode(const QString &text)
     if (const auto *error = std::get_if<BuildCodeError>(&found))
         throw Error(buildCodeErrorText(*error));
     const BuildCode &code = std::get<BuildCode>(found);
-    const int classIndex = static_cast<int>(
-        std::find(classCodes.begin(), classCodes.end(), code.classCode) - classCodes.begin());
-    if (classIndex >= static_cast<int>(classCodes.size()) || classIndex >= classBox_->count())
+    const std::optional<int> classIndex = classIndexOf(code.classCode);
+    if (!classIndex || *classIndex >= classBox_->count())
         throw Error(QStringLiteral("class %1 is not in this data folder").arg(code.classCode));
 
     const QString caption = windowTitle();
     setWindowTitle(uiStrings_.at(Str::Loading));
     ScopeExit restoreCaption([this, caption] { setWindowTitle(caption); });
-    PreparedClass prepared = prepareClass(dataFolder_, classIndex, languageCode_);
-    bool sameTrees = true;
-    for (int tree = 1; tree <= TreeCount; ++tree)
-        sameTrees =
-            sameTrees && code.fingerprints[tree - 1] == treeFingerprint(prepared.table, tree);
-    RankGrid ranks = code.ranks;
-    QString report;
-    std::optional<PointOrder> order;
-    if (sameTrees) {
-        // The trees the code was made on: it loads exactly as a plan file, or it is damaged.
-        if (ranksMisfit(prepared.table, ranks))
-            throw Error(buildCodeErrorText(BuildCodeError::Damaged));
-        order = code.order;
-    } else {
-        const FittedRanks fitted = fitRanks(prepared.table, ranks);
-        ranks = fitted.ranks;
-        if (!fitted.changes.isEmpty())
-            report = changeReport(moreStrings_, prepared.table, fitted.changes);
-    }
+    PreparedClass prepared = prepareClass(dataFolder_, *classIndex, languageCode_);
+    CodeOnTrees loaded = codeOnTrees(code, prepared.table);
+    const RankGrid ranks = loaded.ranks;
+    const QString report = loaded.changes.isEmpty()
+                               ? QString()
+                               : changeReport(moreStrings_, prepared.table, loaded.changes);
+    std::optional<PointOrder> order = std::move(loaded.order);
     StagedClass staged = finishStaging(std::move(prepared), ranks);
     const bool derived = !order.has_value();
     if (derived)
         order = derivedOrder(staged.prepared.table, ranks);
-    stepTo({classIndex, ranks, std::move(*order), derived}, std::move(staged));
+    stepTo({*classIndex, ranks, std::move(*order), derived}, std::move(staged));
     if (!report.isEmpty())
         dialogs().message(this, QStringLiteral("Runeplan"), report);
 }

@@ -99,3 +99,11 @@ QString buildCodeErrorText(BuildCodeError error)
     }
     return {};
 }
+
+std::array<quint32, TreeCount> treeFingerprints(const TalentTable &table)
+{
+    std::array<quint32, TreeCount> prints{};
+    for (int tree = 1; tree <= TreeCount; ++tree)
+        prints[tree - 1] = treeFingerprint(table, tree);
+    return prints;
+}

@@ -29,6 +29,9 @@ enum class BuildCodeError { NotACode, Damaged, NewerFormat };
 // those numbers, folded to 18 bits. A code made on other trees shows it by a different fingerprint.
 quint32 treeFingerprint(const TalentTable &table, int tree);
 
+// The fingerprints of all three trees of a table.
+std::array<quint32, TreeCount> treeFingerprints(const TalentTable &table);
+
 // Precondition: classCode two ASCII letters, ranks 0..5, order (if any) consistent with ranks, and
 // with an order no more than the 71 points. Returns the code text.
 QString encodeBuildCode(const BuildCode &code);

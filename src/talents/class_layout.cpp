@@ -18,9 +18,7 @@ TalentTable readClassTalents(const QString &classFolder, const QString &langCode
         for (const TalentBlock &block : parsed.blocks) {
             const int slot = block.header.slot;
             Talent &t = table.at(slot, tree);
-            t.maxRank = block.header.maxRank;
-            t.prereq = block.header.prereq;
-            t.name = block.name;
+            storeTalentBlock(t, block);
             t.slot = slot;
             // A slot named twice: the later block counts, as in the class load.
             t.present =

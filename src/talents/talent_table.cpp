@@ -66,3 +66,12 @@ std::optional<QString> classCode(int index)
         return std::nullopt;
     return QString::fromLatin1(classCodes[static_cast<size_t>(index)]);
 }
+
+std::optional<int> classIndexOf(const QString &code)
+{
+    for (size_t k = 0; k < classCodes.size(); ++k) {
+        if (code == QLatin1String(classCodes[k]))
+            return static_cast<int>(k);
+    }
+    return std::nullopt;
+}

@@ -60,3 +60,5 @@ inline constexpr std::array<const char *, 10> classCodes = {"Dd", "Dr", "Hu", "M
 
 // The folder code of a class box index, or nothing when the index names no class.
 std::optional<QString> classCode(int index);
+// The class box index of a folder code, or nothing when no class has that code.
+std::optional<int> classIndexOf(const QString &code);

@@ -112,3 +112,12 @@ TreeFile readTreeFile(const QString &path)
     return parseTreeFile(splitTreeLines(decodeDataText(readFileBytes(path, MaxDataTextBytes))),
                          path);
 }
+
+void storeTalentBlock(Talent &talent, const TalentBlock &block)
+{
+    talent.maxRank = block.header.maxRank;
+    talent.prereq = block.header.prereq;
+    talent.name = block.name;
+    for (int k = 1; k <= talent.maxRank; ++k)
+        talent.rankText[static_cast<size_t>(k)] = block.rankText[static_cast<size_t>(k)];
+}

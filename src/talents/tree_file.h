@@ -35,6 +35,10 @@ TalentHeader parseTalentHeader(const QString &trimmedLine, const QString &fileNa
 
 TreeFile parseTreeFile(const QStringList &lines, const QString &fileName);
 
+// Puts what a block states (ranks, prerequisite, name, rank texts) into its talent's record; a
+// slot named again later in the file takes the later block's words.
+void storeTalentBlock(Talent &talent, const TalentBlock &block);
+
 // Reads and parses the tree file at `path`. A file that cannot be read throws Error; what the
 // file says wrongly is left in the result's error, after the blocks before it.
 TreeFile readTreeFile(const QString &path);
