@@ -4,6 +4,7 @@
 #include "base/error.h"
 #include "shell/about_dialog.h"
 #include "shell/arrow_layer.h"
+#include "shell/board_focus.h"
 #include "shell/language_memory.h"
 #include "shell/tooltip_panel.h"
 #include "talents/text_lines.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
     history_->setUndoLimit(1000);
     buildDesign();
     createCells();
+    buildKeyboardParts();
     connectHandlers();
     recallFolder();
     guarded([this] { startUp(); });
@@ -42,7 +44,12 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
     aboutDialog_ = new AboutDialog(this, [this] { return languageCode_; });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The icons lose the focus as they go, after the tooltip has gone: the board's focus must not
+    // hear of it.
+    delete boardFocus_;
+}
 
 void MainWindow::connectHandlers()
 {
@@ -56,28 +63,10 @@ void MainWindow::connectHandlers()
     connectGuarded(redoButton_, &FlatButton::clicked, this, [this] { redoPressed(); });
     connect(history_, &QUndoStack::canUndoChanged, undoButton_, &QWidget::setEnabled);
     connect(history_, &QUndoStack::canRedoChanged, redoButton_, &QWidget::setEnabled);
-    const auto shortcut = [this](const QKeySequence &keys, auto handler) {
-        auto *s = new QShortcut(keys, this);
-        connectGuarded(s, &QShortcut::activated, this, handler);
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { undoPressed(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redoPressed(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redoPressed(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [this] { resetTreeOfFocus(); });
     connectGuarded(copyButton_, &FlatButton::clicked, this, [this] { copyCode(); });
     connectGuarded(pasteButton_, &FlatButton::clicked, this, [this] { pasteCode(); });
     connectGuarded(summaryButton_, &FlatButton::clicked, this, [this] { summaryPressed(); });
-    shortcut(QKeySequence(Qt::Key_F2), [this] { summaryPressed(); });
-    // Copy and paste act on the board only while no text field takes them for itself.
-    const auto outsideText = [this](auto action) {
-        return [this, action] {
-            if (!qobject_cast<QLineEdit *>(QApplication::focusWidget()) ||
-                QApplication::focusWidget() == focusSink_)
-                (this->*action)();
-        };
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_C), outsideText(&MainWindow::copyCode));
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_V), outsideText(&MainWindow::pasteCode));
+    connectShortcuts();
     connectGuarded(treeMenu_->actions().constFirst(), &QAction::triggered, this,
                    [this] { resetTree(treeMenuTree_); });
     for (int tree = 1; tree <= TreeCount; ++tree) {
@@ -217,7 +206,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::classChosen()
 {
-    ScopeExit park([this] { parkFocus(); });
     BusyScope busy(busy_);
     const int chosen = classBox_->currentIndex();
     if (chosen == boardClass_)
@@ -228,14 +216,4 @@ void MainWindow::classChosen()
             classBox_->select(boardClass_);
     });
     stepTo({chosen, RankGrid{}, {}, false}, stageClass(chosen, RankGrid{}, languageCode_));
-}
-
-void MainWindow::parkFocus()
-{
-    // Takes the keyboard focus away from the boxes, so that arrow keys do not change them.
-    focusSink_->show();
-    focusSink_->setFocus();
-    focusSink_->hide();
-    if (QWidget *f = focusWidget(); f && f != this)
-        f->clearFocus();
 }

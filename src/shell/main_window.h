@@ -1,12 +1,15 @@
 #pragma once
 
+#include "board/tooltip_text.h"
 #include "shell/arrow_layer.h"
 #include "shell/board_step.h"
 #include "shell/busy_state.h"
 #include "shell/class_loader.h"
 #include "shell/more_strings.h"
+#include "shell/talent_accessible.h"
 #include "shell/talent_cell.h"
 #include "shell/ui_strings.h"
+#include "talents/icon_tag.h"
 #include "talents/talent_table.h"
 
 #include <QDir>
@@ -17,6 +20,7 @@
 #include <optional>
 
 class AboutDialog;
+class BoardFocus;
 class ChoiceBox;
 struct ClassLayout;
 class FlatButton;
@@ -25,6 +29,7 @@ class LabelControl;
 class QMenu;
 class QUndoStack;
 class QLineEdit;
+class TalentSearch;
 class TooltipPanel;
 
 // Title and starting folder of a file dialog; the dialog itself is shown through Dialogs.
@@ -40,7 +45,7 @@ struct FileDialogSettings {
 // tooltip (TooltipPanel) and the busy state (BusyState). Every control keeps a fixed object name,
 // by which tests and assistive technology find it; the handlers are private and reached through
 // the controls, as a user reaches them.
-class MainWindow final : public QWidget {
+class MainWindow final : public QWidget, private TalentSpeaker {
     Q_OBJECT
 public:
     // What the command line may change of the start-up.
@@ -53,6 +58,9 @@ public:
     explicit MainWindow(const QString &exeDir, const StartOptions &options = {},
                         QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // What a screen reader says of a talent icon beside its name: its state and requirements.
+    QString talentDescription(const ImageControl &icon) const override;
 
     // Set when start-up met a fatal error: the program must end without showing the window.
     bool endRequested() const { return endRequested_; }
@@ -95,13 +103,15 @@ private:
     void buildSidebar();
     void buildHistoryControls();
     void connectHandlers();
+    void connectShortcuts();
+    void buildTabOrder();
+    void buildKeyboardParts();
 
     // Start-up and close (main_window.cpp).
     void startUp();
     void shutDown();
     void failStartUp(const QString &text);
     void createCells();
-    void parkFocus();
     QString dataPath(const QString &relative) const { return dataFolder_ + relative; }
     TalentCell &cellAt(int slot, int tree);
 
@@ -126,6 +136,8 @@ private:
     void talentLeft();
     void backgroundPressed(int tree, Qt::MouseButton button);
     void resetTreeOfFocus();
+    void openTreeMenu(TreeSlot at);
+    void showLinkHints();
 
     // Class load (main_window_load.cpp): a class is read whole, then shown.
     void loadClass();
@@ -151,6 +163,7 @@ private:
     void recolourForBudget();
     void drawRank(int slot, int tree);
     void showTooltip(int slot, int tree);
+    TooltipWords tooltipWords() const;
 
     // Language (main_window_language.cpp), plans (main_window_plans.cpp) and the kept session
     // (main_window_session.cpp).
@@ -184,6 +197,8 @@ private:
     std::optional<StagedClass> staged_; // the class the history's next move shows
     std::unique_ptr<ArrowLayer> arrows_;
     std::unique_ptr<TooltipPanel> tooltip_;
+    BoardFocus *boardFocus_ = nullptr;
+    TalentSearch *search_ = nullptr;
     FileDialogSettings openDialogSettings_;
     FileDialogSettings saveDialogSettings_;
 

@@ -64,7 +64,7 @@ void MainWindow::showLanguageTexts()
     redoButton_->setCaption(moreStrings_.at(More::Redo));
     copyButton_->setCaption(moreStrings_.at(More::CopyCode));
     summaryButton_->setCaption(moreStrings_.at(More::Summary));
-    saveButton_->setToolTip(moreStrings_.at(More::SaveHint));
+    showLinkHints();
     pasteButton_->setCaption(moreStrings_.at(More::PasteCode));
     treeMenu_->actions().constFirst()->setText(moreStrings_.at(More::ResetTree));
     openDialogSettings_.title = uiStrings_.at(Str::Load);
@@ -73,7 +73,6 @@ void MainWindow::showLanguageTexts()
 
 void MainWindow::languageChosen()
 {
-    ScopeExit park([this] { parkFocus(); });
     BusyScope busy(busy_);
     const int chosen = languageBox_->currentIndex();
     if (chosen == boardLanguage_ && boardClass_ >= 0)

@@ -3,7 +3,9 @@
 #include "base/error.h"
 #include "board/cell_geometry.h"
 #include "shell/arrow_layer.h"
+#include "shell/board_focus.h"
 #include "shell/main_window.h"
+#include "shell/talent_search.h"
 #include "talents/icon_tag.h"
 #include "talents/rank_grid.h"
 #include "talents/rules.h"
@@ -94,6 +96,8 @@ void MainWindow::showStaged(StagedClass &&staged)
     refreshCounterCaptions();
     boardClass_ = prepared.classIndex;
     classBox_->select(boardClass_);
+    boardFocus_->classShown();
+    search_->boardChanged();
 }
 
 void MainWindow::showRanks(const RankGrid &ranks)

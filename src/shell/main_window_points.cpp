@@ -10,6 +10,7 @@
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 
+#include <QAccessible>
 #include <QUndoStack>
 
 namespace {
@@ -98,4 +99,10 @@ void MainWindow::drawRank(int slot, int tree)
     const QString accessibleName = table_.at(slot, tree).name + u' ' + look.text;
     if (c.icon->accessibleName() != accessibleName)
         c.icon->setAccessibleName(accessibleName);
+    // The description (state and requirements) is worked out when asked; a reader that holds
+    // it is told it may have changed.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(c.icon, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }

@@ -21,14 +21,17 @@ void MainWindow::talentLeft()
 
 void MainWindow::showTooltip(int slot, int tree)
 {
-    const TooltipWords words{uiStrings_.at(Str::NeedsOpen), uiStrings_.at(Str::NeedsMiddle),
-                             uiStrings_.at(Str::NeedsClose), uiStrings_.at(Str::NextRank),
-                             uiStrings_.at(Str::Rank)};
     QStringList levels;
     for (int level : levelsOf(order_, slot, tree))
         levels << QString::number(level);
-    tooltip_->show(tooltipTexts(table_, slot, tree, words), requirementsMet(table_, slot, tree),
-                   slot, tree, cell(slot, tree).icon->geometry(),
-                   levels.isEmpty() ? QString()
-                                    : moreStrings_.at(More::Levels).arg(levels.join(", ")));
+    tooltip_->show(
+        tooltipTexts(table_, slot, tree, tooltipWords()), requirementsMet(table_, slot, tree), slot,
+        tree, cell(slot, tree).icon->geometry(),
+        levels.isEmpty() ? QString() : moreStrings_.at(More::Levels).arg(levels.join(", ")));
+}
+
+TooltipWords MainWindow::tooltipWords() const
+{
+    return {uiStrings_.at(Str::NeedsOpen), uiStrings_.at(Str::NeedsMiddle),
+            uiStrings_.at(Str::NeedsClose), uiStrings_.at(Str::NextRank), uiStrings_.at(Str::Rank)};
 }

@@ -38,6 +38,22 @@ constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {
     {More::SavePicture, "save-picture", "Save picture\u2026"},
     {More::DoubleSize, "double-size", "Twice the size"},
     {More::Close, "close", "Close"},
+    {More::AboutHint, "about-hint", "Who made the planner"},
+    {More::ResetHint, "reset-hint", "Gives back every point spent"},
+    {More::LoadHint, "load-hint", "Loads a plan from a file"},
+    {More::UndoHint, "undo-hint", "Takes back the last change of the board"},
+    {More::RedoHint, "redo-hint", "Makes the change taken back again"},
+    {More::CopyHint, "copy-hint", "Puts the build code of the board on the clipboard"},
+    {More::PasteHint, "paste-hint", "Loads the build code on the clipboard"},
+    {More::SummaryHint, "summary-hint", "Shows the build as text and level by level"},
+    {More::SearchHint, "search-hint",
+     "Find talents: type words of their names and texts; Enter or F3: the next one; Escape: close"},
+    {More::TalentOpen, "talent-open", "open"},
+    {More::TalentFull, "talent-full", "full"},
+    {More::TalentNeedsPoints, "talent-needs-points",
+     "locked: %1 more points needed in the rows above"},
+    {More::TalentNeedsPrerequisite, "talent-needs-prerequisite", "locked: %1 must be at full rank"},
+    {More::TalentNoPointsLeft, "talent-no-points-left", "locked: no points left"},
 }};
 
 // Row k holds text k: the rows and the enumeration cannot drift apart unnoticed.

@@ -31,6 +31,20 @@ enum class More {
     SavePicture,
     DoubleSize,
     Close,
+    AboutHint,               // the About link's tooltip
+    ResetHint,               // the Reset link's tooltip
+    LoadHint,                // the Load link's tooltip
+    UndoHint,                // the Undo link's tooltip
+    RedoHint,                // the Redo link's tooltip
+    CopyHint,                // the Copy code link's tooltip
+    PasteHint,               // the Paste code link's tooltip
+    SummaryHint,             // the Summary link's tooltip
+    SearchHint,              // the search field's tooltip
+    TalentOpen,              // a talent a press can raise
+    TalentFull,              // a talent at its maximum rank
+    TalentNeedsPoints,       // %1 the points missing
+    TalentNeedsPrerequisite, // %1 the prerequisite
+    TalentNoPointsLeft,      // every point is spent
     Count,
 };
 

@@ -38,7 +38,12 @@ ChoiceBox *makeChoiceBox(QWidget *parent, const QString &name, const QRect &geom
     box->setStyleSheet(QStringLiteral("QComboBox { background: black; color: #00ff00; "
                                       "border: 1px solid #3c3c3c; padding-left: 2px; }"
                                       "QComboBox QAbstractItemView { background: black; "
-                                      "color: #00ff00; selection-background-color: #1f4f1f; }"));
+                                      "color: #00ff00; selection-background-color: #1f4f1f; "
+                                      "outline: 0; }"
+                                      "QComboBox QAbstractItemView::item:hover, "
+                                      "QComboBox QAbstractItemView::item:selected { "
+                                      "background: #1f4f1f; color: #ffffff; }"
+                                      "QComboBox:focus { border: 1px solid #00ff00; }"));
     return box;
 }
 

@@ -64,3 +64,22 @@ QVector<int> reevaluateTree(TalentTable &table, int tree)
     }
     return changed;
 }
+
+TalentAccess talentAccess(const TalentTable &table, int slot, int tree)
+{
+    const Talent &t = table.at(slot, tree);
+    if (t.rank >= t.maxRank)
+        return {TalentAccess::Kind::Full};
+    const int row = slotPosition(slot).row;
+    const int above = pointsAboveRow(table, row, tree);
+    if (above < tierRequirement(row))
+        return {TalentAccess::Kind::NeedsPoints, tierRequirement(row) - above};
+    if (t.prereq != 0 && TalentTable::validSlot(t.prereq)) {
+        const Talent &p = table.at(t.prereq, tree);
+        if (p.rank != p.maxRank)
+            return {TalentAccess::Kind::NeedsPrerequisite, 0, t.prereq};
+    }
+    if (table.totalPoints >= PointBudget)
+        return {TalentAccess::Kind::NoPointsLeft};
+    return {TalentAccess::Kind::Open};
+}

@@ -26,3 +26,18 @@ constexpr bool atBudgetEdge(int totalPoints)
 // Brings `available` of every placed talent of the tree up to date and returns the slots whose
 // flag changed, in ascending order: only those cells need redrawing.
 QVector<int> reevaluateTree(TalentTable &table, int tree);
+
+// What stands between a talent and its next point, for a screen reader to say.
+struct TalentAccess {
+    enum class Kind {
+        Open,              // a press spends a point
+        Full,              // at its maximum rank
+        NeedsPoints,       // too few points in the rows above
+        NeedsPrerequisite, // its prerequisite is not at full rank
+        NoPointsLeft,      // every point of the budget is spent
+    };
+    Kind kind = Kind::Open;
+    int missingPoints = 0; // NeedsPoints: how many more the rows above need
+    int prerequisite = 0;  // NeedsPrerequisite: the prerequisite's slot
+};
+TalentAccess talentAccess(const TalentTable &table, int slot, int tree);

@@ -3,7 +3,10 @@
 #include <QComboBox>
 
 // A drop-down list the user can only choose from. `chosen` fires for the user's choices only,
-// never when the program sets the selection.
+// never when the program sets the selection. A choice is made in the open list, by the mouse or
+// by Enter: on the closed box the arrow keys open the list, and neither keys nor the mouse wheel
+// change the selection in passing. The open list highlights the entry under the pointer and
+// marks the current one.
 class ChoiceBox final : public QComboBox {
     Q_OBJECT
 public:
@@ -16,4 +19,8 @@ public:
 
 signals:
     void chosen(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 };

@@ -90,6 +90,36 @@ void ImageControl::paintEvent(QPaintEvent *)
     // block of pixels: sharp, as the pictures were drawn pixel by pixel, instead of blurred.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, drawn_);
+    if (dimmed_)
+        painter.fillRect(rect(), QColor(0, 0, 0, 170));
+    if (focusMark_.isValid() && (marked_ || hasFocus())) {
+        // Two pixels wide on the picture's own edge: the control may sit flush against others.
+        painter.setPen(QPen(focusMark_, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void ImageControl::setFocusMark(const QColor &colour)
+{
+    focusMark_ = colour;
+    update();
+}
+
+void ImageControl::setMarked(bool marked)
+{
+    if (marked_ == marked)
+        return;
+    marked_ = marked;
+    update();
+}
+
+void ImageControl::setDimmed(bool dimmed)
+{
+    if (dimmed_ == dimmed)
+        return;
+    dimmed_ = dimmed;
+    update();
 }
 
 void ImageControl::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QWidget>
 
@@ -24,6 +25,15 @@ public:
     void copyPictureFrom(const ImageControl &other) { setPicture(other.picture()); }
     // Loads a JPEG or BMP file; throws Error naming the file when it cannot.
     void loadFile(const QString &path);
+
+    // The frame drawn on the picture's edge while the control has the keyboard focus or is
+    // marked (QWidget repaints a control that gains or loses the focus); none while the colour is
+    // invalid, the default.
+    void setFocusMark(const QColor &colour);
+    void setMarked(bool marked);
+    // Drawn darkened, as a thing left out (of a search's matches).
+    void setDimmed(bool dimmed);
+    bool isDimmed() const { return dimmed_; }
 
     // One pixel as a colour value 0x00BBGGRR (red in the lowest byte).
     quint32 pixelColour(int x, int y) const;
@@ -50,6 +60,9 @@ private:
     bool autoSize_ = false;
     bool transparent_ = false;
     int tag_ = 0;
+    QColor focusMark_;
+    bool marked_ = false;
+    bool dimmed_ = false;
 };
 
 // Colour values are 0x00BBGGRR: red in the lowest byte.
