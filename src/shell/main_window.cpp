@@ -111,6 +111,8 @@ void MainWindow::createCells()
             c.iconSource->setAutoSize(true);
             c.iconSource->hide();
             c.icon = new ImageControl(this);
+            // Its interface is set before anything asks for it: the first question fixes it.
+            speakAsTalent(*c.icon, *this);
             c.icon->setAutoSize(true);
             c.icon->hide();
             c.icon->setEnabled(false);

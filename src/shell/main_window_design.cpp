@@ -120,7 +120,7 @@ void MainWindow::buildSidebar()
     describe(spentLabel_, {}, QStringLiteral("Points spent"));
     describe(levelLabel_, {}, QStringLiteral("The character level the plan needs"));
     describe(focusSink_, QStringLiteral("Focus rest"),
-             QStringLiteral("Holds the keyboard focus after a choice in a list; never shown"));
+             QStringLiteral("An empty field, never shown"));
     describe(resetButton_, {}, QStringLiteral("Gives back every point spent"));
     describe(saveButton_, {}, QStringLiteral("Saves the plan to a file"));
     describe(loadButton_, {}, QStringLiteral("Loads a plan from a file"));

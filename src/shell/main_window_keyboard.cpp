@@ -53,7 +53,6 @@ void MainWindow::buildKeyboardParts()
     for (auto &tree : cells_) {
         for (TalentCell &c : tree) {
             boardFocus_->watch(c.icon, FocusMarkColour);
-            speakAsTalent(*c.icon, *this);
         }
     }
     buildTabOrder();
@@ -72,6 +71,8 @@ void MainWindow::buildTabOrder()
           << loadButton_ << copyButton_ << pasteButton_ << summaryButton_;
     for (qsizetype k = 0; k + 1 < chain.size(); ++k)
         setTabOrder(chain[k], chain[k + 1]);
+    // The window opens with the first stop of the chain focused.
+    languageBox_->setFocus();
 }
 
 void MainWindow::connectShortcuts()

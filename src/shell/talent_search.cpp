@@ -90,11 +90,12 @@ void TalentSearch::apply()
     matchCount_ = 0;
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            const bool match = table_.at(slot, tree).present &&
-                               (words.isEmpty() || containsAllWords(foldedText(slot, tree), words));
+            const bool placed = table_.at(slot, tree).present;
+            const bool match =
+                placed && (words.isEmpty() || containsAllWords(foldedText(slot, tree), words));
             matches_[tree - 1][slot - 1] = match;
             matchCount_ += match ? 1 : 0;
-            iconAt_({tree, slot})->setDimmed(!match && !words.isEmpty());
+            iconAt_({tree, slot})->setDimmed(placed && !match);
         }
     }
     count_->setCaption(words.isEmpty() ? QString() : QString::number(matchCount_));

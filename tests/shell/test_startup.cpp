@@ -110,8 +110,8 @@ private slots:
         QCOMPARE(treeLabel(*w, 0)->caption(), QStringLiteral("First Tree: 0"));
         QCOMPARE(w->talents().at(1, 1).name, QStringLiteral("ru talent 1-1"));
         QVERIFY(w->isEnabled());
-        QWidget *focus = w->focusWidget();
-        QVERIFY(focus == nullptr || focus == w.window.get());
+        // The window opens on the first stop of its Tab chain; the hidden focus rest takes none.
+        QCOMPARE(w->focusWidget(), languageBox(*w));
         QVERIFY(focusSink(*w)->isHidden());
     }
 
