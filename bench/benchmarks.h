@@ -23,6 +23,8 @@ inline constexpr const char *CodeLoad = "CodeLoad";
 inline constexpr const char *CodeEncode = "CodeEncode";
 inline constexpr const char *Summary = "Summary";
 inline constexpr const char *Picture = "Picture";
+inline constexpr const char *FocusKey = "FocusKey";
+inline constexpr const char *SearchKeystroke = "SearchKeystroke";
 } // namespace BenchName
 
 // The benchmark class's pictures: read and decoded by the planner's loader, and decoded from the

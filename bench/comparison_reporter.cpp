@@ -18,6 +18,7 @@ constexpr double MaxClassStepOverLoad = 1.2;
 constexpr double MaxCodeLoadOverPlanLoad = 1.1;
 constexpr double MaxEncodeMicroseconds = 20.0;
 constexpr double MaxSummaryMilliseconds = 30.0;
+constexpr double MaxSearchKeystrokeMicroseconds = 1000.0;
 constexpr double MaxPictureMilliseconds = 100.0;
 
 const char *verdict(bool met)
@@ -141,6 +142,20 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
             std::printf("%s of a full plan %.2f ms (target at most %.0f ms): %s\n", name,
                         *taken * 1e3, budget, verdict(met));
         }
+    }
+    if (const auto key = seconds(BenchName::FocusKey); key && press) {
+        const bool met = *key <= *press;
+        allMet = allMet && met;
+        std::printf("A key that moves the focus %.1f us / left press %.1f us (target at most the "
+                    "press): %s\n",
+                    *key * 1e6, *press * 1e6, verdict(met));
+    }
+    if (const auto keystroke = seconds(BenchName::SearchKeystroke)) {
+        const bool met = *keystroke * 1e6 <= MaxSearchKeystrokeMicroseconds;
+        allMet = allMet && met;
+        std::printf("First search keystroke over a whole class %.1f us (target at most %.0f us): "
+                    "%s\n",
+                    *keystroke * 1e6, MaxSearchKeystrokeMicroseconds, verdict(met));
     }
     return allMet;
 }

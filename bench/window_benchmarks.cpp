@@ -8,7 +8,11 @@
 #include "toolkit/choice_box.h"
 #include "toolkit/image_control.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -201,6 +205,67 @@ void picture(benchmark::State &state, BenchSession &session)
     });
 }
 
+void sendKey(Qt::Key key)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(QApplication::focusWidget(), &event);
+}
+
+// A key that moves the board's focus to the next talent, the tooltip following; the key back
+// untimed.
+void focusKey(benchmark::State &state, BenchSession &session)
+{
+    runChecked(state, session, [&] {
+        session.loadEmptyBoard();
+        MainWindow &window = session.window();
+        window.activateWindow();
+        QCoreApplication::processEvents();
+        ImageControl *icon = window.cell(1, 1).icon;
+        icon->setFocus();
+        for (auto _ : state) {
+            sendKey(Qt::Key_Right);
+            state.PauseTiming();
+            sendKey(Qt::Key_Left);
+            // Between two keys the event loop runs, as it does between a user's keys.
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+        }
+        if (QApplication::focusWidget() != icon)
+            state.SkipWithError("the keys did not move the focus to and fro");
+        // The benchmarks after this one find the board without the keyboard focus.
+        icon->clearFocus();
+        QCoreApplication::processEvents();
+    });
+}
+
+// The first keystroke of a search after a class load: every talent's texts are folded and
+// searched. The class is loaded again (untimed) before each.
+void searchKeystroke(benchmark::State &state, BenchSession &session)
+{
+    runChecked(state, session, [&] {
+        session.loadEmptyBoard();
+        MainWindow &window = session.window();
+        for (QShortcut *s : window.findChildren<QShortcut *>()) {
+            if (s->key() == QKeySequence(Qt::CTRL | Qt::Key_F))
+                emit s->activated();
+        }
+        auto *field = window.findChild<QLineEdit *>(QStringLiteral("ed_search"));
+        ChoiceBox *classes = classBox(window);
+        const int index = classes->currentIndex();
+        const int other = (index + 1) % classes->count();
+        for (auto _ : state) {
+            state.PauseTiming();
+            field->clear();
+            emit classes->chosen(other);
+            emit classes->chosen(index);
+            state.ResumeTiming();
+            field->insert(QStringLiteral("e"));
+        }
+        if (!field->isVisible() || field->text() != QStringLiteral("e"))
+            state.SkipWithError("the search did not open");
+    });
+}
+
 } // namespace
 
 void registerWindowBenchmarks(BenchSession &session)
@@ -229,4 +294,10 @@ void registerWindowBenchmarks(BenchSession &session)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(BenchName::Picture, picture, std::ref(session))
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(BenchName::FocusKey, focusKey, std::ref(session))
+        ->Unit(benchmark::kMicrosecond);
+    // Each keystroke waits for two class loads: a fixed count keeps the run short.
+    benchmark::RegisterBenchmark(BenchName::SearchKeystroke, searchKeystroke, std::ref(session))
+        ->Unit(benchmark::kMicrosecond)
+        ->Iterations(60);
 }
