@@ -29,6 +29,8 @@ TalentSearch::TalentSearch(QWidget &window, const TalentTable &table,
     count_->setAutoSize(false);
     count_->setGeometry(92 - CountWidth - 2, 1, CountWidth, 19);
     count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The field's style sheet reaches its children: the count states its own colours.
+    count_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     describe(field_, QStringLiteral("Find talents"),
              QStringLiteral("Dims the talents whose name and texts do not hold every word typed"));
     describe(count_, {}, QStringLiteral("How many talents match the search"));
