@@ -50,14 +50,14 @@ format:
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
 
-# Benchmarks on the bundled world, then start-up time and peak memory, all from a Release build
-# of their own. Nothing here runs under `make test`.
+# Benchmarks on the bundled world, then start-up time (against a bare window) and peak memory, all
+# from a Release build of their own. Nothing here runs under `make test`.
 BENCH_BUILD_DIR ?= build-bench
 .PHONY: bench
 bench:
 	@scripts/install-deps.sh --bench
 	@cmake -S . -B $(BENCH_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DRUNEPLAN_BENCH=ON -DRUNEPLAN_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BENCH_BUILD_DIR) -j $(JOBS) --target runeplan runeplan_bench
+	@cmake --build $(BENCH_BUILD_DIR) -j $(JOBS) --target runeplan runeplan_bench bare_window
 	@$(BENCH_BUILD_DIR)/runeplan_bench
 	@scripts/measure-startup.sh $(BENCH_BUILD_DIR)/runeplan
 

@@ -1,47 +1,80 @@
 #!/usr/bin/env bash
 # Measures the planner's start-up offscreen: the time from process start to the first painted
-# frame (the program reports it when asked) and the peak resident memory (GNU time).
+# frame (the program reports it when asked) and the peak resident memory (GNU time). A bare Qt
+# Widgets window of the same size (bench/bare_window.cpp, built beside the planner by `make bench`)
+# is timed in turns with it, in the same run, as the floor any Qt program of this size starts on.
 # Usage: scripts/measure-startup.sh [program] [runs]   (default build-bench/runeplan, 5 runs)
 set -euo pipefail
 program=${1:-build-bench/runeplan}
 runs=${2:-5}
-if [[ ! -x "$program" ]]; then
-  echo "No program at $program: build it first (make bench builds it)" >&2
-  exit 1
-fi
+bare=$(dirname "$program")/bare_window
+for p in "$program" "$bare"; do
+  if [[ ! -x "$p" ]]; then
+    echo "No program at $p: build it first (make bench builds it)" >&2
+    exit 1
+  fi
+done
 if [[ ! -x /usr/bin/time ]]; then
   echo "GNU time is missing: scripts/install-deps.sh --bench installs it" >&2
   exit 1
 fi
 
-# Qt wants a runtime folder of its own when it runs offscreen.
-runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
+# Qt wants a runtime folder of its own when it runs offscreen; empty user folders keep a session
+# kept by the user's own planner from being restored.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -m 700 "$scratch/runtime"
 
-frames=()
-peaks=()
-for ((run = 1; run <= runs; run++)); do
-  report=$(QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$runtime \
+# Starts a program once; prints its first frame in ms and its peak memory in kB.
+start_once() {
+  rm -rf "$scratch/config" "$scratch/data"
+  mkdir "$scratch/config" "$scratch/data"
+  local report frame peak
+  report=$(QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$scratch/runtime \
+    XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data \
     RUNEPLAN_REPORT_FIRST_FRAME=1 RUNEPLAN_QUIT_AFTER_FIRST_FRAME=1 \
-    /usr/bin/time -v "$program" 2>&1) || {
+    /usr/bin/time -v "$1" 2>&1) || {
     echo "$report" >&2
-    echo "The program failed to start" >&2
-    exit 1
+    echo "$1 failed to start" >&2
+    return 1
   }
   frame=$(sed -n 's/^first frame: \([0-9.]*\) ms after process start$/\1/p' <<<"$report")
   peak=$(sed -n 's/^[[:space:]]*Maximum resident set size (kbytes): \([0-9]*\)$/\1/p' <<<"$report")
   if [[ -z "$frame" || -z "$peak" ]]; then
     echo "$report" >&2
-    echo "The program did not report its first frame" >&2
-    exit 1
+    echo "$1 did not report its first frame" >&2
+    return 1
   fi
+  echo "$frame $peak"
+}
+
+frames=()
+peaks=()
+bare_frames=()
+for ((run = 1; run <= runs; run++)); do
+  # In turns, each first every other run: both meet the machine in the same moods.
+  if ((run % 2)); then
+    planner=$(start_once "$program")
+    bare_frame=$(start_once "$bare")
+  else
+    bare_frame=$(start_once "$bare")
+    planner=$(start_once "$program")
+  fi
+  frame=${planner% *}
+  peak=${planner#* }
+  bare_frame=${bare_frame% *}
   frames+=("$frame")
   peaks+=("$peak")
+  bare_frames+=("$bare_frame")
 done
 
 # The median of the runs: one slow start (a cold disk cache) does not move it.
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 frame=$(median "${frames[@]}")
+bare_frame=$(median "${bare_frames[@]}")
+ratio=$(awk -v a="$frame" -v b="$bare_frame" 'BEGIN { printf "%.2f", a / b }')
 peak_mb=$(awk -v kb="$(median "${peaks[@]}")" 'BEGIN { printf "%.1f", kb / 1024 }')
 echo "Start to first frame (offscreen): $frame ms, median of $runs runs (${frames[*]}) (target at most 150 ms)"
+echo "Bare window of the same size: $bare_frame ms, median of $runs runs (${bare_frames[*]})"
+echo "Planner against bare window: ${ratio}x (target at most 1.5x)"
 echo "Peak memory: $peak_mb MB maximum resident (target at most 60 MB)"

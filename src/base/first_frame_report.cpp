@@ -1,10 +1,9 @@
-#include "shell/first_frame_report.h"
+#include "base/first_frame_report.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QTimer>
-#include <QWidget>
 #include <cstdio>
 #include <ctime>
 #include <unistd.h>
@@ -30,7 +29,7 @@ double millisecondsSinceProcessStart()
 
 } // namespace
 
-FirstFrameReport::FirstFrameReport(QWidget *window) : QObject(window)
+FirstFrameReport::FirstFrameReport(QObject *window) : QObject(window)
 {
     window->installEventFilter(this);
 }
