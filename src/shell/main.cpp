@@ -7,10 +7,10 @@
 #include "shell/main_window.h"
 #include "toolkit/error_report.h"
 #include "toolkit/fonts.h"
+#include "toolkit/icon_on_demand.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QScreen>
 #include <cstdio>
 
@@ -26,10 +26,10 @@ int runWindow(int argc, char *argv[], const CommandLine &line)
     Application app(argc, argv);
     Application::setApplicationName(programName());
     Application::setApplicationVersion(QString::fromLatin1(ProgramVersion));
-    QIcon icon;
+    QStringList iconFiles;
     for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/runeplan-%1.png").arg(size));
-    Application::setWindowIcon(icon);
+        iconFiles << QStringLiteral(":/icons/runeplan-%1.png").arg(size);
+    Application::setWindowIcon(iconOnDemand(iconFiles));
     registerTahoma();
 
     MainWindow window(QCoreApplication::applicationDirPath(), {line.dataFolder, line.language});
