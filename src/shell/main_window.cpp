@@ -40,8 +40,6 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
     connectHandlers();
     recallFolder();
     guarded([this] { startUp(); });
-    // The About dialog is made once, after the window, and lives as long as it.
-    aboutDialog_ = new AboutDialog(this, [this] { return languageCode_; });
 }
 
 MainWindow::~MainWindow()
@@ -87,6 +85,10 @@ void MainWindow::connectHandlers()
 
 void MainWindow::aboutPressed()
 {
+    // Made at its first showing, not with the window, whose first frame need not wait for it; it
+    // then lives as long as the window.
+    if (!aboutDialog_)
+        aboutDialog_ = new AboutDialog(this, [this] { return languageCode_; });
     dialogs().runModal(aboutDialog_);
 }
 

@@ -225,5 +225,5 @@ private:
     FlatButton *summaryButton_ = nullptr;                     // bt_summary
     QMenu *treeMenu_ = nullptr;                               // treeMenu
     int treeMenuTree_ = 1;                                    // the tree the menu was opened on
-    AboutDialog *aboutDialog_ = nullptr;                      // fr_a
+    AboutDialog *aboutDialog_ = nullptr;                      // fr_a, made when first shown
 };

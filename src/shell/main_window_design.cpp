@@ -44,12 +44,14 @@ void MainWindow::buildDesign()
 
     const int treeLeft[TreeCount] = {0, 305, 610};
     const int labelLeft[TreeCount] = {35, 340, 647};
+    // One black picture shared by the three trees until a class is shown.
+    const QImage blank = blankBackground();
     for (int t = 0; t < TreeCount; ++t) {
         const QString n = QString::number(t + 1);
         treeBackgrounds_[t] = new ImageControl(this, QStringLiteral("imv") + n);
         treeBackgrounds_[t]->setGeometry(treeLeft[t], 0, 300, 717);
         treeBackgrounds_[t]->setAutoSize(true);
-        treeBackgrounds_[t]->setPicture(blankBackground());
+        treeBackgrounds_[t]->setPicture(blank);
     }
     for (int t = 0; t < TreeCount; ++t) {
         const QString n = QString::number(t + 1);

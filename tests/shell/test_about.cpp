@@ -5,6 +5,7 @@
 #include "shell/about_texts.h"
 #include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
+#include "window_fixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -252,6 +253,33 @@ private slots:
         QTest::mouseClick(aboutLink(dialog), Qt::LeftButton);
         QCOMPARE(dialogs.addresses, QStringList{ProductAddress});
         QVERIFY(dialog.isVisible());
+    }
+
+    // The window makes its dialog only when About is first pressed, and shows that one dialog at
+    // every press, in the language of the board.
+    void aboutButtonShowsTheWindowsDialog_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("en") << 0 << "en";
+        QTest::newRow("ru") << 1 << "ru";
+    }
+    void aboutButtonShowsTheWindowsDialog()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, code);
+        FixtureWorld world;
+        world.writeStandardClass();
+        OpenedWindow w;
+        w.open(world);
+        QVERIFY(!w->findChild<AboutDialog *>());
+        chooseEntry(languageBox(*w), language);
+        aboutButton(*w)->click();
+        aboutButton(*w)->click();
+        QCOMPARE(w.dialogs.modals.size(), 2);
+        QCOMPARE(w.dialogs.modals[0], w.dialogs.modals[1]);
+        QCOMPARE(w.dialogs.modals[0]->parent(), w.window.get());
+        QCOMPARE(w.dialogs.modals[0]->windowTitle(), aboutTexts(code).title);
     }
 
     void opensCentredOverItsParent()
