@@ -2,6 +2,7 @@
 
 #include "base/error.h"
 #include "board/arrow_piece.h"
+#include "board/arrow_rules.h"
 #include "board/grey.h"
 #include "talents/rules.h"
 #include "talents/slot_cell.h"
@@ -18,11 +19,10 @@ void registerArrow(PreparedClass &prepared, int slot, int tree, int line, const 
     if (prepared.arrowOrder.contains(QPoint(slot, tree)))
         return;
     if (prepared.arrowOrder.size() >= ArrowCapacity) {
-        throw Error(QStringLiteral("%1, line %2: talent %3 would be talent %4 with a prerequisite "
-                                   "in this class; a class may have at most %5")
-                        .arg(treeFile, QString::number(line), QString::number(slot),
-                             QString::number(prepared.arrowOrder.size() + 1),
-                             QString::number(ArrowCapacity)));
+        throw Error(
+            QStringLiteral("%1, line %2: %3")
+                .arg(treeFile, QString::number(line),
+                     arrowLimitReason(slot, static_cast<int>(prepared.arrowOrder.size()) + 1)));
     }
     prepared.arrowOrder.append(QPoint(slot, tree));
 }

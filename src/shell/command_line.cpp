@@ -11,10 +11,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption code(QStringLiteral("code"));
     const QCommandLineOption summary(QStringLiteral("summary"));
     const QCommandLineOption picture(QStringLiteral("picture"), {}, QStringLiteral("OUT.png"));
+    const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("1|2"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({data, lang, code, summary, picture, scale, help, version});
+    parser.addOptions({data, lang, code, summary, picture, check, scale, help, version});
     parser.addPositionalArgument(QStringLiteral("input"), {});
 
     CommandLine line;
@@ -26,10 +27,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.version = parser.isSet(version);
     line.dataFolder = parser.value(data);
     line.language = parser.value(lang);
-    const int modes =
-        int(parser.isSet(code)) + int(parser.isSet(summary)) + int(parser.isSet(picture));
+    const int modes = int(parser.isSet(code)) + int(parser.isSet(summary)) +
+                      int(parser.isSet(picture)) + int(parser.isSet(check));
     if (modes > 1)
-        line.error = QStringLiteral("Only one of --code, --summary and --picture may be given.");
+        line.error =
+            QStringLiteral("Only one of --code, --summary, --picture and --check may be given.");
     if (parser.isSet(code))
         line.mode = CommandLine::Mode::Code;
     if (parser.isSet(summary))
@@ -38,6 +40,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.mode = CommandLine::Mode::Picture;
         line.pictureFile = parser.value(picture);
     }
+    if (parser.isSet(check))
+        line.mode = CommandLine::Mode::Check;
     if (parser.isSet(scale)) {
         line.scale = parser.value(scale).toInt();
         if (line.scale != 1 && line.scale != 2)
@@ -50,8 +54,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.error = QStringLiteral("Only one plan file or build code may be given.");
     else if (!inputs.isEmpty())
         line.input = inputs.first();
-    if (line.mode != CommandLine::Mode::Window && line.input.isEmpty() && !line.help &&
-        !line.version && line.error.isEmpty())
+    if (line.mode == CommandLine::Mode::Check && line.error.isEmpty()) {
+        // The check reads every language and no plan.
+        if (!line.input.isEmpty())
+            line.error = QStringLiteral("--check takes no plan file or build code.");
+        else if (!line.language.isEmpty())
+            line.error = QStringLiteral("--check reads every language; --lang does not go "
+                                        "with it.");
+    }
+    if (line.mode != CommandLine::Mode::Window && line.mode != CommandLine::Mode::Check &&
+        line.input.isEmpty() && !line.help && !line.version && line.error.isEmpty())
         line.error = QStringLiteral("--code, --summary and --picture need a plan file or a "
                                     "build code.");
     return line;
@@ -61,6 +73,7 @@ QString usageText()
 {
     return QStringLiteral(
         "Usage: runeplan [--data DIR] [--lang LANG] [MODE] [PLAN-FILE | CODE]\n"
+        "       runeplan --check [--data DIR]\n"
         "\n"
         "Without a mode, opens the planner and loads the plan file or build code, if given.\n"
         "\n"
@@ -70,6 +83,8 @@ QString usageText()
         "                  level, the build code last\n"
         "  --picture OUT.png [--scale 1|2]\n"
         "                  write a picture of the plan's three trees\n"
+        "  --check         read the whole data folder and list its problems and warnings, one\n"
+        "                  a line as path:line: message; exit 0 when there is no problem\n"
         "\n"
         "Options:\n"
         "  --data DIR      the data folder (default: datas beside the program)\n"

@@ -5,6 +5,7 @@
 
 // The program's command line:
 //   runeplan [--data DIR] [--lang LANG] [MODE] [PLAN-FILE | CODE]
+//   runeplan --check [--data DIR]
 // read before any window exists, so that the modes without a window run with no display.
 struct CommandLine {
     enum class Mode {
@@ -12,6 +13,7 @@ struct CommandLine {
         Code,    // print the build code of a plan (or of a code) on standard output
         Summary, // print the summary of a plan or code on standard output
         Picture, // write a picture of a plan's or code's trees to a PNG file
+        Check,   // list the problems of the data folder
     };
     Mode mode = Mode::Window;
     QString dataFolder;  // empty: "datas" beside the program

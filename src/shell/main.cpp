@@ -1,6 +1,7 @@
 #include "base/first_frame_report.h"
 #include "base/version.h"
 #include "shell/application.h"
+#include "shell/check_mode.h"
 #include "shell/code_mode.h"
 #include "shell/command_line.h"
 #include "shell/console_modes.h"
@@ -72,6 +73,11 @@ int main(int argc, char *argv[])
     }
     if (line.mode == CommandLine::Mode::Summary || line.mode == CommandLine::Mode::Picture)
         return runBoardMode(argc, argv, line);
+    if (line.mode == CommandLine::Mode::Check) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(programName());
+        return runCheckMode(line, QCoreApplication::applicationDirPath());
+    }
     if (line.mode == CommandLine::Mode::Code) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(programName());

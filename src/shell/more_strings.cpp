@@ -98,15 +98,40 @@ QString MoreStrings::englishOf(More key)
     return QString::fromUtf8(knownTexts[static_cast<size_t>(key)].english);
 }
 
+QVector<MoreStringsLine> moreStringsLines(const QString &text)
+{
+    QVector<MoreStringsLine> lines;
+    const QStringList all = splitListLines(text);
+    for (qsizetype k = 0; k < all.size(); ++k) {
+        const QString trimmed = trimControl(all.at(k));
+        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+            continue;
+        MoreStringsLine line{static_cast<int>(k) + 1, {}, {}};
+        const qsizetype equals = trimmed.indexOf(u'=');
+        if (equals > 0) {
+            line.key = trimControl(trimmed.left(equals));
+            line.value = trimControl(trimmed.mid(equals + 1));
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+bool isMoreStringsKey(const QString &key)
+{
+    for (const KnownText &known : knownTexts) {
+        if (key == QLatin1String(known.key))
+            return true;
+    }
+    return false;
+}
+
 QHash<QString, QString> parseMoreStrings(const QString &text)
 {
     QHash<QString, QString> pairs;
-    for (const QString &line : splitListLines(text)) {
-        const QString trimmed = trimControl(line);
-        const qsizetype equals = trimmed.indexOf(u'=');
-        if (trimmed.startsWith(u'#') || equals <= 0)
-            continue;
-        pairs.insert(trimControl(trimmed.left(equals)), trimControl(trimmed.mid(equals + 1)));
+    for (const MoreStringsLine &line : moreStringsLines(text)) {
+        if (!line.key.isEmpty())
+            pairs.insert(line.key, line.value);
     }
     return pairs;
 }

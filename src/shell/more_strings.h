@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QVector>
 #include <array>
 
 // Interface texts that came after the strings files' 29 lines. They live in a file of their own per
@@ -64,6 +65,18 @@ public:
 private:
     std::array<QString, static_cast<size_t>(More::Count)> texts_;
 };
+
+// One line of a more-strings file that is not a comment or blank: its key and value, or an empty
+// key when the line holds no key=value (the planner passes over it).
+struct MoreStringsLine {
+    int line = 0; // from 1
+    QString key;
+    QString value;
+};
+QVector<MoreStringsLine> moreStringsLines(const QString &text);
+
+// Whether the planner has a text for `key`: a key it does not know is never shown.
+bool isMoreStringsKey(const QString &key);
 
 // The key=value pairs of a more-strings file's text; a key named twice keeps its last value.
 QHash<QString, QString> parseMoreStrings(const QString &text);

@@ -1,0 +1,146 @@
+// The class folders: for each tree its background, emblem, tree files in every language and
+// talent pictures, and the rules between them.
+#include "board/arrow_rules.h"
+#include "board/picture_sizes.h"
+#include "shell/ui_strings.h"
+#include "shell/world_check_walk.h"
+#include "talents/talent_table.h"
+#include "toolkit/picture_file.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString treeFileName(const QString &treeFolder, const QString &language)
+{
+    return treeFolder + QStringLiteral("/tal.") + language;
+}
+
+} // namespace
+
+void WorldWalk::checkClass(int classIndex, const QStringList &languages, int classesNamed)
+{
+    const QString code = *classCode(classIndex);
+    const QFileInfo folder(absolute(code));
+    const bool named = classIndex < classesNamed;
+    if (!folder.exists() && !folder.isSymLink()) {
+        if (named)
+            problem(code, 0,
+                    QStringLiteral("the class folder is missing, though the strings files name "
+                                   "the class at line %1")
+                        .arg(Str::FirstClassName + 1 + classIndex));
+        return;
+    }
+    if (!folder.isDir()) {
+        problem(code, 0, QStringLiteral("the class folder is not a folder"));
+        return;
+    }
+    if (!named)
+        add(warningAt(code, 0,
+                      QStringLiteral("no strings file names this class, so the class box does "
+                                     "not offer it")));
+    ClassTrees trees;
+    std::array<CheckedTree, TreeCount> checked;
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        const QString treeFolder = code + u'/' + QString::number(tree);
+        if (!QFileInfo(absolute(treeFolder)).isDir()) {
+            problem(treeFolder, 0, QStringLiteral("the tree folder is missing"));
+            continue;
+        }
+        const auto k = static_cast<size_t>(tree - 1);
+        checked[k] = checkTree(treeFolder, languages);
+        if (checked[k].reference) {
+            trees.files[k] = &*checked[k].reference;
+            trees.placed[k] = checked[k].placed;
+            trees.names[k] = checked[k].referenceName;
+        }
+    }
+    if (const std::optional<Finding> tooMany = arrowLimitExceeded(trees))
+        add(*tooMany);
+}
+
+WorldWalk::CheckedTree WorldWalk::checkTree(const QString &treeFolder, const QStringList &languages)
+{
+    const auto picture = [&](const QString &name, TreePicture kind) {
+        const QString file = treeFolder + u'/' + name;
+        QImage image;
+        if (reading(file, [&] { image = loadPictureFile(absolute(file)); })) {
+            if (const auto wrongSize = pictureSizeWarning(kind, image.size(), file))
+                add(*wrongSize);
+        }
+    };
+    picture(QStringLiteral("fon.jpg"), TreePicture::Background);
+    picture(QStringLiteral("icv.jpg"), TreePicture::Emblem);
+
+    // Every language's tree file; a file the reader stops in still places its blocks before that
+    // point, as in a class load.
+    QVector<std::optional<TreeFile>> files;
+    for (const QString &language : languages) {
+        const QString file = treeFileName(treeFolder, language);
+        std::optional<TreeFile> read;
+        if (reading(file, [&] { read = readTreeFile(absolute(file)); }) && read->error)
+            add(findingOfError(*read->error, absolute(file), file));
+        files.append(std::move(read));
+    }
+    QVector<const TreeFile *> readable;
+    for (const std::optional<TreeFile> &file : files) {
+        if (file)
+            readable.append(&*file);
+    }
+    const PlacedSlots iconThere = checkIcons(treeFolder, readable);
+
+    // The reference is the first language's file that reads whole, else the first that reads at
+    // all; the others are held to it only when both read whole, so that a file cut short by an
+    // error does not make every later slot look missing.
+    qsizetype reference = -1;
+    for (qsizetype k = 0; k < files.size() && reference < 0; ++k) {
+        if (files.at(k) && !files.at(k)->error)
+            reference = k;
+    }
+    for (qsizetype k = 0; k < files.size() && reference < 0; ++k) {
+        if (files.at(k))
+            reference = k;
+    }
+    CheckedTree checked;
+    if (reference < 0)
+        return checked;
+    const TreeFile &ours = *files.at(reference);
+    checked.referenceName = treeFileName(treeFolder, languages.at(reference));
+    for (qsizetype k = 0; k < files.size(); ++k) {
+        if (k == reference || !files.at(k) || files.at(k)->error || ours.error)
+            continue;
+        addAll(headerDisagreements(ours, checked.referenceName, *files.at(k),
+                                   treeFileName(treeFolder, languages.at(k))));
+    }
+    const auto bySlot = blocksBySlot(ours);
+    for (size_t s = 0; s < bySlot.size(); ++s)
+        checked.placed[s] = bySlot[s] && iconThere[s];
+    addAll(unplacedPrerequisites(ours, checked.placed, checked.referenceName));
+    addAll(relationsWithoutArrow(ours, checked.placed, checked.referenceName));
+    checked.reference = ours;
+    return checked;
+}
+
+PlacedSlots WorldWalk::checkIcons(const QString &treeFolder, const QVector<const TreeFile *> &files)
+{
+    PlacedSlots named{};
+    for (const TreeFile *file : files) {
+        for (const TalentBlock &block : file->blocks)
+            named[static_cast<size_t>(block.header.slot - 1)] = true;
+    }
+    PlacedSlots there{};
+    for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+        if (!named[static_cast<size_t>(slot - 1)])
+            continue;
+        // A talent without its picture is left off the board on purpose; one that is there must
+        // read, or the class does not load.
+        const QString file = treeFolder + u'/' + QString::number(slot) + QStringLiteral(".jpg");
+        std::optional<QImage> icon;
+        if (!reading(file, [&] { icon = loadPictureFileIfPresent(absolute(file)); }) || !icon)
+            continue;
+        there[static_cast<size_t>(slot - 1)] = true;
+        if (const auto wrongSize = pictureSizeWarning(TreePicture::Icon, icon->size(), file))
+            add(*wrongSize);
+    }
+    return there;
+}

@@ -1,0 +1,90 @@
+#include "talents/tree_rules.h"
+
+std::array<const TalentBlock *, SlotsPerTree> blocksBySlot(const TreeFile &file)
+{
+    std::array<const TalentBlock *, SlotsPerTree> bySlot{};
+    for (const TalentBlock &block : file.blocks)
+        bySlot[static_cast<size_t>(block.header.slot - 1)] = &block;
+    return bySlot;
+}
+
+namespace {
+
+QString prerequisiteWords(int prereq)
+{
+    return prereq == 0 ? QStringLiteral("no prerequisite")
+                       : QStringLiteral("prerequisite %1").arg(prereq);
+}
+
+} // namespace
+
+QVector<Finding> headerDisagreements(const TreeFile &reference, const QString &referenceName,
+                                     const TreeFile &translation, const QString &translationName)
+{
+    QVector<Finding> findings;
+    const auto ours = blocksBySlot(reference);
+    const auto theirs = blocksBySlot(translation);
+    const QString theRules = QStringLiteral("a translation must not change the rules");
+    for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+        const TalentBlock *want = ours[static_cast<size_t>(slot - 1)];
+        const TalentBlock *have = theirs[static_cast<size_t>(slot - 1)];
+        if (!want && !have)
+            continue;
+        if (!have) {
+            findings.append({translationName, 0,
+                             QStringLiteral("slot %1 is missing; %2 names it at line %3")
+                                 .arg(slot)
+                                 .arg(referenceName)
+                                 .arg(want->line)});
+            continue;
+        }
+        if (!want) {
+            findings.append({translationName, have->line,
+                             QStringLiteral("slot %1 is not in %2; %3")
+                                 .arg(slot)
+                                 .arg(referenceName, theRules)});
+            continue;
+        }
+        if (have->header.maxRank != want->header.maxRank)
+            findings.append({translationName, have->line,
+                             QStringLiteral("slot %1 has %2 ranks where %3 gives %4; %5")
+                                 .arg(slot)
+                                 .arg(have->header.maxRank)
+                                 .arg(referenceName)
+                                 .arg(want->header.maxRank)
+                                 .arg(theRules)});
+        if (have->header.prereq != want->header.prereq)
+            findings.append({translationName, have->line,
+                             QStringLiteral("slot %1 has %2 where %3 gives %4; %5")
+                                 .arg(slot)
+                                 .arg(prerequisiteWords(have->header.prereq), referenceName,
+                                      prerequisiteWords(want->header.prereq), theRules)});
+    }
+    return findings;
+}
+
+QVector<Finding> unplacedPrerequisites(const TreeFile &file, const PlacedSlots &placed,
+                                       const QString &fileName)
+{
+    QVector<Finding> findings;
+    for (const TalentBlock *block : blocksBySlot(file)) {
+        if (!block || block->header.prereq == 0 ||
+            !placed[static_cast<size_t>(block->header.slot - 1)])
+            continue;
+        const int slot = block->header.slot;
+        const int prereq = block->header.prereq;
+        if (prereq == slot)
+            findings.append({fileName, block->line,
+                             QStringLiteral("talent %1 is its own prerequisite: it can never be "
+                                            "opened")
+                                 .arg(slot)});
+        else if (!placed[static_cast<size_t>(prereq - 1)])
+            findings.append({fileName, block->line,
+                             QStringLiteral("talent %1 needs slot %2, where no talent is placed "
+                                            "(no block names it or its picture %2.jpg is missing): "
+                                            "it can never be opened")
+                                 .arg(slot)
+                                 .arg(prereq)});
+    }
+    return findings;
+}
