@@ -33,14 +33,23 @@ QVector<Finding> checkDataFolder(const QString &dataFolder)
     return WorldWalk(dataFolder).run();
 }
 
+QString folderTrouble(const QString &path)
+{
+    const QFileInfo folder(path);
+    if (!folder.exists())
+        return QStringLiteral("is missing");
+    if (!folder.isDir())
+        return QStringLiteral("is not a folder");
+    if (!folder.isReadable() || !folder.isExecutable())
+        return QStringLiteral("cannot be read");
+    return {};
+}
+
 QString dataFolderUnreadable(const QString &dataFolder)
 {
-    const QFileInfo folder(dataFolder);
-    if (!folder.isDir())
-        return QStringLiteral("the data folder %1 is not a folder").arg(dataFolder);
-    if (!folder.isReadable() || !folder.isExecutable())
-        return QStringLiteral("the data folder %1 cannot be read").arg(dataFolder);
-    return {};
+    const QString trouble = folderTrouble(dataFolder);
+    return trouble.isEmpty() ? trouble
+                             : QStringLiteral("the data folder %1 %2").arg(dataFolder, trouble);
 }
 
 bool WorldWalk::reading(const QString &relative, const std::function<void()> &read)

@@ -21,9 +21,9 @@ QString treeFileName(const QString &treeFolder, const QString &language)
 void WorldWalk::checkClass(int classIndex, const QStringList &languages, int classesNamed)
 {
     const QString code = *classCode(classIndex);
-    const QFileInfo folder(absolute(code));
+    const QString trouble = folderTrouble(absolute(code));
     const bool named = classIndex < classesNamed;
-    if (!folder.exists() && !folder.isSymLink()) {
+    if (trouble == QStringLiteral("is missing") && !QFileInfo(absolute(code)).isSymLink()) {
         if (named)
             problem(code, 0,
                     QStringLiteral("the class folder is missing, though the strings files name "
@@ -31,8 +31,8 @@ void WorldWalk::checkClass(int classIndex, const QStringList &languages, int cla
                         .arg(Str::FirstClassName + 1 + classIndex));
         return;
     }
-    if (!folder.isDir()) {
-        problem(code, 0, QStringLiteral("the class folder is not a folder"));
+    if (!trouble.isEmpty()) {
+        problem(code, 0, QStringLiteral("the class folder ") + trouble);
         return;
     }
     if (!named)
@@ -43,8 +43,9 @@ void WorldWalk::checkClass(int classIndex, const QStringList &languages, int cla
     std::array<CheckedTree, TreeCount> checked;
     for (int tree = 1; tree <= TreeCount; ++tree) {
         const QString treeFolder = code + u'/' + QString::number(tree);
-        if (!QFileInfo(absolute(treeFolder)).isDir()) {
-            problem(treeFolder, 0, QStringLiteral("the tree folder is missing"));
+        if (const QString treeTrouble = folderTrouble(absolute(treeFolder));
+            !treeTrouble.isEmpty()) {
+            problem(treeFolder, 0, QStringLiteral("the tree folder ") + treeTrouble);
             continue;
         }
         const auto k = static_cast<size_t>(tree - 1);

@@ -11,6 +11,10 @@
 #include <functional>
 #include <optional>
 
+// What keeps a folder from being walked: "is missing", "is not a folder" or "cannot be read";
+// empty when it can be walked.
+QString folderTrouble(const QString &path);
+
 class WorldWalk {
 public:
     explicit WorldWalk(const QString &dataFolder) : root_(dataFolder) {}

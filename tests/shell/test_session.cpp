@@ -78,6 +78,37 @@ private slots:
         qputenv("XDG_DATA_HOME", home);
         blocker.remove();
     }
+
+    void eachDataFolderKeepsItsOwnSessionAndLanguage()
+    {
+        // A planner started with --data on another folder: its board and its language are kept
+        // with that folder, and neither touches the other's.
+        FixtureWorld other;
+        other.writeStandardClass();
+        pressTalent(*w_, 1, 1);
+        w_->close();
+        const auto openOther = [&](const QString &folder) {
+            return std::make_unique<MainWindow>(world_.exeDir(),
+                                                MainWindow::StartOptions{folder, {}});
+        };
+        auto elsewhere = openOther(other.path(QString()));
+        QCOMPARE(elsewhere->talents().totalPoints, 0);
+        pressTalentTimes(*elsewhere, 1, 1, 2);
+        chooseEntry(languageBox(*elsewhere), 1);
+        elsewhere->close();
+        elsewhere.reset();
+        QVERIFY(w_.dialogs.messages.isEmpty());
+
+        openFreshWindow();
+        QCOMPARE(w_->talents().totalPoints, 1);
+        QCOMPARE(languageBox(*w_)->currentIndex(), 0);
+        // The same folder by another spelling of its path is the same folder.
+        elsewhere = openOther(other.path(QStringLiteral("../datas/.")));
+        QCOMPARE(elsewhere->talents().totalPoints, 2);
+        QCOMPARE(languageBox(*elsewhere)->currentIndex(), 1);
+        QFile::remove(KeptSession(world_.path(QString())).path());
+        QFile::remove(KeptSession(other.path(QString())).path());
+    }
 };
 
 QTEST_MAIN(TestSession)
