@@ -137,9 +137,12 @@ PlacedSlots WorldWalk::checkIcons(const QString &treeFolder, const QVector<const
         // read, or the class does not load.
         const QString file = treeFolder + u'/' + QString::number(slot) + QStringLiteral(".jpg");
         std::optional<QImage> icon;
-        if (!reading(file, [&] { icon = loadPictureFileIfPresent(absolute(file)); }) || !icon)
+        const bool read = reading(file, [&] { icon = loadPictureFileIfPresent(absolute(file)); });
+        // A picture that is there but broken is named once, as such: its talent still counts as
+        // placed, so that the talents needing it are not named as well.
+        there[static_cast<size_t>(slot - 1)] = !read || icon;
+        if (!icon)
             continue;
-        there[static_cast<size_t>(slot - 1)] = true;
         if (const auto wrongSize = pictureSizeWarning(TreePicture::Icon, icon->size(), file))
             add(*wrongSize);
     }
