@@ -1,0 +1,101 @@
+// The checker's rules about arrows and pictures: the limit of 30 arrows a class, relations no
+// arrow piece draws, the 21 bitmaps and the picture sizes the board is laid out for.
+#include "board/arrow_rules.h"
+#include "board/picture_sizes.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+// A tree file of one-rank talents from "slot prereq" pairs, every talent placed.
+struct Tree {
+    TreeFile file;
+    PlacedSlots placed{};
+};
+
+Tree tree(const QList<std::pair<int, int>> &talents)
+{
+    QStringList lines{QStringLiteral("Tree")};
+    for (const auto &[slot, prereq] : talents)
+        lines << QStringLiteral("#%1 1 %2").arg(slot).arg(prereq) << "name"
+              << "rank";
+    Tree t{parseTreeFile(lines, QStringLiteral("t")), {}};
+    for (const auto &[slot, prereq] : talents)
+        t.placed[static_cast<size_t>(slot - 1)] = true;
+    return t;
+}
+
+} // namespace
+
+class TestArrowRules : public QObject {
+    Q_OBJECT
+private slots:
+    void theArrowLimit_data()
+    {
+        QTest::addColumn<int>("dependants"); // in tree 3, after ten in each of trees 1 and 2
+        QTest::addColumn<bool>("slotNamedTwice");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("30") << 10 << false << QString();
+        QTest::newRow("31") << 11 << false
+                            << "t3:35: talent 44 would be talent 31 with a prerequisite in this "
+                               "class; a class may have at most 30";
+        QTest::newRow("30, one slot named twice") << 10 << true << QString();
+    }
+    void theArrowLimit()
+    {
+        QFETCH(int, dependants);
+        QFETCH(bool, slotNamedTwice);
+        QFETCH(QString, expected);
+        QList<std::pair<int, int>> ten{{1, 0}};
+        for (int slot = 5; slot <= 41; slot += 4)
+            ten.append({slot, slot - 4});
+        QList<std::pair<int, int>> last = ten;
+        if (dependants == 11)
+            last.append({44, 40});
+        if (slotNamedTwice)
+            last.append({9, 5});
+        const std::array<Tree, 3> trees{tree(ten), tree(ten), tree(last)};
+        const ClassTrees classTrees{{&trees[0].file, &trees[1].file, &trees[2].file},
+                                    {trees[0].placed, trees[1].placed, trees[2].placed},
+                                    {"t1", "t2", "t3"}};
+        const auto found = arrowLimitExceeded(classTrees);
+        QCOMPARE(found ? findingText(*found) : QString(), expected);
+    }
+
+    void relationsNoPieceDraws_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("prereq");
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("three rows up") << 13 << 1 << true;
+        QTest::newRow("four rows up") << 17 << 1 << false;
+        QTest::newRow("left in the row") << 2 << 1 << true;
+        QTest::newRow("two columns away") << 3 << 1 << false;
+        QTest::newRow("up and left") << 10 << 1 << true;
+        QTest::newRow("below") << 1 << 5 << false;
+    }
+    void relationsNoPieceDraws()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, prereq);
+        QFETCH(bool, drawn);
+        const Tree t = tree({{prereq, 0}, {slot, prereq}});
+        QCOMPARE(relationsWithoutArrow(t.file, t.placed, "t").isEmpty(), drawn);
+    }
+
+    void bitmapsAndPictureSizes()
+    {
+        const QStringList names = arrowBitmapNames();
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 21);
+        QVERIFY(names.contains("arrows/b1y.bmp"));
+        QCOMPARE(pictureSizeWarning(TreePicture::Icon, {45, 43}, "i"), std::nullopt);
+        QCOMPARE(findingText(*pictureSizeWarning(TreePicture::Background, {300, 716}, "fon.jpg")),
+                 "fon.jpg: warning: the picture is 300 x 716 pixels; the board is laid out for "
+                 "300 x 717");
+        QCOMPARE(expectedPictureSize(TreePicture::Emblem), QSize(27, 27));
+    }
+};
+
+QTEST_MAIN(TestArrowRules)
+#include "test_arrow_rules.moc"
