@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 #include <QVector>
 
@@ -25,10 +26,14 @@ inline constexpr const char *Summary = "Summary";
 inline constexpr const char *Picture = "Picture";
 inline constexpr const char *FocusKey = "FocusKey";
 inline constexpr const char *SearchKeystroke = "SearchKeystroke";
+inline constexpr const char *WorldCheck = "WorldCheck";
+inline constexpr const char *EveryClassLoaded = "EveryClassInEveryLanguage";
 } // namespace BenchName
 
 // The benchmark class's pictures: read and decoded by the planner's loader, and decoded from the
 // bytes of their files.
 void registerDecodingBenchmarks(const QStringList &paths, const QVector<QByteArray> &files);
+// The check of the whole data folder, and the class loader on every class in every language.
+void registerCheckBenchmarks(const QString &dataFolder);
 // Loads, presses, plans and languages through the session's window.
 void registerWindowBenchmarks(BenchSession &session);

@@ -20,6 +20,7 @@ constexpr double MaxEncodeMicroseconds = 20.0;
 constexpr double MaxSummaryMilliseconds = 30.0;
 constexpr double MaxSearchKeystrokeMicroseconds = 1000.0;
 constexpr double MaxPictureMilliseconds = 100.0;
+constexpr double MaxCheckOverLoads = 1.5;
 
 const char *verdict(bool met)
 {
@@ -156,6 +157,15 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
         std::printf("First search keystroke over a whole class %.1f us (target at most %.0f us): "
                     "%s\n",
                     *keystroke * 1e6, MaxSearchKeystrokeMicroseconds, verdict(met));
+    }
+    const auto check = seconds(BenchName::WorldCheck);
+    if (const auto loads = seconds(BenchName::EveryClassLoaded); check && loads) {
+        const double ratio = *check / *loads;
+        const bool met = ratio <= MaxCheckOverLoads;
+        allMet = allMet && met;
+        std::printf("Check of the whole world %.2f ms / loads of every class in every language "
+                    "%.2f ms = %.2fx (target at most %.1fx): %s\n",
+                    *check * 1e3, *loads * 1e3, ratio, MaxCheckOverLoads, verdict(met));
     }
     return allMet;
 }

@@ -6,6 +6,7 @@
 #include "toolkit/fonts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <vector>
@@ -40,6 +41,7 @@ int main(int argc, char *argv[])
         BenchSession session(benchExeDir(), heaviest);
         registerDecodingBenchmarks(heaviest.pictures, readFiles(heaviest.pictures));
         registerWindowBenchmarks(session);
+        registerCheckBenchmarks(QDir(benchExeDir()).filePath(QStringLiteral("datas")));
 
         ComparisonReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
