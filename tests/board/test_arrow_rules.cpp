@@ -1,9 +1,7 @@
-// The checker's rules about arrows and pictures: the limit of 30 arrows a class, relations no
-// arrow piece draws, the 21 bitmaps and the picture sizes the board is laid out for.
+// The checker's limit of 30 arrows a class, counted as the class load counts them. (Which
+// relations have a piece at all is arrowPiece's, tested with it.)
 #include "board/arrow_rules.h"
-#include "board/picture_sizes.h"
 
-#include <QSet>
 #include <QTest>
 
 namespace {
@@ -61,39 +59,6 @@ private slots:
                                     {"t1", "t2", "t3"}};
         const auto found = arrowLimitExceeded(classTrees);
         QCOMPARE(found ? findingText(*found) : QString(), expected);
-    }
-
-    void relationsNoPieceDraws_data()
-    {
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<int>("prereq");
-        QTest::addColumn<bool>("drawn");
-        QTest::newRow("three rows up") << 13 << 1 << true;
-        QTest::newRow("four rows up") << 17 << 1 << false;
-        QTest::newRow("left in the row") << 2 << 1 << true;
-        QTest::newRow("two columns away") << 3 << 1 << false;
-        QTest::newRow("up and left") << 10 << 1 << true;
-        QTest::newRow("below") << 1 << 5 << false;
-    }
-    void relationsNoPieceDraws()
-    {
-        QFETCH(int, slot);
-        QFETCH(int, prereq);
-        QFETCH(bool, drawn);
-        const Tree t = tree({{prereq, 0}, {slot, prereq}});
-        QCOMPARE(relationsWithoutArrow(t.file, t.placed, "t").isEmpty(), drawn);
-    }
-
-    void bitmapsAndPictureSizes()
-    {
-        const QStringList names = arrowBitmapNames();
-        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 21);
-        QVERIFY(names.contains("arrows/b1y.bmp"));
-        QCOMPARE(pictureSizeWarning(TreePicture::Icon, {45, 43}, "i"), std::nullopt);
-        QCOMPARE(findingText(*pictureSizeWarning(TreePicture::Background, {300, 716}, "fon.jpg")),
-                 "fon.jpg: warning: the picture is 300 x 716 pixels; the board is laid out for "
-                 "300 x 717");
-        QCOMPARE(expectedPictureSize(TreePicture::Emblem), QSize(27, 27));
     }
 };
 

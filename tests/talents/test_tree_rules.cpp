@@ -1,6 +1,5 @@
-// The checker's rules on tree files: a translation keeps the rules of its tree, a prerequisite
-// names a placed talent, and a reader's error becomes a finding at its file and line.
-#include "talents/text_lines.h"
+// The checker's rules on tree files: a translation keeps the rules of its tree, and a
+// prerequisite names a placed talent.
 #include "talents/tree_rules.h"
 
 #include <QTest>
@@ -91,26 +90,6 @@ private slots:
             if (block && placedSlots.contains(block->header.slot))
                 placed[static_cast<size_t>(block->header.slot - 1)] = true;
         QCOMPARE(texts(unplacedPrerequisites(file, placed, "t")), expected);
-    }
-
-    void readerErrorsBecomeFindings_data()
-    {
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("tree line") << "/w/Dd/1/tal.en, line 7: slot 45 is outside 1 to 44"
-                                   << "Dd/1/tal.en:7: slot 45 is outside 1 to 44";
-        QTest::newRow("open") << "Cannot open file /w/Dd/1/tal.en: No such file or directory"
-                              << "Dd/1/tal.en: Cannot open file: No such file or directory";
-        QTest::newRow("path inside") << "the strings file /w/Dd/1/tal.en has 3 lines"
-                                     << "Dd/1/tal.en: the strings file Dd/1/tal.en has 3 lines";
-        QTest::newRow("line not a number") << "/w/Dd/1/tal.en, line x: y"
-                                           << "Dd/1/tal.en: Dd/1/tal.en, line x: y";
-    }
-    void readerErrorsBecomeFindings()
-    {
-        QFETCH(QString, message);
-        QFETCH(QString, expected);
-        QCOMPARE(findingText(findingOfError(message, "/w/Dd/1/tal.en", "Dd/1/tal.en")), expected);
     }
 };
 
