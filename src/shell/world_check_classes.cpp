@@ -5,6 +5,7 @@
 #include "shell/ui_strings.h"
 #include "shell/world_check_walk.h"
 #include "talents/talent_table.h"
+#include "talents/text_lines.h"
 #include "toolkit/picture_file.h"
 
 #include <QFileInfo>
@@ -23,7 +24,7 @@ void WorldWalk::checkClass(int classIndex, const QStringList &languages, int cla
     const QString code = *classCode(classIndex);
     const QString trouble = folderTrouble(absolute(code));
     const bool named = classIndex < classesNamed;
-    if (trouble == QStringLiteral("is missing") && !QFileInfo(absolute(code)).isSymLink()) {
+    if (!QFileInfo::exists(absolute(code)) && !QFileInfo(absolute(code)).isSymLink()) {
         if (named)
             problem(code, 0,
                     QStringLiteral("the class folder is missing, though the strings files name "
@@ -79,8 +80,11 @@ WorldWalk::CheckedTree WorldWalk::checkTree(const QString &treeFolder, const QSt
     for (const QString &language : languages) {
         const QString file = treeFileName(treeFolder, language);
         std::optional<TreeFile> read;
-        if (reading(file, [&] { read = readTreeFile(absolute(file)); }) && read->error)
-            add(findingOfError(*read->error, absolute(file), file));
+        if (reading(file, [&] { read = readTreeFile(absolute(file)); })) {
+            addAll(suspectTexts(*read, file));
+            if (read->error)
+                add(findingOfError(*read->error, absolute(file), file));
+        }
         files.append(std::move(read));
     }
     QVector<const TreeFile *> readable;
@@ -128,6 +132,16 @@ PlacedSlots WorldWalk::checkIcons(const QString &treeFolder, const QVector<const
     for (const TreeFile *file : files) {
         for (const TalentBlock &block : file->blocks)
             named[static_cast<size_t>(block.header.slot - 1)] = true;
+    }
+    // A talent picture no block names is never shown: most often its block went missing.
+    for (const QString &name : QDir(absolute(treeFolder)).entryList({QStringLiteral("*.jpg")})) {
+        const std::optional<int> slot = parseDecimal(name.chopped(4));
+        if (slot && TalentTable::validSlot(*slot) && !named[static_cast<size_t>(*slot - 1)] &&
+            name == QString::number(*slot) + QStringLiteral(".jpg"))
+            add(warningAt(treeFolder + u'/' + name, 0,
+                          QStringLiteral("no tree file names slot %1, so this picture is never "
+                                         "shown")
+                              .arg(*slot)));
     }
     PlacedSlots there{};
     for (int slot = 1; slot <= SlotsPerTree; ++slot) {

@@ -1,5 +1,7 @@
 #include "talents/tree_rules.h"
 
+#include "talents/text_lines.h"
+
 std::array<const TalentBlock *, SlotsPerTree> blocksBySlot(const TreeFile &file)
 {
     std::array<const TalentBlock *, SlotsPerTree> bySlot{};
@@ -85,6 +87,30 @@ QVector<Finding> unplacedPrerequisites(const TreeFile &file, const PlacedSlots &
                                             "it can never be opened")
                                  .arg(slot)
                                  .arg(prereq)});
+    }
+    return findings;
+}
+
+QVector<Finding> suspectTexts(const TreeFile &file, const QString &fileName)
+{
+    QVector<Finding> findings;
+    for (const TalentBlock &block : file.blocks) {
+        for (int k = 0; k <= block.header.maxRank; ++k) {
+            const QString &text = k == 0 ? block.name : block.rankText[static_cast<size_t>(k)];
+            const bool empty = trimControl(text).isEmpty();
+            if (!empty && !text.startsWith(u'#'))
+                continue;
+            const QString what =
+                k == 0 ? QStringLiteral("name") : QStringLiteral("text of rank %1").arg(k);
+            findings.append(warningAt(
+                fileName, block.line + 1 + k,
+                (empty ? QStringLiteral("the %1 of talent %2 is empty")
+                       : QStringLiteral("the %1 of talent %2 starts with '#', so the header it "
+                                        "looks like is read as text"))
+                        .arg(what)
+                        .arg(block.header.slot) +
+                    QStringLiteral(": is a line missing above it?")));
+        }
     }
     return findings;
 }

@@ -28,3 +28,8 @@ QVector<Finding> headerDisagreements(const TreeFile &reference, const QString &r
 // otherwise the talent can never be opened.
 QVector<Finding> unplacedPrerequisites(const TreeFile &file, const PlacedSlots &placed,
                                        const QString &fileName);
+
+// Names and rank texts a line missing above them would make: an empty one (a blank line read as
+// the text) or one that starts with '#' (a header read as text, so that the talent it heads is
+// silently left out). Warnings at those lines.
+QVector<Finding> suspectTexts(const TreeFile &file, const QString &fileName);

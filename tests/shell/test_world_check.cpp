@@ -5,6 +5,7 @@
 #include "shell/world_check.h"
 
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -143,8 +144,8 @@ const QVector<Breakage> &breakages()
          [](auto &w) { return w.replace("Dd/1/tal.en", "#5 3 1", "#5 x 1"); },
          {"Dd/1/tal.en:25: 'x' is not a valid integer value"}},
         {"translation changes a rank",
-         [](auto &w) { return w.replace("Dd/1/tal.ru", "#5 3 1", "#5 4 1"); },
-         {"Dd/1/tal.ru:25: slot 5 has 4 ranks where Dd/1/tal.en gives 3; a translation must not "
+         [](auto &w) { return w.replace("Dd/1/tal.ru", "#5 3 1", "#5 2 1"); },
+         {"Dd/1/tal.ru:25: slot 5 has 2 ranks where Dd/1/tal.en gives 3; a translation must not "
           "change the rules"}},
         {"prerequisite without its talent",
          [](auto &w) { return w.remove("Dd/1/1.jpg"); },
@@ -157,16 +158,35 @@ const QVector<Breakage> &breakages()
          },
          {"Dd/1/tal.en:50: warning: no arrow piece joins talent 11 to its prerequisite in slot 1, "
           "so the board draws no arrow between them"}},
+        {"rank line missing",
+         [](auto &w) {
+             return w.replace("Dd/1/tal.en",
+                              "Your fire spells set the target smouldering: it takes an extra "
+                              "12% of the spell's damage over 6 sec.\n",
+                              "");
+         },
+         {"Dd/1/tal.en:29: warning: the text of rank 3 of talent 5 is empty: is a line missing "
+          "above it?"}},
+        {"talent picture no block names",
+         [](auto &w) { return w.write("Dd/1/4.jpg", solidJpeg(45, 43, Qt::red)); },
+         {"Dd/1/4.jpg: warning: no tree file names slot 4, so this picture is never shown"}},
         {"more than 30 arrows",
          [](auto &w) {
              for (int tree = 1; tree <= 3; ++tree) {
+                 // The tree made anew: a picture for each talent its files name.
                  const QString folder = QStringLiteral("Dd/%1/").arg(tree);
-                 for (const char *language : {"tal.en", "tal.ru"})
-                     if (!w.write(folder + language, manyPrerequisites(tree == 3)))
-                         return false;
-                 for (int slot = 1; slot <= 44; ++slot)
-                     if (!w.write(folder + QString::number(slot) + ".jpg",
-                                  solidJpeg(45, 43, Qt::red)))
+                 QMap<QString, QByteArray> files{{"tal.en", manyPrerequisites(tree == 3)},
+                                                 {"tal.ru", manyPrerequisites(tree == 3)},
+                                                 {"fon.jpg", solidJpeg(300, 717, Qt::red)},
+                                                 {"icv.jpg", solidJpeg(27, 27, Qt::red)}};
+                 for (int slot = 1; slot <= 41; slot += 4)
+                     files.insert(QString::number(slot) + ".jpg", solidJpeg(45, 43, Qt::red));
+                 if (tree == 3)
+                     files.insert("2.jpg", solidJpeg(45, 43, Qt::red));
+                 if (!w.remove(folder) || !QDir().mkdir(w.path(folder)))
+                     return false;
+                 for (auto file = files.cbegin(); file != files.cend(); ++file)
+                     if (!w.write(folder + file.key(), file.value()))
                          return false;
              }
              return true;

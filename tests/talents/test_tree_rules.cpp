@@ -1,5 +1,5 @@
-// The checker's rules on tree files: a translation keeps the rules of its tree, and a
-// prerequisite names a placed talent.
+// The checker's rules on tree files: a translation keeps the rules of its tree, a prerequisite
+// names a placed talent, and texts that tell of a missing line.
 #include "talents/tree_rules.h"
 
 #include <QTest>
@@ -90,6 +90,17 @@ private slots:
             if (block && placedSlots.contains(block->header.slot))
                 placed[static_cast<size_t>(block->header.slot - 1)] = true;
         QCOMPARE(texts(unplacedPrerequisites(file, placed, "t")), expected);
+    }
+
+    void textsALineMissingWouldMake()
+    {
+        const TreeFile file = parseTreeFile({"Tree", "#1 2", "", "rank 1", "#2 1", "n", "r"}, "t");
+        QCOMPARE(texts(suspectTexts(file, "t")),
+                 QStringList({"t:3: warning: the name of talent 1 is empty: is a line missing "
+                              "above it?",
+                              "t:5: warning: the text of rank 2 of talent 1 starts with '#', so "
+                              "the header it looks like is read as text: is a line missing above "
+                              "it?"}));
     }
 };
 
