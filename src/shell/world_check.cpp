@@ -212,6 +212,11 @@ void WorldWalk::checkMoreStrings(const QString &code)
 
 void WorldWalk::checkArrowBitmaps()
 {
+    const QString folder = QStringLiteral("arrows");
+    if (const QString trouble = folderTrouble(absolute(folder)); !trouble.isEmpty()) {
+        problem(folder, 0, QStringLiteral("the folder of the arrow bitmaps ") + trouble);
+        return;
+    }
     for (const QString &name : arrowBitmapNames())
         reading(name, [&] { loadPictureFile(absolute(name)); });
 }
