@@ -256,13 +256,16 @@ void searchKeystroke(benchmark::State &state, BenchSession &session)
         for (auto _ : state) {
             state.PauseTiming();
             field->clear();
+            classes->select(other);
             emit classes->chosen(other);
+            classes->select(index);
             emit classes->chosen(index);
             state.ResumeTiming();
             field->insert(QStringLiteral("e"));
         }
-        if (!field->isVisible() || field->text() != QStringLiteral("e"))
-            state.SkipWithError("the search did not open");
+        if (!field->isVisible() || field->text() != QStringLiteral("e") ||
+            classes->currentIndex() != index)
+            state.SkipWithError("the search did not open, or the class did not change");
     });
 }
 
