@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 namespace {
@@ -97,6 +98,13 @@ private slots:
         QCOMPARE(focusName(), QStringLiteral("talent 2-2"));
         QVERIFY(tooltip(*w_)->isVisible());
         QCOMPARE(tooltipName(*w_)->caption(), QStringLiteral("en talent 2-2"));
+        // Shift+F10 opens the menu of the focused talent's tree.
+        key(Qt::Key_F10, Qt::ShiftModifier);
+        auto *menu = w_->findChild<QMenu *>(QStringLiteral("treeMenu"));
+        QTRY_VERIFY(menu->isVisible());
+        menu->actions().constFirst()->trigger();
+        menu->hide();
+        QCOMPARE(w_->talents().treePoints(2), 0);
     }
 
     // A whole plan spent and partly given back with the keys equals the same presses of the
