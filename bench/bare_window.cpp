@@ -1,11 +1,11 @@
 // The floor of the planner's start: a bare Qt Widgets program with a window of the planner's size
 // (black, 1009 x 721, one label), placed and shown as the planner's window is, and measuring its
 // first frame with the planner's own code. scripts/measure-startup.sh times the two in turns.
-#include "base/first_frame_report.h"
+
+#include "toolkit/window_start.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QWidget>
 
 int main(int argc, char *argv[])
@@ -20,12 +20,6 @@ int main(int argc, char *argv[])
     window.setAutoFillBackground(true);
     auto *label = new QLabel(QStringLiteral("Runeplan"), &window);
     label->move(912, 71);
-    if (const QScreen *screen = window.screen()) {
-        const QRect area = screen->availableGeometry();
-        window.move(area.center() - window.rect().center());
-    }
-    if (qEnvironmentVariableIntValue("RUNEPLAN_REPORT_FIRST_FRAME") == 1)
-        new FirstFrameReport(&window);
-    window.show();
+    showCentred(window);
     return QApplication::exec();
 }

@@ -17,6 +17,13 @@
 
 namespace {
 
+// Chooses a class in the class box as a user's choice does.
+void chooseClass(ChoiceBox *classes, int index)
+{
+    classes->select(index);
+    emit classes->chosen(index);
+}
+
 // Runs a benchmark's body; an error the window raised or reported ends the benchmark with it.
 template <typename Body> void runChecked(benchmark::State &state, BenchSession &session, Body body)
 {
@@ -40,11 +47,9 @@ void classLoad(benchmark::State &state, BenchSession &session)
         // A class chosen again changes nothing: each timed load comes after another class.
         for (auto _ : state) {
             state.PauseTiming();
-            classes->select(other);
-            emit classes->chosen(other);
+            chooseClass(classes, other);
             state.ResumeTiming();
-            classes->select(index);
-            emit classes->chosen(index);
+            chooseClass(classes, index);
         }
     });
     state.counters["icons"] = session.benchClass().iconCount;
@@ -133,8 +138,7 @@ void undoClassChange(benchmark::State &state, BenchSession &session)
         session.loadFullPlan();
         ChoiceBox *classes = classBox(session.window());
         const int other = (session.benchClass().index + 1) % classes->count();
-        classes->select(other);
-        emit classes->chosen(other);
+        chooseClass(classes, other);
         FlatButton *undo = undoButton(session.window());
         FlatButton *redo = redoButton(session.window());
         for (auto _ : state) {
@@ -256,10 +260,8 @@ void searchKeystroke(benchmark::State &state, BenchSession &session)
         for (auto _ : state) {
             state.PauseTiming();
             field->clear();
-            classes->select(other);
-            emit classes->chosen(other);
-            classes->select(index);
-            emit classes->chosen(index);
+            chooseClass(classes, other);
+            chooseClass(classes, index);
             state.ResumeTiming();
             field->insert(QStringLiteral("e"));
         }

@@ -33,12 +33,9 @@ ImageControl *BoardFocus::currentIcon() const
 
 void BoardFocus::classShown()
 {
-    if (!placed(current_)) {
-        const auto first = firstPlacedTalent(table_);
-        moveTo(first.value_or(TreeSlot{0, 0}), false);
-        return;
-    }
-    // The same place of another class: its icon takes Tab again.
+    // The same place of another class keeps the focus; a place the class leaves empty does not.
+    if (!placed(current_))
+        current_ = firstPlacedTalent(table_).value_or(TreeSlot{0, 0});
     moveTo(current_, false);
 }
 

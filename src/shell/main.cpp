@@ -1,4 +1,3 @@
-#include "base/first_frame_report.h"
 #include "base/version.h"
 #include "shell/application.h"
 #include "shell/check_mode.h"
@@ -9,10 +8,10 @@
 #include "toolkit/error_report.h"
 #include "toolkit/fonts.h"
 #include "toolkit/icon_on_demand.h"
+#include "toolkit/window_start.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QScreen>
 #include <cstdio>
 
 namespace {
@@ -36,13 +35,7 @@ int runWindow(int argc, char *argv[], const CommandLine &line)
     MainWindow window(QCoreApplication::applicationDirPath(), {line.dataFolder, line.language});
     if (window.endRequested())
         return 1;
-    if (const QScreen *screen = window.screen()) {
-        const QRect area = screen->availableGeometry();
-        window.move(area.center() - window.rect().center());
-    }
-    if (qEnvironmentVariableIntValue("RUNEPLAN_REPORT_FIRST_FRAME") == 1)
-        new FirstFrameReport(&window);
-    window.show();
+    showCentred(window);
     if (!line.input.isEmpty())
         guarded([&] { window.openArgument(line.input); });
     return Application::exec();
