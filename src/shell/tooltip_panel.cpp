@@ -23,6 +23,9 @@ TooltipPanel::TooltipPanel(QWidget &window)
     QPalette black = panel_->palette();
     black.setColor(QPalette::Window, Qt::black);
     panel_->setPalette(black);
+    // The panel may stand over talents of another tree: a press or a pointer there reaches the
+    // talent under it, as if the panel were not there.
+    panel_->setAttribute(Qt::WA_TransparentForMouseEvents);
     panel_->hide();
     name_ = makeLabel(panel_, QStringLiteral("lb_name"), {6, 1}, LargeFont, true, White);
     rank_ = makeLabel(panel_, QStringLiteral("lb_rang"), {6, 16}, SmallFont, false, White);

@@ -216,6 +216,19 @@ private slots:
         QCOMPARE(tooltipRequirement(w)->fontColour(), Met);
     }
 
+    // The panel of a tree-3 talent stands over tree 2: a press there reaches the talent under it.
+    void pressesGoThroughThePanel()
+    {
+        MainWindow &w = *w_.window;
+        pointAtTalent(w, 1, 3);
+        QVERIFY(tooltip(w)->isVisible());
+        const QRect icon = w.cell(1, 2).icon->geometry();
+        QVERIFY(tooltip(w)->geometry().contains(icon.center()));
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, icon.center());
+        QCOMPARE(w.talents().at(1, 2).rank, 1);
+        QCOMPARE(tooltipName(w)->caption(), QStringLiteral("en talent 2-1"));
+    }
+
     void wordsComeFromTheCurrentLanguage()
     {
         MainWindow &w = *w_.window;
