@@ -22,7 +22,10 @@ public:
         ++messages;
     }
     QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
     int runModal(QDialog *) override { return 0; }
     void openAddress(const QString &) override {}
 

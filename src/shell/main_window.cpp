@@ -160,11 +160,10 @@ void MainWindow::startUp()
     const QString first = lines.isEmpty() ? QString() : lines.first();
     const auto index = parseDecimal(trimControl(first));
     if (!index) {
-        // No language is known to be the last one: the box shows none until the user picks one.
-        languageBox_->select(-1);
-        throw Error(rememberedIn + QStringLiteral(": ") + notAnIntegerMessage(first));
+        // Said once; the planner then starts in the first language, with a class on the board.
+        reportError(rememberedIn + QStringLiteral(": ") + notAnIntegerMessage(first));
     }
-    languageBox_->select(*index);
+    languageBox_->select(index.value_or(0));
     if (!startLanguage_.isEmpty()) {
         const int asked = languageBox_->findText(startLanguage_);
         if (asked >= 0)

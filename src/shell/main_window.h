@@ -26,6 +26,7 @@ struct ClassLayout;
 class FlatButton;
 class ImageControl;
 class LabelControl;
+class MessageLine;
 class QMenu;
 class QUndoStack;
 class QLineEdit;
@@ -215,6 +216,7 @@ private:
     LabelControl *spentLabel_ = nullptr;                      // lb_tot
     LabelControl *levelLabel_ = nullptr;                      // lb_lvl
     QLineEdit *focusSink_ = nullptr;                          // Edit1
+    MessageLine *messageLine_ = nullptr;                      // lb_msg, where Edit1 would be
     FlatButton *resetButton_ = nullptr;                       // bt_reset
     FlatButton *saveButton_ = nullptr;                        // sp_save
     FlatButton *loadButton_ = nullptr;                        // sp_load

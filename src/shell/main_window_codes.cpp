@@ -1,6 +1,7 @@
 // Build codes: the board's code copied, a code pasted or dropped, and the report of a code whose
 // class's trees changed since it was made.
 #include "base/error.h"
+#include "shell/load_report.h"
 #include "shell/main_window.h"
 #include "shell/plan_file.h"
 #include "talents/build_code.h"
@@ -8,6 +9,7 @@
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
+#include "toolkit/message_line.h"
 
 #include <QClipboard>
 #include <QDragEnterEvent>
@@ -16,35 +18,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
-
-namespace {
-
-// The lines of the report, in the current language.
-QString changeReport(const MoreStrings &more, const TalentTable &table,
-                     const QVector<RankChange> &changes)
-{
-    QStringList lines{more.at(More::TreesChanged)};
-    for (const RankChange &c : changes) {
-        const QString name = table.at(c.slot, c.tree).name;
-        switch (c.why) {
-        case RankChange::Why::AboveMaximum:
-            lines << more.at(More::ChangeMaximum)
-                         .arg(name, QString::number(c.from), QString::number(c.to));
-            break;
-        case RankChange::Why::NoTalent:
-            lines << more.at(More::ChangeNoTalent)
-                         .arg(QString::number(c.tree), QString::number(c.slot),
-                              QString::number(c.from));
-            break;
-        case RankChange::Why::RulesBroken:
-            lines << more.at(More::ChangeRules).arg(name, QString::number(c.from));
-            break;
-        }
-    }
-    return lines.join(u'\n');
-}
-
-} // namespace
 
 QString MainWindow::boardCode() const
 {
@@ -62,13 +35,16 @@ QString MainWindow::boardCode() const
 
 void MainWindow::copyCode()
 {
-    if (const QString code = boardCode(); !code.isEmpty())
+    if (const QString code = boardCode(); !code.isEmpty()) {
         QGuiApplication::clipboard()->setText(code);
+        messageLine_->showMessage(moreStrings_.at(More::CodeCopied));
+    }
 }
 
 void MainWindow::pasteCode()
 {
     loadBuildCode(QGuiApplication::clipboard()->text());
+    messageLine_->showMessage(moreStrings_.at(More::BuildLoaded));
 }
 
 void MainWindow::loadBuildCode(const QString &text)
@@ -88,9 +64,7 @@ void MainWindow::loadBuildCode(const QString &text)
     PreparedClass prepared = prepareClass(dataFolder_, *classIndex, languageCode_);
     CodeOnTrees loaded = codeOnTrees(code, prepared.table);
     const RankGrid ranks = loaded.ranks;
-    const QString report = loaded.changes.isEmpty()
-                               ? QString()
-                               : changeReport(moreStrings_, prepared.table, loaded.changes);
+    const QString report = loadReport(moreStrings_, prepared.table, code, loaded);
     std::optional<PointOrder> order = std::move(loaded.order);
     StagedClass staged = finishStaging(std::move(prepared), ranks);
     const bool derived = !order.has_value();

@@ -8,6 +8,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
+#include "toolkit/message_line.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -100,6 +101,12 @@ void MainWindow::buildSidebar()
     p.setColor(QPalette::Base, Qt::black);
     focusSink_->setPalette(p);
     focusSink_->hide();
+    // Why a press changed nothing, and other short news, in two lines above Undo.
+    messageLine_ = new MessageLine(this, QStringLiteral("lb_msg"), {912, 264, 92, 22},
+                                   tahoma(SmallFont));
+    QPalette red = messageLine_->palette();
+    red.setColor(QPalette::WindowText, Red);
+    messageLine_->setPalette(red);
 
     resetButton_ = makeButton(this, QStringLiteral("bt_reset"), {912, 417, 89, 22}, false);
     saveButton_ = makeButton(this, QStringLiteral("sp_save"), {912, 460, 89, 22}, false);
@@ -123,6 +130,8 @@ void MainWindow::buildSidebar()
     describe(levelLabel_, {}, QStringLiteral("The character level the plan needs"));
     describe(focusSink_, QStringLiteral("Focus rest"),
              QStringLiteral("An empty field, never shown"));
+    describe(messageLine_, {},
+             QStringLiteral("Why the last press changed nothing, and other short news"));
     describe(resetButton_, {}, QStringLiteral("Gives back every point spent"));
     describe(saveButton_, {}, QStringLiteral("Saves the plan to a file"));
     describe(loadButton_, {}, QStringLiteral("Loads a plan from a file"));

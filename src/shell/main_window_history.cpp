@@ -5,6 +5,7 @@
 #include "talents/icon_tag.h"
 #include "toolkit/error_report.h"
 #include "toolkit/image_control.h"
+#include "toolkit/message_line.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -105,6 +106,7 @@ void MainWindow::resetTree(int tree)
 
 void MainWindow::backgroundPressed(int tree, Qt::MouseButton button)
 {
+    messageLine_->showMessage({});
     if (button != Qt::RightButton)
         return;
     treeMenuTree_ = tree;

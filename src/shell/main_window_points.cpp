@@ -1,5 +1,6 @@
 // Spending and refunding points, and keeping the cells and counters in step.
 #include "board/rank_look.h"
+#include "board/refusal_text.h"
 #include "shell/arrow_layer.h"
 #include "shell/main_window.h"
 #include "talents/icon_tag.h"
@@ -9,6 +10,7 @@
 #include "toolkit/error_report.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
+#include "toolkit/message_line.h"
 
 #include <QAccessible>
 #include <QUndoStack>
@@ -25,6 +27,12 @@ PressButton pressButton(Qt::MouseButton button)
         return PressButton::Middle;
     }
 }
+
+RefusalWords refusalWords(const MoreStrings &more)
+{
+    return {more.at(More::RefusedRow), more.at(More::RefusedPrerequisite),
+            more.at(More::RefusedNoPoints), more.at(More::RefusedFull), more.at(More::RefusedHeld)};
+}
 } // namespace
 
 void MainWindow::pressTalent(ImageControl *sender, Qt::MouseButton button)
@@ -34,6 +42,12 @@ void MainWindow::pressTalent(ImageControl *sender, Qt::MouseButton button)
         return;
     const BoardState before = boardState();
     const PressOutcome outcome = applyPress(table_, at.slot, at.tree, pressButton(button));
+    // A press that changed nothing says why; any other press clears what the last one said.
+    messageLine_->showMessage(
+        outcome.spent || outcome.refunded
+            ? QString()
+            : refusalText(table_, at.slot, at.tree, pressButton(button),
+                          refusalWords(moreStrings_)));
     TalentCell &c = cellAt(at.slot, at.tree);
     if (outcome.toColour)
         c.icon->copyPictureFrom(*c.iconSource);

@@ -10,6 +10,7 @@
 #include "toolkit/image_control.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QPainter>
 
 QString MainWindow::summaryText() const
@@ -42,10 +43,13 @@ QImage MainWindow::boardPicture(int scale)
 
 void MainWindow::savePicture(int scale)
 {
-    const QString path = dialogs().saveFileName(this, moreStrings_.at(More::SavePicture),
-                                                saveDialogSettings_.folder);
+    QString path = dialogs().saveFileName(this, moreStrings_.at(More::SavePicture),
+                                          saveDialogSettings_.folder,
+                                          moreStrings_.at(More::PictureFilter));
     if (path.isEmpty())
         return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
     rememberFolder(path);
     QByteArray png;
     QBuffer buffer(&png);

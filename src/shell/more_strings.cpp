@@ -31,7 +31,7 @@ constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {
     {More::SummaryTree, "summary-tree", "%1: %2 points"},
     {More::SummaryOrder, "summary-order", "The points level by level:"},
     {More::SummaryDerived, "summary-derived",
-     "The points level by level (derived from the ranks of a plan file):"},
+     "The points level by level (the order was derived from the ranks):"},
     {More::SummaryStep, "summary-step", "Level %1 \u2014 %2 %3/%4"},
     {More::SummaryIllegal, "summary-illegal", "(not legal at this level)"},
     {More::CopyAsText, "copy-as-text", "Copy as text"},
@@ -54,6 +54,16 @@ constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {
      "locked: %1 more points needed in the rows above"},
     {More::TalentNeedsPrerequisite, "talent-needs-prerequisite", "locked: %1 must be at full rank"},
     {More::TalentNoPointsLeft, "talent-no-points-left", "locked: no points left"},
+    {More::RefusedRow, "refused-row", "Row %1 needs %2 points above"},
+    {More::RefusedPrerequisite, "refused-prerequisite", "Needs %1 at %2/%2"},
+    {More::RefusedNoPoints, "refused-no-points", "No points left"},
+    {More::RefusedFull, "refused-full", "Already at full rank"},
+    {More::RefusedHeld, "refused-held", "%1 holds points that need it"},
+    {More::CodeCopied, "code-copied", "Build code copied"},
+    {More::BuildLoaded, "build-loaded", "Build loaded"},
+    {More::OrderNotKept, "order-not-kept",
+     "The order of points could not be kept; it is derived from the ranks"},
+    {More::PictureFilter, "picture-filter", "PNG pictures (*.png)"},
 }};
 
 // Row k holds text k: the rows and the enumeration cannot drift apart unnoticed.

@@ -25,7 +25,7 @@ enum class More {
     SummaryTitle,   // %1 class, %2 points, %3 level
     SummaryTree,    // %1 tree, %2 points
     SummaryOrder,
-    SummaryDerived, // the order's heading when it was derived from a plan file
+    SummaryDerived, // the order's heading when it was derived from the ranks
     SummaryStep,    // %1 level, %2 talent, %3 its rank after the step, %4 its ranks
     SummaryIllegal, // after a step the rules would not take at its level
     CopyAsText,
@@ -46,6 +46,15 @@ enum class More {
     TalentNeedsPoints,       // %1 the points missing
     TalentNeedsPrerequisite, // %1 the prerequisite
     TalentNoPointsLeft,      // every point is spent
+    RefusedRow,              // %1 the row, %2 the points it needs above it
+    RefusedPrerequisite,     // %1 the prerequisite, %2 its full rank
+    RefusedNoPoints,
+    RefusedFull,
+    RefusedHeld,        // %1 the talent whose points need the one pressed
+    CodeCopied,         // the message line after Copy code
+    BuildLoaded,        // the message line after Paste code
+    OrderNotKept,       // in the report of a code whose order no longer fits the trees
+    PictureFilter,      // the file type offered by Save picture
     Count,
 };
 

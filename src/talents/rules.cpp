@@ -10,11 +10,6 @@ int pointsAboveRow(const TalentTable &table, int row, int tree)
     return sum;
 }
 
-static int tierRequirement(int row)
-{
-    return PointsPerTier * (row - 1);
-}
-
 bool requirementsMet(const TalentTable &table, int slot, int tree)
 {
     const int row = slotPosition(slot).row;
@@ -27,26 +22,26 @@ bool requirementsMet(const TalentTable &table, int slot, int tree)
     return p.rank == p.maxRank;
 }
 
-bool canRefund(const TalentTable &table, int slot, int tree)
+RefundBlock refundBlock(const TalentTable &table, int slot, int tree)
 {
     const int first = firstSlotOfRow(slotPosition(slot).row);
     for (int j = first; j <= first + 3; ++j) {
         const Talent &t = table.at(j, tree);
         if (t.present && j != slot && t.rank > 0 && t.prereq == slot)
-            return false;
+            return {RefundBlock::Kind::Dependent, j};
     }
     for (int i = first + 4; i <= SlotsPerTree; ++i) {
         const Talent &t = table.at(i, tree);
         if (!t.present || t.rank <= 0)
             continue;
         if (t.prereq == slot)
-            return false;
+            return {RefundBlock::Kind::Dependent, i};
         const int row = slotPosition(i).row;
         // The point about to go back always lies above row `row`.
         if (pointsAboveRow(table, row, tree) - 1 < tierRequirement(row))
-            return false;
+            return {RefundBlock::Kind::Row, 0, row};
     }
-    return true;
+    return {};
 }
 
 QVector<int> reevaluateTree(TalentTable &table, int tree)

@@ -12,8 +12,30 @@ int pointsAboveRow(const TalentTable &table, int row, int tree);
 // Are the talent's requirements met: enough points in the rows above, prerequisite at full rank.
 bool requirementsMet(const TalentTable &table, int slot, int tree);
 
+// What keeps a talent from giving back one point while every other point of its tree stays legal.
+struct RefundBlock {
+    enum class Kind {
+        None,      // the point may go back
+        Dependent, // a talent with points needs it as its prerequisite
+        Row,       // a row below would be left with too few points above it
+    };
+    Kind kind = Kind::None;
+    int slot = 0; // Dependent: the talent that needs it
+    int row = 0;  // Row: the row that would lose its points
+};
+RefundBlock refundBlock(const TalentTable &table, int slot, int tree);
+
 // May the talent give back one point and leave every other point of its tree legal.
-bool canRefund(const TalentTable &table, int slot, int tree);
+inline bool canRefund(const TalentTable &table, int slot, int tree)
+{
+    return refundBlock(table, slot, tree).kind == RefundBlock::Kind::None;
+}
+
+// The points rows 1 to row - 1 of a tree must hold before a talent of `row` opens.
+constexpr int tierRequirement(int row)
+{
+    return PointsPerTier * (row - 1);
+}
 
 // Whether the points spent stand at the budget or one point below it: the only totals at which
 // a press can change whether open talents may still take a point, so the rank labels of every

@@ -25,9 +25,12 @@ QString Dialogs::openFileName(QWidget *owner, const QString &title, const QStrin
     return dialog.selectedFiles().constFirst();
 }
 
-QString Dialogs::saveFileName(QWidget *owner, const QString &title, const QString &folder)
+QString Dialogs::saveFileName(QWidget *owner, const QString &title, const QString &folder,
+                              const QString &filter)
 {
     QFileDialog dialog(owner, title, folder);
+    if (!filter.isEmpty())
+        dialog.setNameFilter(filter);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

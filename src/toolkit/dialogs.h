@@ -13,9 +13,11 @@ public:
 
     // A modal message box with one OK button.
     virtual void message(QWidget *owner, const QString &caption, const QString &text);
-    // The standard open and save dialogs; an empty result means the user cancelled.
+    // The standard open and save dialogs; an empty result means the user cancelled. A save
+    // dialog with a `filter` ("PNG pictures (*.png)") offers that type alone.
     virtual QString openFileName(QWidget *owner, const QString &title, const QString &folder);
-    virtual QString saveFileName(QWidget *owner, const QString &title, const QString &folder);
+    virtual QString saveFileName(QWidget *owner, const QString &title, const QString &folder,
+                                 const QString &filter = {});
     // Shows a dialog modally and returns its result.
     virtual int runModal(QDialog *dialog);
     // Opens a web address with the user's default handler; failures are not reported.

@@ -17,7 +17,7 @@ protected:
     void openFreshWindow()
     {
         w_.window.reset();
-        w_.dialogs.messages.clear();
+        w_.dialogs.clear();
         w_.open(world_);
         QVERIFY(w_.dialogs.messages.isEmpty());
     }

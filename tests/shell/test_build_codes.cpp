@@ -91,7 +91,9 @@ private slots:
                          QStringLiteral("en talent 1-1: 5 \u2192 3 (maximum is now 3)"),
                          QStringLiteral("Tree 1, slot 2: 3 \u2192 0 (no talent there now)"),
                          QStringLiteral("en talent 1-5: 2 \u2192 0 (its requirements are no "
-                                        "longer met)")}));
+                                        "longer met)"),
+                         QStringLiteral("The order of points could not be kept; it is derived "
+                                        "from the ranks")}));
         QCOMPARE(w.talents().at(1, 1).rank, 3);
         QCOMPARE(w.talents().at(5, 1).rank, 0);
         QCOMPARE(w.talents().at(1, 2).rank, 1);

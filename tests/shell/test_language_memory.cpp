@@ -192,7 +192,7 @@ private slots:
             << Spot::Folder << QByteArray() << Spot::File << QByteArray("1\r\n") << "ru"
             << "";
         QTest::newRow("unwritable data, bad user file")
-            << Spot::Folder << QByteArray() << Spot::File << QByteArray("one\r\n") << ""
+            << Spot::Folder << QByteArray() << Spot::File << QByteArray("one\r\n") << "en"
             << "user";
         QTest::newRow("unwritable data, no user file")
             << Spot::Folder << QByteArray() << Spot::Missing << QByteArray() << ""

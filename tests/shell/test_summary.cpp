@@ -65,6 +65,26 @@ private slots:
         QVERIFY(w.findChild<QWidget *>(QStringLiteral("p_info"))->isVisible());
     }
 
+    // Save picture offers PNG and adds its extension to a bare name; the plan dialogs offer all.
+    void savePictureWritesAPngFile()
+    {
+        const QString folder = QDir(world_.exeDir()).filePath(QStringLiteral("pictures"));
+        QVERIFY(QDir().mkpath(folder));
+        w_.dialogs.fileAnswers = {folder + QStringLiteral("/trees"),
+                                  folder + QStringLiteral("/a.plan")};
+        w_.dialogs.whileModal = [](QDialog *summary) {
+            summary->findChild<QPushButton *>(QStringLiteral("bt_picture"))->click();
+        };
+        control<FlatButton>(*w_, "bt_summary")->click();
+        saveButton(*w_)->click();
+        QCOMPARE(w_.dialogs.saveFilters,
+                 (QStringList{QStringLiteral("PNG pictures (*.png)"), QString()}));
+        QCOMPARE(QImage(folder + QStringLiteral("/trees.png")).size(), QSize(910, 721));
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/a.plan")));
+        QVERIFY(w_.dialogs.messages.isEmpty());
+        QVERIFY(QDir(folder).removeRecursively()); // the next dialogs open where they did before
+    }
+
     void theFileDialogsOpenInTheLastFolder()
     {
         MainWindow &w = *w_.window;

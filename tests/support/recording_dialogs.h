@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
+#include <functional>
 
 // Stands in for every dialog in tests: records what would have been shown and answers file
 // dialogs from a queue, so that no test ever waits for a user.
@@ -31,23 +32,41 @@ public:
         folders.append(folder);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
-    QString saveFileName(QWidget *owner, const QString &title, const QString &folder) override
+    QString saveFileName(QWidget *owner, const QString &title, const QString &folder,
+                         const QString &filter) override
     {
         noteOwner(owner);
         saveTitles.append(title);
+        saveFilters.append(filter);
         folders.append(folder);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
     int runModal(QDialog *dialog) override;
+    // Forgets what was recorded, as before a new test.
+    void clear()
+    {
+        messages.clear();
+        fileAnswers.clear();
+        openTitles.clear();
+        saveTitles.clear();
+        saveFilters.clear();
+        folders.clear();
+        addresses.clear();
+        modals.clear();
+        ownerEnabled.clear();
+        whileModal = nullptr;
+    }
     void openAddress(const QString &address) override { addresses.append(address); }
 
     QVector<Message> messages;
     QStringList fileAnswers; // answers of the next file dialogs; empty = cancelled
     QStringList openTitles;
     QStringList saveTitles;
+    QStringList saveFilters;
     QStringList folders;
     QStringList addresses;
     QVector<QDialog *> modals;
+    std::function<void(QDialog *)> whileModal; // what the user does in a modal dialog, if set
     QVector<bool> ownerEnabled; // at each file dialog: whether the window behind took input
 
 private:
