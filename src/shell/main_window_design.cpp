@@ -102,8 +102,8 @@ void MainWindow::buildSidebar()
     focusSink_->setPalette(p);
     focusSink_->hide();
     // Why a press changed nothing, and other short news, in two lines above Undo.
-    messageLine_ = new MessageLine(this, QStringLiteral("lb_msg"), {912, 264, 92, 22},
-                                   tahoma(SmallFont));
+    messageLine_ =
+        new MessageLine(this, QStringLiteral("lb_msg"), {912, 264, 92, 22}, tahoma(SmallFont));
     QPalette red = messageLine_->palette();
     red.setColor(QPalette::WindowText, Red);
     messageLine_->setPalette(red);

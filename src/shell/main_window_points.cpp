@@ -43,11 +43,10 @@ void MainWindow::pressTalent(ImageControl *sender, Qt::MouseButton button)
     const BoardState before = boardState();
     const PressOutcome outcome = applyPress(table_, at.slot, at.tree, pressButton(button));
     // A press that changed nothing says why; any other press clears what the last one said.
-    messageLine_->showMessage(
-        outcome.spent || outcome.refunded
-            ? QString()
-            : refusalText(table_, at.slot, at.tree, pressButton(button),
-                          refusalWords(moreStrings_)));
+    messageLine_->showMessage(outcome.spent || outcome.refunded
+                                  ? QString()
+                                  : refusalText(table_, at.slot, at.tree, pressButton(button),
+                                                refusalWords(moreStrings_)));
     TalentCell &c = cellAt(at.slot, at.tree);
     if (outcome.toColour)
         c.icon->copyPictureFrom(*c.iconSource);

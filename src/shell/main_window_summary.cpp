@@ -43,9 +43,9 @@ QImage MainWindow::boardPicture(int scale)
 
 void MainWindow::savePicture(int scale)
 {
-    QString path = dialogs().saveFileName(this, moreStrings_.at(More::SavePicture),
-                                          saveDialogSettings_.folder,
-                                          moreStrings_.at(More::PictureFilter));
+    QString path =
+        dialogs().saveFileName(this, moreStrings_.at(More::SavePicture), saveDialogSettings_.folder,
+                               moreStrings_.at(More::PictureFilter));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

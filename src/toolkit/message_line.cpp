@@ -3,8 +3,7 @@
 #include <QFontMetrics>
 #include <QTextLayout>
 
-MessageLine::MessageLine(QWidget *parent, const QString &name, const QRect &box,
-                         const QFont &font)
+MessageLine::MessageLine(QWidget *parent, const QString &name, const QRect &box, const QFont &font)
     : QLabel(parent)
 {
     setObjectName(name);

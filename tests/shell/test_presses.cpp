@@ -6,6 +6,7 @@
 #include "toolkit/flat_button.h"
 #include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
+#include "toolkit/message_line.h"
 #include "toolkit/panel_control.h"
 
 #include <QTest>
@@ -56,21 +57,53 @@ private slots:
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("tree");
         QTest::addColumn<int>("button");
-        QTest::newRow("left on a locked row-2 talent") << 5 << 1 << int(Qt::LeftButton);
-        QTest::newRow("left behind a missing prerequisite") << 11 << 1 << int(Qt::LeftButton);
-        QTest::newRow("right at rank 0") << 1 << 1 << int(Qt::RightButton);
-        QTest::newRow("middle on an open talent") << 1 << 1 << int(Qt::MiddleButton);
+        QTest::addColumn<QString>("message"); // the message line's reason
+        QTest::newRow("left on a locked row-2 talent")
+            << 5 << 1 << int(Qt::LeftButton) << "Row 2 needs 5 points above";
+        QTest::newRow("left behind a missing prerequisite")
+            << 11 << 1 << int(Qt::LeftButton) << "Row 3 needs 10 points above";
+        QTest::newRow("right at rank 0") << 1 << 1 << int(Qt::RightButton) << "";
+        QTest::newRow("middle on an open talent") << 1 << 1 << int(Qt::MiddleButton) << "";
     }
     void pressesThatMoveNothing()
     {
         QFETCH(int, slot);
         QFETCH(int, tree);
         QFETCH(int, button);
+        QFETCH(QString, message);
         MainWindow &w = *w_.window;
         pressTalent(w, slot, tree, Qt::MouseButton(button));
         QCOMPARE(w.talents().totalPoints, 0);
         QCOMPARE(w.talents().at(slot, tree).rank, 0);
         QCOMPARE(spentLabel(w)->caption(), QStringLiteral("en:7: 0"));
+        const auto *line = control<MessageLine>(w, "lb_msg");
+        QCOMPARE(line->message(), message);
+        QCOMPARE(line->isVisible(), !message.isEmpty());
+        QCOMPARE(line->accessibleName(), message);
+        QCOMPARE(line->toolTip(), message);
+    }
+
+    // The message line: two lines above Undo; a press that changes a rank clears it.
+    void theMessageLine()
+    {
+        MainWindow &w = *w_.window;
+        auto *line = control<MessageLine>(w, "lb_msg");
+        QCOMPARE(line->geometry(), QRect(912, 264, 92, 22));
+        QCOMPARE(line->palette().color(QPalette::WindowText), spentLabel(w)->fontColour());
+        const QString longText = QStringLiteral("Needs a talent with a very long name at 5/5");
+        line->showMessage(longText);
+        const QStringList shown = line->text().split(u'\n');
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown[1].endsWith(QChar(0x2026)));
+        for (const QString &part : shown)
+            QVERIFY(line->fontMetrics().horizontalAdvance(part) <= 92);
+        QCOMPARE(line->toolTip(), longText);
+        pressTalent(w, 1, 1);
+        QVERIFY(!line->isVisible());
+        copyButton(w)->click();
+        QCOMPARE(line->message(), QStringLiteral("Build code copied"));
+        pasteButton(w)->click();
+        QCOMPARE(line->message(), QStringLiteral("Build loaded"));
     }
 
     void fullRankStopsAndStillRefreshes()
