@@ -1,10 +1,12 @@
 #include "shell/kept_session.h"
 
+#include "base/error.h"
 #include "base/read_file.h"
 #include "base/write_file.h"
 #include "shell/plan_file.h"
 
 #include <QCryptographicHash>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -35,6 +37,18 @@ void KeptSession::write(const QByteArray &plan) const
 {
     QDir().mkpath(QFileInfo(path_).absolutePath());
     writeWholeFile(path_, plan);
+}
+
+QString KeptSession::setAside() const
+{
+    const QString stem = path_ + u'.' + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    QString aside = stem + QStringLiteral(".bak");
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = stem + u'-' + QString::number(n) + QStringLiteral(".bak");
+    QFile file(path_);
+    if (!file.rename(aside))
+        throw Error(path_ + QStringLiteral(": cannot be kept aside: ") + file.errorString());
+    return aside;
 }
 
 void reportSessionTrouble(const QString &message)

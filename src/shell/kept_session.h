@@ -19,6 +19,9 @@ public:
     std::optional<QByteArray> read() const;
     // Replaces the kept plan with a complete new one; throws Error naming the file and the reason.
     void write(const QByteArray &plan) const;
+    // Renames the kept plan to "<path>.<yyyy-MM-dd>.bak" beside it (or "…-2.bak" and on, when that
+    // is taken) and returns the new path; throws Error naming the file when it cannot.
+    QString setAside() const;
 
 private:
     QString path_;

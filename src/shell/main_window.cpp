@@ -175,9 +175,7 @@ void MainWindow::startUp()
     }
 
     applyLanguage();
-    if (const std::optional<BoardState> session = keptSessionState())
-        startWithSession(*session);
-    else
+    if (!restoreSession())
         loadClass();
 }
 

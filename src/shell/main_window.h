@@ -98,6 +98,12 @@ private:
         PreparedClass prepared; // its table holds the ranks
         QVector<StagedArrow> arrows;
     };
+    // A kept session read whole: the board it shows and what its load must tell the user.
+    struct StagedSession {
+        BoardState state;
+        StagedClass staged;
+        QString report;
+    };
 
     // Building the window (main_window_design.cpp).
     void buildDesign();
@@ -176,8 +182,10 @@ private:
     // Build codes (main_window_codes.cpp).
     QString boardCode() const;
     void loadBuildCode(const QString &text);
-    std::optional<BoardState> keptSessionState() const;
-    void startWithSession(BoardState session);
+    // The board kept at the last close, shown again; false when there is none or it cannot be
+    // shown (it is then kept aside, never overwritten by this start's board).
+    bool restoreSession();
+    StagedSession stageSession(const QByteArray &bytes, const QString &path);
     void keepSession() const;
 
     QDir exeDir_;           // the folder of the program, where the data folder lies

@@ -50,11 +50,11 @@ enum class More {
     RefusedPrerequisite,     // %1 the prerequisite, %2 its full rank
     RefusedNoPoints,
     RefusedFull,
-    RefusedHeld,        // %1 the talent whose points need the one pressed
-    CodeCopied,         // the message line after Copy code
-    BuildLoaded,        // the message line after Paste code
-    OrderNotKept,       // in the report of a code whose order no longer fits the trees
-    PictureFilter,      // the file type offered by Save picture
+    RefusedHeld,   // %1 the talent whose points need the one pressed
+    CodeCopied,    // the message line after Copy code
+    BuildLoaded,   // the message line after Paste code
+    OrderNotKept,  // in the report of a code whose order no longer fits the trees
+    PictureFilter, // the file type offered by Save picture
     Count,
 };
 

@@ -4,6 +4,7 @@
 #include "shell/plan_file.h"
 #include "standard_window_test.h"
 
+#include <QDate>
 #include <QFile>
 #include <QUndoStack>
 
@@ -57,7 +58,36 @@ private slots:
         QCOMPARE(w_->talents().totalPoints, 0);
         QVERIFY(w_->talents().at(1, 1).present);
         QCOMPARE(w_->history().count(), 0);
-        QFile::remove(session.path());
+        // Kept aside, never overwritten by the board of this start.
+        QVERIFY(!QFile::exists(session.path()));
+        const QString aside = session.path() + u'.' +
+                              QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) +
+                              QStringLiteral(".bak");
+        QFile file(aside);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), kept);
+        QVERIFY(file.remove());
+    }
+
+    // Trees changed since the close: the session keeps its ranks by slot, as a build code does.
+    void aSessionOfChangedTreesKeepsItsRanksBySlot()
+    {
+        pressTalentTimes(*w_, 1, 1, 5);
+        pressTalentTimes(*w_, 1, 2, 2);
+        w_->close();
+        QVector<FixtureTree> trees = FixtureWorld::standardClass();
+        trees[0].talents[0].maxRank = 3;
+        world_.writeTree(QStringLiteral("Dd"), 1, trees[0]);
+        w_.window.reset();
+        w_.dialogs.clear();
+        w_.open(world_);
+        QCOMPARE(w_.dialogs.messages.size(), 1);
+        QVERIFY(w_.dialogs.messages[0].text.contains(QStringLiteral("5 \u2192 3")));
+        QCOMPARE(w_->talents().at(1, 1).rank, 3);
+        QCOMPARE(w_->talents().at(1, 2).rank, 2);
+        QVERIFY(w_->orderDerived());
+        world_.writeStandardClass();
+        QFile::remove(KeptSession(world_.path(QString())).path());
     }
 
     void unwritableFoldersStopNothing()
