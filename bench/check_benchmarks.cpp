@@ -1,7 +1,7 @@
 // The data folder checker on the whole bundled world, against the loads it stands in for: every
 // class read and decoded by the class loader in every language.
 #include "benchmarks.h"
-#include "shell/class_loader.h"
+#include "datafolder/class_loader.h"
 #include "shell/world_check.h"
 #include "talents/talent_table.h"
 #include "talents/text_lines.h"

@@ -1,7 +1,7 @@
 // The pictures of the benchmark class decoded with nothing around them: the floor of a class load,
 // through TurboJPEG as the planner decodes, and through Qt's own reader for comparison.
 #include "benchmarks.h"
-#include "toolkit/picture_file.h"
+#include "datafolder/picture_file.h"
 
 #include <QBuffer>
 #include <QImage>

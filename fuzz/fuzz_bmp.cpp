@@ -1,9 +1,9 @@
 // A BMP picture decoded through QImage. Error is the expected refusal; a picture returned must have
 // the promised format and a size within the limit.
 #include "base/error.h"
+#include "datafolder/picture_file.h"
 #include "outcome_counters.h"
 #include "quiet_qt.h"
-#include "toolkit/picture_file.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,9 +1,9 @@
 // A JPEG icon or background decoded with TurboJPEG. Error is the expected refusal; a picture
 // returned must have the promised format and a size within the limit.
 #include "base/error.h"
+#include "datafolder/picture_file.h"
 #include "outcome_counters.h"
 #include "quiet_qt.h"
-#include "toolkit/picture_file.h"
 
 #include <cstddef>
 #include <cstdint>

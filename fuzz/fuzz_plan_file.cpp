@@ -2,7 +2,7 @@
 // fixed class. Error is the expected way to refuse a plan; a plan accepted must be one the board
 // can show.
 #include "base/error.h"
-#include "shell/plan_file.h"
+#include "build/plan_file.h"
 
 #include <cstddef>
 #include <cstdint>

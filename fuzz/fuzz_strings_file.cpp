@@ -1,7 +1,7 @@
 // A strings file (lang.<code>) loaded as the language switch loads it, then every phrase the
 // window asks for. A file too short for an index throws Error: an expected outcome.
 #include "base/error.h"
-#include "shell/ui_strings.h"
+#include "datafolder/ui_strings.h"
 
 #include <QDir>
 #include <QFile>

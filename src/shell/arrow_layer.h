@@ -1,8 +1,8 @@
 #pragma once
 
 #include "board/arrow_piece.h"
+#include "datafolder/picture_cache.h"
 #include "talents/talent_table.h"
-#include "toolkit/picture_cache.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,10 +1,10 @@
 #include "shell/code_mode.h"
 
 #include "base/error.h"
-#include "shell/language_memory.h"
-#include "shell/plan_file.h"
+#include "build/plan_file.h"
+#include "datafolder/class_layout.h"
+#include "datafolder/language_memory.h"
 #include "talents/build_code.h"
-#include "talents/class_layout.h"
 #include "talents/code_on_trees.h"
 #include "talents/text_lines.h"
 

@@ -2,10 +2,10 @@
 #include "shell/main_window.h"
 
 #include "base/error.h"
+#include "datafolder/language_memory.h"
 #include "shell/about_dialog.h"
 #include "shell/arrow_layer.h"
 #include "shell/board_focus.h"
-#include "shell/language_memory.h"
 #include "shell/tooltip_panel.h"
 #include "talents/text_lines.h"
 #include "toolkit/choice_box.h"

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "board/tooltip_text.h"
+#include "build/board_step.h"
+#include "datafolder/class_loader.h"
+#include "datafolder/more_strings.h"
+#include "datafolder/ui_strings.h"
 #include "shell/arrow_layer.h"
-#include "shell/board_step.h"
 #include "shell/busy_state.h"
-#include "shell/class_loader.h"
-#include "shell/more_strings.h"
 #include "shell/talent_accessible.h"
 #include "shell/talent_cell.h"
-#include "shell/ui_strings.h"
 #include "talents/icon_tag.h"
 #include "talents/talent_table.h"
 

@@ -1,9 +1,9 @@
 // Build codes: the board's code copied, a code pasted or dropped, and the report of a code whose
 // class's trees changed since it was made.
 #include "base/error.h"
-#include "shell/load_report.h"
+#include "build/load_report.h"
+#include "build/plan_file.h"
 #include "shell/main_window.h"
-#include "shell/plan_file.h"
 #include "talents/build_code.h"
 #include "talents/code_on_trees.h"
 #include "toolkit/choice_box.h"

@@ -1,7 +1,7 @@
 // Saving the plan on the board to a file and loading one back.
 #include "base/error.h"
+#include "build/plan_file.h"
 #include "shell/main_window.h"
-#include "shell/plan_file.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"

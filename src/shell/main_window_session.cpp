@@ -1,9 +1,9 @@
 // The last session: the board kept at close and shown again at the next start.
 #include "base/error.h"
-#include "shell/kept_session.h"
-#include "shell/load_report.h"
+#include "build/kept_session.h"
+#include "build/load_report.h"
+#include "build/plan_file.h"
 #include "shell/main_window.h"
-#include "shell/plan_file.h"
 #include "talents/build_code.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"

@@ -1,6 +1,6 @@
 // The summary of the build: as text, in a dialog, and as a picture of the three trees.
 #include "base/write_file.h"
-#include "shell/build_summary.h"
+#include "build/build_summary.h"
 #include "shell/main_window.h"
 #include "shell/summary_dialog.h"
 #include "shell/tooltip_panel.h"

@@ -1,6 +1,6 @@
 #include "shell/summary_dialog.h"
 
-#include "shell/more_strings.h"
+#include "datafolder/more_strings.h"
 #include "toolkit/error_report.h"
 #include "toolkit/fonts.h"
 

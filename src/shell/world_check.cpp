@@ -5,12 +5,12 @@
 #include "base/error.h"
 #include "base/read_file.h"
 #include "board/arrow_rules.h"
-#include "shell/more_strings.h"
-#include "shell/ui_strings.h"
+#include "datafolder/more_strings.h"
+#include "datafolder/picture_file.h"
+#include "datafolder/ui_strings.h"
 #include "shell/world_check_walk.h"
 #include "talents/talent_table.h"
 #include "talents/text_lines.h"
-#include "toolkit/picture_file.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -2,11 +2,11 @@
 // talent pictures, and the rules between them.
 #include "board/arrow_rules.h"
 #include "board/picture_sizes.h"
-#include "shell/ui_strings.h"
+#include "datafolder/picture_file.h"
+#include "datafolder/ui_strings.h"
 #include "shell/world_check_walk.h"
 #include "talents/talent_table.h"
 #include "talents/text_lines.h"
-#include "toolkit/picture_file.h"
 
 #include <QFileInfo>
 

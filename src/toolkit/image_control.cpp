@@ -1,6 +1,6 @@
 #include "toolkit/image_control.h"
 
-#include "toolkit/picture_file.h"
+#include "datafolder/picture_file.h"
 
 #include <QMouseEvent>
 #include <QPainter>

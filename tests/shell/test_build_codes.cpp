@@ -1,7 +1,7 @@
 // Build codes in the window: copied and pasted as one step of the history, dropped on the window,
 // found in a longer text, and loaded by slot with a report when the class's trees changed.
 #include "board_driver.h"
-#include "shell/plan_file.h"
+#include "build/plan_file.h"
 #include "standard_window_test.h"
 #include "talents/build_code.h"
 

@@ -2,7 +2,7 @@
 #include "board/cell_geometry.h"
 #include "board/grey.h"
 #include "board/rank_look.h"
-#include "shell/plan_file.h"
+#include "build/plan_file.h"
 #include "talents/icon_tag.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/fonts.h"

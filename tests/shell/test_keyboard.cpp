@@ -1,7 +1,7 @@
 // The window by keyboard alone: the Tab chain, moves and presses on the board, the lists, what a
 // screen reader hears of a talent, and the talent search.
 #include "board_driver.h"
-#include "shell/plan_file.h"
+#include "build/plan_file.h"
 #include "standard_window_test.h"
 #include "talents/icon_tag.h"
 #include "toolkit/label_control.h"

@@ -1,7 +1,7 @@
 // The last session: the board kept at close in the user's data folder and shown at the next start.
 #include "board_driver.h"
-#include "shell/kept_session.h"
-#include "shell/plan_file.h"
+#include "build/kept_session.h"
+#include "build/plan_file.h"
 #include "standard_window_test.h"
 
 #include <QDate>

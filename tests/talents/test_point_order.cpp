@@ -1,7 +1,7 @@
 // The order of a plan's points: the order a plan file implies is legal step by step for every
 // legal plan of the bundled world, and it puts a prerequisite in the same row first.
 #include "bundled_world.h"
-#include "talents/class_layout.h"
+#include "datafolder/class_layout.h"
 #include "talents/point_order.h"
 
 #include <QRandomGenerator>

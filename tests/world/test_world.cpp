@@ -4,6 +4,7 @@
 #include "board/arrow_piece.h"
 #include "board/cell_geometry.h"
 #include "controls_by_name.h"
+#include "datafolder/picture_file.h"
 #include "recording_dialogs.h"
 #include "shell/arrow_layer.h"
 #include "shell/main_window.h"
@@ -13,7 +14,6 @@
 #include "toolkit/choice_box.h"
 #include "toolkit/fonts.h"
 #include "toolkit/image_control.h"
-#include "toolkit/picture_file.h"
 
 #include <QDir>
 #include <QFileInfo>

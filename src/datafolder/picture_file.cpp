@@ -1,8 +1,8 @@
-#include "toolkit/picture_file.h"
+#include "datafolder/picture_file.h"
 
 #include "base/error.h"
 #include "base/read_file.h"
-#include "toolkit/jpeg_scans.h"
+#include "datafolder/jpeg_scans.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
-#include "shell/class_loader.h"
+#include "datafolder/class_loader.h"
 
 #include "base/error.h"
 #include "board/arrow_piece.h"
 #include "board/arrow_rules.h"
 #include "board/grey.h"
+#include "datafolder/picture_file.h"
 #include "talents/rules.h"
 #include "talents/slot_cell.h"
 #include "talents/tree_file.h"
-#include "toolkit/picture_file.h"
 
 #include <QDir>
 

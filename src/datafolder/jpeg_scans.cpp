@@ -1,4 +1,4 @@
-#include "toolkit/jpeg_scans.h"
+#include "datafolder/jpeg_scans.h"
 
 #include <cstring>
 

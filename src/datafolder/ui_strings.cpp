@@ -1,4 +1,4 @@
-#include "shell/ui_strings.h"
+#include "datafolder/ui_strings.h"
 
 #include "base/error.h"
 #include "talents/talent_table.h"

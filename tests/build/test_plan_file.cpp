@@ -1,6 +1,6 @@
 // The plan file format: writing, reading and the checks against a class, without a window.
 #include "base/error.h"
-#include "shell/plan_file.h"
+#include "build/plan_file.h"
 #include "talents/tree_file.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "base/error.h"
-#include "toolkit/picture_cache.h"
+#include "datafolder/picture_cache.h"
 
 #include <QBuffer>
 #include <QDir>

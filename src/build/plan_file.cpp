@@ -1,4 +1,4 @@
-#include "shell/plan_file.h"
+#include "build/plan_file.h"
 
 #include "base/error.h"
 #include "base/read_file.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/more_strings.h"
+#include "datafolder/more_strings.h"
 #include "talents/point_order.h"
 #include "talents/talent_table.h"
 

@@ -1,4 +1,4 @@
-#include "shell/language_memory.h"
+#include "datafolder/language_memory.h"
 
 #include "base/error.h"
 #include "base/write_file.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/more_strings.h"
+#include "datafolder/more_strings.h"
 #include "talents/build_code.h"
 #include "talents/code_on_trees.h"
 

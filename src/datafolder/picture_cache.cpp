@@ -1,6 +1,6 @@
-#include "toolkit/picture_cache.h"
+#include "datafolder/picture_cache.h"
 
-#include "toolkit/picture_file.h"
+#include "datafolder/picture_file.h"
 
 const QImage &PictureCache::picture(const QString &path)
 {

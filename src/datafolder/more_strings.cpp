@@ -1,4 +1,4 @@
-#include "shell/more_strings.h"
+#include "datafolder/more_strings.h"
 
 #include "base/read_file.h"
 #include "talents/text_lines.h"

@@ -1,9 +1,9 @@
-#include "shell/kept_session.h"
+#include "build/kept_session.h"
 
 #include "base/error.h"
 #include "base/read_file.h"
 #include "base/write_file.h"
-#include "shell/plan_file.h"
+#include "build/plan_file.h"
 
 #include <QCryptographicHash>
 #include <QDate>

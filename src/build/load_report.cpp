@@ -1,4 +1,4 @@
-#include "shell/load_report.h"
+#include "build/load_report.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "talents/class_layout.h"
+#include "datafolder/class_layout.h"
 
 #include "base/error.h"
 #include "talents/tree_file.h"

@@ -1,7 +1,7 @@
 #include "base/error.h"
+#include "datafolder/jpeg_scans.h"
+#include "datafolder/picture_file.h"
 #include "jpeg_fixture.h"
-#include "toolkit/jpeg_scans.h"
-#include "toolkit/picture_file.h"
 
 #include <QBuffer>
 #include <QDir>

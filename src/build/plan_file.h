@@ -1,6 +1,6 @@
 #pragma once
 
-#include "talents/class_layout.h"
+#include "datafolder/class_layout.h"
 #include "talents/rank_grid.h"
 #include "talents/talent_table.h"
 

@@ -1,6 +1,6 @@
-#include "shell/build_summary.h"
+#include "build/build_summary.h"
 
-#include "shell/ui_strings.h"
+#include "datafolder/ui_strings.h"
 
 #include <QStringList>
 
