@@ -1,0 +1,269 @@
+#include "build/build.h"
+
+#include "base/error.h"
+#include "build/build_summary.h"
+#include "build/load_report.h"
+#include "build/plan_file.h"
+#include "datafolder/class_layout.h"
+#include "talents/build_code.h"
+#include "talents/code_on_trees.h"
+#include "talents/rank_grid.h"
+#include "talents/rules.h"
+
+namespace {
+
+// The code becomes part of file names; one that would reach outside the data folder is refused.
+void checkLanguageCode(const QString &code, const QString &dataFolder)
+{
+    if (code.contains(u'/') || code.contains(u'\\')) {
+        throw Error(QStringLiteral("The language code '%1' in %2 is not a valid file name part")
+                        .arg(code, dataFolder + QStringLiteral("la.ini")));
+    }
+}
+
+} // namespace
+
+Build::Build(const QString &dataFolder, const QString &languageCode, QObject *parent)
+    : QObject(parent), dataFolder_(dataFolder), languageCode_(languageCode)
+{
+    checkLanguageCode(languageCode, dataFolder);
+    strings_.load(dataFolder_ + QStringLiteral("lang.") + languageCode);
+    more_.load(dataFolder_ + QStringLiteral("more.") + languageCode);
+    // Far more steps than a plan has points: a whole evening of changes can be walked back.
+    history_.setUndoLimit(10000);
+}
+
+BoardState Build::state() const
+{
+    return {classIndex(), ranksOf(shown_.table), order_, orderDerived_};
+}
+
+PressOutcome Build::press(int slot, int tree, PressButton button)
+{
+    if (classIndex() < 0 || !TalentTable::validTree(tree) || !TalentTable::validSlot(slot) ||
+        !shown_.table.at(slot, tree).present)
+        return {};
+    const BoardState before = state();
+    const PressOutcome outcome = applyPress(shown_.table, slot, tree, button);
+    reevaluateTree(shown_.table, tree);
+    if (!outcome.spent && !outcome.refunded)
+        return outcome;
+    if (outcome.spent)
+        order_.append(QPoint(slot, tree));
+    else
+        removeLatestStep(order_, slot, tree);
+    // A press is recorded as already shown: the step's first redo does nothing.
+    history_.push(new BoardStep(
+        before, state(), [this](const BoardState &s) { show(s); }, true));
+    emit ranksChanged(tree);
+    emit orderChanged();
+    return outcome;
+}
+
+void Build::reset()
+{
+    if (classIndex() >= 0)
+        stepTo({classIndex(), RankGrid{}, {}, false}, std::nullopt);
+}
+
+void Build::resetTree(int tree)
+{
+    if (classIndex() < 0 || !TalentTable::validTree(tree))
+        return;
+    BoardState target = state();
+    target.ranks[tree - 1].fill(0);
+    target.order.removeIf([tree](const QPoint &step) { return step.y() == tree; });
+    stepTo(target, std::nullopt);
+}
+
+void Build::changeClass(int index)
+{
+    if (index == classIndex())
+        return;
+    if (index < 0 || index >= classCount())
+        throw Error(QStringLiteral("There is no class %1 in this data folder").arg(index));
+    stepTo({index, RankGrid{}, {}, false}, stage(index, RankGrid{}, languageCode_));
+}
+
+void Build::loadPlanFile(const QString &path)
+{
+    const PlanText text = parsePlanText(readPlanFile(path), path);
+    checkPlanClass(text, classCount(), path);
+    ClassLayout layout;
+    try {
+        layout = readClassLayout(dataFolder_ + *classCode(text.classIndex), languageCode_);
+    } catch (const Error &e) {
+        throw Error(
+            QStringLiteral("Cannot check plan %1 against its class: %2").arg(path, e.message()));
+    }
+    const PlanRanks plan = checkPlan(text, layout, path);
+    // A plan file keeps no order: the order its ranks imply stands in for it.
+    PreparedClass staged = stage(plan.classIndex, plan.ranks, languageCode_);
+    PointOrder order = derivedOrder(staged.table, plan.ranks);
+    stepTo({plan.classIndex, plan.ranks, std::move(order), true}, std::move(staged));
+}
+
+QString Build::loadCode(const QString &text)
+{
+    const auto found = findBuildCode(text);
+    if (const auto *error = std::get_if<BuildCodeError>(&found))
+        throw Error(buildCodeErrorText(*error));
+    const BuildCode &code = std::get<BuildCode>(found);
+    const std::optional<int> index = classIndexOf(code.classCode);
+    if (!index || *index >= classCount())
+        throw Error(QStringLiteral("class %1 is not in this data folder").arg(code.classCode));
+    PreparedClass prepared = prepareClass(dataFolder_, *index, languageCode_);
+    const CodeOnTrees loaded = codeOnTrees(code, prepared.table);
+    const QString report = loadReport(more_, prepared.table, code, loaded);
+    setRanks(prepared.table, loaded.ranks);
+    const bool derived = !loaded.order.has_value();
+    PointOrder order = derived ? derivedOrder(prepared.table, loaded.ranks) : *loaded.order;
+    stepTo({*index, loaded.ranks, std::move(order), derived}, std::move(prepared));
+    return report;
+}
+
+void Build::changeLanguage(const QString &code)
+{
+    if (code == languageCode_)
+        return;
+    checkLanguageCode(code, dataFolder_);
+    UiStrings strings;
+    strings.load(dataFolder_ + QStringLiteral("lang.") + code);
+    strings.requireInterfaceLines();
+    if (classIndex() >= strings.classNames().size()) {
+        throw Error(QStringLiteral("The strings file %1 names no class folder for the class on the "
+                                   "board: it names %2 classes")
+                        .arg(dataFolder_ + QStringLiteral("lang.") + code)
+                        .arg(strings.classNames().size()));
+    }
+    MoreStrings more;
+    more.load(dataFolder_ + QStringLiteral("more.") + code);
+    // The class shown is read in the new language and keeps its ranks, or the change is refused.
+    std::optional<PreparedClass> staged;
+    if (classIndex() >= 0)
+        staged = stage(classIndex(), ranksOf(shown_.table), code);
+    languageCode_ = code;
+    strings_ = std::move(strings);
+    more_ = std::move(more);
+    if (staged) {
+        shown_ = std::move(*staged);
+        emit classChanged();
+    }
+    emit languageChanged();
+}
+
+void Build::undo()
+{
+    if (!history_.canUndo())
+        return;
+    const auto *step = static_cast<const BoardStep *>(history_.command(history_.index() - 1));
+    prepareToShow(step->before());
+    history_.undo();
+}
+
+void Build::redo()
+{
+    if (!history_.canRedo())
+        return;
+    const auto *step = static_cast<const BoardStep *>(history_.command(history_.index()));
+    prepareToShow(step->after());
+    history_.redo();
+}
+
+QString Build::code() const
+{
+    if (classIndex() < 0)
+        return {};
+    BuildCode code;
+    code.classCode = classCode(classIndex()).value_or(QString());
+    code.ranks = ranksOf(shown_.table);
+    // A derived order says nothing the ranks do not: only a spent order travels with the code.
+    if (!orderDerived_ && !order_.isEmpty())
+        code.order = order_;
+    code.fingerprints = treeFingerprints(shown_.table);
+    return encodeBuildCode(code);
+}
+
+QString Build::summary() const
+{
+    if (classIndex() < 0)
+        return {};
+    SummaryInput input;
+    input.className = strings_.classNames().value(classIndex());
+    input.table = &shown_.table;
+    input.order = order_;
+    input.derivedOrder = orderDerived_;
+    input.code = code();
+    return buildSummary(input, more_);
+}
+
+PreparedClass Build::stage(int index, const RankGrid &ranks, const QString &languageCode) const
+{
+    PreparedClass prepared = prepareClass(dataFolder_, index, languageCode);
+    if (const auto misfit = ranksMisfit(prepared.table, ranks)) {
+        throw Error(
+            QStringLiteral("The plan does not fit class %1 in language '%2': %3")
+                .arg(classCode(index).value_or(QString::number(index)), languageCode, *misfit));
+    }
+    setRanks(prepared.table, ranks);
+    return prepared;
+}
+
+void Build::stepTo(const BoardState &target, std::optional<PreparedClass> staged)
+{
+    if (classIndex() < 0) {
+        // Nothing was shown to go back to: the class is shown and the history starts anew.
+        order_ = target.order;
+        orderDerived_ = target.derivedOrder;
+        if (staged)
+            showClass(std::move(*staged));
+        history_.clear();
+        return;
+    }
+    const BoardState current = state();
+    if (!staged && target == current)
+        return;
+    staged_ = std::move(staged);
+    // The push shows the target through the step's redo.
+    history_.push(new BoardStep(
+        current, target, [this](const BoardState &s) { show(s); }, false));
+}
+
+void Build::prepareToShow(const BoardState &state)
+{
+    staged_.reset();
+    if (state.classIndex != classIndex()) {
+        staged_ = stage(state.classIndex, state.ranks, languageCode_);
+        return;
+    }
+    // The same class in the same language: only the ranks change. A step recorded before a
+    // language change may not fit the trees of the language now shown.
+    if (const auto misfit = ranksMisfit(shown_.table, state.ranks))
+        throw Error(QStringLiteral("This step does not fit the trees on the board: ") + *misfit);
+}
+
+void Build::show(const BoardState &state)
+{
+    order_ = state.order;
+    orderDerived_ = state.derivedOrder;
+    if (staged_) {
+        PreparedClass staged = std::move(*staged_);
+        staged_.reset();
+        showClass(std::move(staged));
+        return;
+    }
+    const RankGrid before = ranksOf(shown_.table);
+    setRanks(shown_.table, state.ranks);
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        if (before[tree - 1] != state.ranks[tree - 1])
+            emit ranksChanged(tree);
+    }
+    emit orderChanged();
+}
+
+void Build::showClass(PreparedClass &&staged)
+{
+    shown_ = std::move(staged);
+    emit classChanged();
+    emit orderChanged();
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "build/board_step.h"
+#include "datafolder/class_loader.h"
+#include "datafolder/more_strings.h"
+#include "datafolder/ui_strings.h"
+#include "talents/point_order.h"
+#include "talents/press.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+// A build: one class of a data folder, read whole in a language, the ranks of its talents, the
+// order its points were spent in, and the history of its changes. Every change is an operation
+// that applies completely or throws Error with nothing changed; views follow the signals. Builds
+// are independent of each other: two can be open at once, on the same data folder or not.
+class Build final : public QObject {
+    Q_OBJECT
+public:
+    // `dataFolder` ends in a separator. The language's strings are read at once (throws Error).
+    Build(const QString &dataFolder, const QString &languageCode, QObject *parent = nullptr);
+
+    const QString &dataFolder() const { return dataFolder_; }
+    const QString &languageCode() const { return languageCode_; }
+    const UiStrings &strings() const { return strings_; }
+    const MoreStrings &moreStrings() const { return more_; }
+    // -1 until a class is shown.
+    int classIndex() const { return shown_.classIndex; }
+    // The class shown with its pictures; its table holds the build's ranks.
+    const PreparedClass &shownClass() const { return shown_; }
+    const TalentTable &talents() const { return shown_.table; }
+    const PointOrder &order() const { return order_; }
+    bool orderDerived() const { return orderDerived_; }
+    BoardState state() const;
+    QUndoStack &history() { return history_; }
+    const QUndoStack &history() const { return history_; }
+
+    // The operations a user can make. A press that changes a rank, Reset, a tree's reset, a
+    // class change and a load are steps of the history.
+    PressOutcome press(int slot, int tree, PressButton button);
+    void reset();
+    void resetTree(int tree);
+    void changeClass(int classIndex);
+    void loadPlanFile(const QString &path);
+    // Loads the first build code found in `text`; returns the report of what it had to change to
+    // fit trees that changed since the code was made (empty when it fitted as it was).
+    QString loadCode(const QString &text);
+    // Reads the class shown in the new language with the same ranks; refused when they do not
+    // fit its trees there.
+    void changeLanguage(const QString &languageCode);
+    void undo();
+    void redo();
+
+    // The build code of the build; empty before a class is shown.
+    QString code() const;
+    // The summary of the build as plain text, in the build's language.
+    QString summary() const;
+
+signals:
+    void classChanged();         // a new class (or the class in another language) is shown
+    void ranksChanged(int tree); // ranks of one tree changed on the class shown
+    void orderChanged();
+    void languageChanged();
+
+private:
+    // The class of `classIndex` read in `languageCode` with `ranks` on it; throws when they do
+    // not fit its trees.
+    PreparedClass stage(int classIndex, const RankGrid &ranks, const QString &languageCode) const;
+    // Records a change to `target` as one step and shows it; `staged` holds the class when the
+    // class changes.
+    void stepTo(const BoardState &target, std::optional<PreparedClass> staged);
+    void prepareToShow(const BoardState &state);
+    void show(const BoardState &state);
+    void showClass(PreparedClass &&staged);
+    int classCount() const { return static_cast<int>(strings_.classNames().size()); }
+
+    QString dataFolder_;
+    QString languageCode_;
+    UiStrings strings_;
+    MoreStrings more_;
+    PreparedClass shown_;
+    PointOrder order_;
+    bool orderDerived_ = false;
+    QUndoStack history_;
+    std::optional<PreparedClass> staged_; // the class the history's next move shows
+};
