@@ -1,13 +1,14 @@
 // The program's command line, run as a user runs it: the grammar, the exit codes and the modes
 // that need no display.
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QtEndian>
+#include <atomic>
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
@@ -64,15 +65,21 @@ bool linkedWorld(const QString &folder, const QStringList &own)
 QByteArray readFromPipe(const QString &pipe, const std::function<void()> &work)
 {
     QByteArray bytes;
+    std::atomic<bool> done = false;
     std::thread reader([&] {
         QFile file(pipe);
         if (file.open(QIODevice::ReadOnly))
             bytes = file.readAll();
+        done = true;
     });
     work();
     // A reader still waiting for a writer is let go.
-    if (const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
-        ::close(fd);
+    while (!done) {
+        if (const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            fd >= 0)
+            ::close(fd);
+        QThread::msleep(10);
+    }
     reader.join();
     return bytes;
 }
@@ -176,51 +183,38 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         QTemporaryDir scratch;
-        QFile plan(scratch.filePath(QStringLiteral("plan.txt")));
-        QVERIFY(plan.open(QIODevice::WriteOnly));
-        const QByteArray zeros(44, '0');
-        plan.write("0\r\n3" + zeros.mid(1) + "\r\n" + zeros + "\r\n" + zeros + "\r\n");
-        plan.close();
-        QFile junk(scratch.filePath(QStringLiteral("junk.txt")));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a plan");
-        junk.close();
-        const QString dir = scratch.filePath(QStringLiteral("folder"));
-        QVERIFY(QDir().mkdir(dir));
-        const QString fifo = scratch.filePath(QStringLiteral("fifo"));
-        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
+        const auto at = [&](const char *name) {
+            return scratch.filePath(QString::fromLatin1(name));
+        };
+        const QByteArray zeros(44, '0'), trees = zeros + "\r\n" + zeros + "\r\n";
+        QVERIFY(writeFile(at("plan.txt"), "0\r\n3" + zeros.mid(1) + "\r\n" + trees));
+        QVERIFY(writeFile(at("dr.txt"), "1\r\n" + zeros + "\r\n" + trees));
+        QVERIFY(writeFile(at("junk.txt"), "not a plan"));
+        QVERIFY(QDir().mkdir(at("folder")));
+        QVERIFY(mkfifo(QFile::encodeName(at("fifo")).constData(), 0644) == 0);
         // Dd's first tree folder a file, last.ini not a number; and a folder without last.ini.
-        const QString garbled = scratch.filePath(QStringLiteral("garbled"));
-        QVERIFY(linkedWorld(garbled, {"last.ini", "Dd"}) && writeFile(garbled + "/last.ini", "zz"));
-        QVERIFY(linkedWorld(garbled + "/Dd", {"1"}) && writeFile(garbled + "/Dd/1", "x"));
-        QVERIFY(linkedWorld(scratch.filePath(QStringLiteral("bare")), {"last.ini"}));
-        QVERIFY(writeFile(scratch.filePath("dr.txt"),
-                          "1\r\n" + zeros + "\r\n" + zeros + "\r\n" + zeros + "\r\n"));
-        bool toFullOutput = false;
-        for (QString &a : arguments) {
-            if (a.contains(QStringLiteral("@codefile"))) {
-                const Run code = run({QStringLiteral("--code"), plan.fileName()});
-                QVERIFY(writeFile(scratch.filePath("code.txt"), "My build: " + code.out));
-            }
-            a.replace(QStringLiteral("@plan"), plan.fileName());
-            a.replace(QStringLiteral("@junk"), junk.fileName());
-            a.replace(QStringLiteral("@missing"), scratch.filePath(QStringLiteral("none")));
-            a.replace(QStringLiteral("@out"), scratch.filePath(QStringLiteral("out.png")));
-            a.replace(QStringLiteral("@codefile"), scratch.filePath(QStringLiteral("code.txt")));
-            a.replace(QStringLiteral("@dir"), dir);
-            a.replace(QStringLiteral("@fifo"), fifo);
-            a.replace(QStringLiteral("@garbled"), garbled);
-            a.replace(QStringLiteral("@bare"), scratch.filePath(QStringLiteral("bare")));
-            a.replace(QStringLiteral("@dr"), scratch.filePath(QStringLiteral("dr.txt")));
+        QVERIFY(linkedWorld(at("garbled"), {"last.ini", "Dd"}) &&
+                writeFile(at("garbled/last.ini"), "zz"));
+        QVERIFY(linkedWorld(at("garbled/Dd"), {"1"}) && writeFile(at("garbled/Dd/1"), "x"));
+        QVERIFY(linkedWorld(at("bare"), {"last.ini"}));
+        if (arguments.contains(QStringLiteral("@codefile"))) {
+            const Run code = run({QStringLiteral("--code"), at("plan.txt")});
+            QVERIFY(writeFile(at("code.txt"), "My build: " + code.out));
         }
-        err.replace(QStringLiteral("@dir"), dir);
-        if (arguments.last() == QStringLiteral(">/dev/full")) {
-            arguments.removeLast();
-            toFullOutput = true;
+        const std::pair<const char *, const char *> places[] = {
+            {"@plan", "plan.txt"}, {"@junk", "junk.txt"},     {"@missing", "none"},
+            {"@out", "out.png"},   {"@codefile", "code.txt"}, {"@dir", "folder"},
+            {"@fifo", "fifo"},     {"@garbled", "garbled"},   {"@bare", "bare"},
+            {"@dr", "dr.txt"}};
+        for (const auto &[placeholder, name] : places) {
+            arguments.replaceInStrings(QString::fromLatin1(placeholder), at(name));
+            err.replace(QString::fromLatin1(placeholder), at(name));
         }
+        const QString fifo = at("fifo");
+        const bool toFullOutput = arguments.removeAll(QStringLiteral(">/dev/full")) > 0;
         Run result;
-        const QByteArray piped =
-            readFromPipe(fifo, [&] { result = run(arguments, toFullOutput ? "/dev/full" : ""); });
+        const auto work = [&] { result = run(arguments, toFullOutput ? "/dev/full" : ""); };
+        const QByteArray piped = arguments.contains(fifo) ? readFromPipe(fifo, work) : (work(), "");
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(result.out.contains(out.toUtf8()), result.out.constData());
         QVERIFY2(result.err.contains(err), qPrintable(result.err));
@@ -230,7 +224,7 @@ private slots:
             if (arguments.contains(fifo))
                 head = piped.left(24);
             else if (!arguments.contains(QStringLiteral("-"))) {
-                QFile png(scratch.filePath(QStringLiteral("out.png")));
+                QFile png(at("out.png"));
                 QVERIFY(png.open(QIODevice::ReadOnly));
                 head = png.read(24);
             }
