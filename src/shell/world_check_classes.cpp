@@ -184,18 +184,15 @@ PlacedSlots WorldWalk::checkIcons(const QString &treeFolder, const QVector<const
         // A talent without its picture is left off the board on purpose; one that is there must
         // read, or the class does not load.
         const QString file = treeFolder + u'/' + QString::number(slot) + QStringLiteral(".jpg");
-        // Something else in its place: the planner leaves the talent off, but it is no gap an
-        // author meant. Named once, the talent counts as placed, as for a broken picture.
-        if (const QString trouble = notARegularFile(absolute(file)); !trouble.isEmpty()) {
-            problem(file, 0, trouble + QStringLiteral(": the planner leaves the talent off"));
-            there[static_cast<size_t>(slot - 1)] = true;
-            continue;
-        }
         std::optional<QImage> icon;
         const bool read = reading(file, [&] { icon = loadPictureFileIfPresent(absolute(file)); });
         // A picture that is there but broken is named once, as such: its talent still counts as
-        // placed, so that the talents needing it are not named as well.
-        there[static_cast<size_t>(slot - 1)] = !read || icon;
+        // placed, so that the talents needing it are not named as well. So is something else in
+        // its place (the planner leaves the talent off, but that is no gap an author meant).
+        const QString trouble = read && !icon ? notARegularFile(absolute(file)) : QString();
+        if (!trouble.isEmpty())
+            problem(file, 0, trouble + QStringLiteral(": the planner leaves the talent off"));
+        there[static_cast<size_t>(slot - 1)] = !read || icon || !trouble.isEmpty();
         if (!icon)
             continue;
         if (const auto wrongSize = pictureSizeWarning(TreePicture::Icon, icon->size(), file))
