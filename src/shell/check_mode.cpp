@@ -25,12 +25,13 @@ int runCheckMode(const CommandLine &line, const QString &exeDir)
         return ExitCode::DataFolder;
     }
     const QVector<Finding> findings = checkDataFolder(dataFolder);
-    qsizetype problems = 0;
+    qsizetype problems = 0, warnings = 0;
     for (const Finding &finding : findings) {
         problems += finding.weight == Finding::Weight::Problem ? 1 : 0;
+        warnings += finding.weight == Finding::Weight::Warning ? 1 : 0;
         std::printf("%s\n", findingText(finding).toLocal8Bit().constData());
     }
     std::printf("%s, %s\n", counted(problems, "problem", "problems").toLatin1().constData(),
-                counted(findings.size() - problems, "warning", "warnings").toLatin1().constData());
+                counted(warnings, "warning", "warnings").toLatin1().constData());
     return problems == 0 ? ExitCode::Success : ExitCode::BadInput;
 }

@@ -1,6 +1,7 @@
 #include "shell/code_mode.h"
 
 #include "base/error.h"
+#include "base/write_file.h"
 #include "build/plan_file.h"
 #include "datafolder/class_layout.h"
 #include "datafolder/language_memory.h"
@@ -9,6 +10,7 @@
 #include "talents/text_lines.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -63,25 +65,27 @@ TalentTable classTalents(const QString &dataFolder, int classIndex, const QStrin
     }
 }
 
-BuildCode codeOfBoard(int classIndex, const TalentTable &table, const RankGrid &ranks)
+BuildCode codeOfBoard(int classIndex, const TalentTable &table, const RankGrid &ranks,
+                      const std::optional<PointOrder> &order = std::nullopt)
 {
     BuildCode code;
     code.classCode = *classCode(classIndex);
     code.ranks = ranks;
     code.fingerprints = treeFingerprints(table);
+    // Only a spent order travels with a code, as in the window.
+    if (order && !order->isEmpty())
+        code.order = *order;
     return code;
 }
 
-BuildCode codeOfPlanFile(const QString &dataFolder, const QString &language, const QString &path)
+BuildCode codeOfPlan(const DataChoice &data, const PlanText &text, const QString &path)
 {
-    PlanText text;
     try {
-        text = parsePlanText(readPlanFile(path), path);
         checkPlanClass(text, static_cast<int>(classCodes.size()), path);
     } catch (const Error &e) {
         throw Failure{ExitCode::BadInput, e.message()};
     }
-    const TalentTable table = classTalents(dataFolder, text.classIndex, language);
+    const TalentTable table = classTalents(data.dataFolder, text.classIndex, data.language);
     ClassLayout layout;
     for (int tree = 1; tree <= TreeCount; ++tree)
         for (int slot = 1; slot <= SlotsPerTree; ++slot)
@@ -94,17 +98,13 @@ BuildCode codeOfPlanFile(const QString &dataFolder, const QString &language, con
     }
 }
 
-BuildCode codeOfText(const QString &dataFolder, const QString &language, const QString &text)
+BuildCode codeOnTheseTrees(const DataChoice &data, const BuildCode &code)
 {
-    const auto found = findBuildCode(text);
-    if (const auto *error = std::get_if<BuildCodeError>(&found))
-        throw Failure{ExitCode::BadInput, buildCodeErrorText(*error)};
-    const BuildCode &code = std::get<BuildCode>(found);
     const std::optional<int> classIndex = classIndexOf(code.classCode);
-    if (!classIndex || !QFileInfo(QDir(dataFolder).filePath(code.classCode)).isDir())
+    if (!classIndex || !QFileInfo(QDir(data.dataFolder).filePath(code.classCode)).isDir())
         throw Failure{ExitCode::BadInput,
                       QStringLiteral("class %1 is not in this data folder").arg(code.classCode)};
-    const TalentTable table = classTalents(dataFolder, *classIndex, language);
+    const TalentTable table = classTalents(data.dataFolder, *classIndex, data.language);
     CodeOnTrees loaded;
     try {
         loaded = codeOnTrees(code, table);
@@ -118,7 +118,30 @@ BuildCode codeOfText(const QString &dataFolder, const QString &language, const Q
                 .arg(c.slot)
                 .arg(c.from)
                 .arg(c.to));
-    return codeOfBoard(*classIndex, table, loaded.ranks);
+    return codeOfBoard(*classIndex, table, loaded.ranks, loaded.order);
+}
+
+// A file named on the command line: a plan file, else a text holding a build code.
+BuildCode codeOfFile(const DataChoice &data, const QString &path)
+{
+    QByteArray bytes;
+    try {
+        bytes = readPlanFile(path);
+    } catch (const Error &e) {
+        throw Failure{ExitCode::BadInput, e.message()};
+    }
+    try {
+        return codeOfPlan(data, parsePlanText(bytes, path), path);
+    } catch (const Error &) {
+        // Not a plan file: a text that may hold a code, as a file dropped on the window is.
+    }
+    const auto found = findBuildCode(QString::fromUtf8(bytes));
+    if (const auto *error = std::get_if<BuildCodeError>(&found))
+        throw Failure{ExitCode::BadInput,
+                      *error == BuildCodeError::NotACode
+                          ? QStringLiteral("%1: neither a plan file nor a build code").arg(path)
+                          : QStringLiteral("%1: %2").arg(path, buildCodeErrorText(*error))};
+    return codeOnTheseTrees(data, std::get<BuildCode>(found));
 }
 
 } // namespace
@@ -140,14 +163,40 @@ DataChoice chooseDataAndLanguage(const CommandLine &line, const QString &exeDir)
     return {dataFolder, languageToUse(dataFolder, line.language)};
 }
 
+BuildCode codeOfArgument(const DataChoice &data, const QString &argument)
+{
+    const QFileInfo file(argument);
+    if (file.isDir())
+        throw Failure{ExitCode::BadInput,
+                      QStringLiteral("%1: a folder, not a plan file").arg(argument)};
+    if (file.exists())
+        return codeOfFile(data, argument);
+    const auto found = findBuildCode(argument);
+    if (const auto *error = std::get_if<BuildCodeError>(&found)) {
+        // Something that starts like a code has the code's own message; else a path that names
+        // nothing is told as such.
+        if (*error == BuildCodeError::NotACode &&
+            (argument.contains(u'/') || argument.contains(u'.')))
+            throw Failure{ExitCode::BadInput, QStringLiteral("%1: no such file").arg(argument)};
+        throw Failure{ExitCode::BadInput, buildCodeErrorText(*error)};
+    }
+    return codeOnTheseTrees(data, std::get<BuildCode>(found));
+}
+
+void printOnConsole(const QByteArray &bytes)
+{
+    QFile out;
+    // Unbuffered: a write that fails (a full disk) fails here, with its cause.
+    if (!out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(out, bytes))
+        throw Failure{ExitCode::BadInput,
+                      QStringLiteral("Cannot write to standard output: %1").arg(out.errorString())};
+}
+
 int runCodeMode(const CommandLine &line, const QString &exeDir)
 {
     try {
-        const auto [dataFolder, language] = chooseDataAndLanguage(line, exeDir);
-        const BuildCode code = QFileInfo(line.input).isFile()
-                                   ? codeOfPlanFile(dataFolder, language, line.input)
-                                   : codeOfText(dataFolder, language, line.input);
-        std::printf("%s\n", encodeBuildCode(code).toLatin1().constData());
+        const BuildCode code = codeOfArgument(chooseDataAndLanguage(line, exeDir), line.input);
+        printOnConsole(encodeBuildCode(code).toLatin1() + '\n');
         return ExitCode::Success;
     } catch (const Failure &failure) {
         say(failure.message);

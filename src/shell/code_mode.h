@@ -15,6 +15,16 @@ struct DataChoice {
 };
 DataChoice chooseDataAndLanguage(const CommandLine &line, const QString &exeDir);
 
+// The build code the argument of --code, --summary or --picture stands for, on the data folder's
+// trees as they are now: an existing file is read as a plan file, else as a text holding a build
+// code; anything else as a build code (or a text holding one). The one reading of every mode, so
+// that a cause ends each of them with the same message and exit code; throws CommandFailure.
+struct BuildCode;
+BuildCode codeOfArgument(const DataChoice &data, const QString &argument);
+
+// Writes `bytes` to standard output; throws CommandFailure naming the cause when that fails.
+void printOnConsole(const QByteArray &bytes);
+
 // Reports a mode's message: one line on standard error for each line of it.
 void sayOnConsole(const QString &message);
 

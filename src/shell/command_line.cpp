@@ -1,6 +1,39 @@
 #include "shell/command_line.h"
 
+#include "talents/build_code.h"
+
 #include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+
+// The first option the command line gives more than once; empty when none is.
+QString optionGivenTwice(const QCommandLineParser &parser)
+{
+    QStringList seen;
+    for (QString name : parser.optionNames()) {
+        if (name == u'h')
+            name = QStringLiteral("help");
+        if (seen.contains(name))
+            return name;
+        seen.append(name);
+    }
+    return {};
+}
+
+// Whether the value given to --picture is rather the plan: a build code, or a file that is no
+// picture's name.
+bool looksLikeInput(const QString &value)
+{
+    const auto found = findBuildCode(value);
+    if (const auto *error = std::get_if<BuildCodeError>(&found);
+        !error || *error != BuildCodeError::NotACode)
+        return true;
+    return QFileInfo(value).isFile() &&
+           !value.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+}
+
+} // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
 {
@@ -21,6 +54,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     CommandLine line;
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
+        return line;
+    }
+    if (const QString twice = optionGivenTwice(parser); !twice.isEmpty()) {
+        line.error = QStringLiteral("--%1 is given twice.").arg(twice);
         return line;
     }
     line.help = parser.isSet(help);
@@ -64,8 +101,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (line.mode != CommandLine::Mode::Window && line.mode != CommandLine::Mode::Check &&
         line.input.isEmpty() && !line.help && !line.version && line.error.isEmpty())
-        line.error = QStringLiteral("--code, --summary and --picture need a plan file or a "
-                                    "build code.");
+        line.error = line.mode == CommandLine::Mode::Picture && looksLikeInput(line.pictureFile)
+                         ? QStringLiteral("--picture needs an output file.")
+                         : QStringLiteral("--code, --summary and --picture need a plan file or "
+                                          "a build code.");
     return line;
 }
 
@@ -82,7 +121,8 @@ QString usageText()
         "  --summary       print the summary of the plan: its points and the order level by\n"
         "                  level, the build code last\n"
         "  --picture OUT.png [--scale 1|2]\n"
-        "                  write a picture of the plan's three trees\n"
+        "                  write a picture of the plan's three trees (- for OUT.png: to\n"
+        "                  standard output)\n"
         "  --check         read the whole data folder and list its problems and warnings, one\n"
         "                  a line as path:line: message; exit 0 when there is no problem\n"
         "\n"

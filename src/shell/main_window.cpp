@@ -29,7 +29,7 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
       dataFolder_(options.dataFolder.isEmpty()
                       ? exeDir_.filePath(QStringLiteral("datas/"))
                       : QDir(options.dataFolder).absolutePath() + QLatin1Char('/')),
-      startLanguage_(options.language)
+      startLanguage_(options.language), withoutWindow_(options.withoutWindow)
 {
     history_ = new QUndoStack(this);
     // Far more steps than a plan has points: a whole evening of changes can be walked back.
@@ -148,6 +148,11 @@ void MainWindow::startUp()
     }
     languageBox_->clear();
     languageBox_->addItems(readListFile(languageList));
+    if (withoutWindow_) {
+        languageBox_->select(std::max(languageBox_->findText(startLanguage_), 0));
+        applyLanguage();
+        return;
+    }
 
     const QString lastLanguage = dataPath(QStringLiteral("last.ini"));
     if (!QFileInfo::exists(lastLanguage)) {

@@ -39,6 +39,16 @@ struct FileDialogSettings {
     QString folder = QStringLiteral(".");
 };
 
+// What the command line may change of the main window's start-up.
+struct WindowStartOptions {
+    QString dataFolder; // empty: "datas" in `exeDir`
+    QString language;   // empty: the language last.ini selects
+    // For a mode without a window (--summary, --picture): the language is given, last.ini is not
+    // read (that is the window's start-up check), and no class or session is loaded before the
+    // argument.
+    bool withoutWindow = false;
+};
+
 // The planner's main window: the three trees, the language and class boxes, the counters and the
 // buttons. Creating it runs the start-up; closing it remembers the language.
 //
@@ -49,11 +59,7 @@ struct FileDialogSettings {
 class MainWindow final : public QWidget, private TalentSpeaker {
     Q_OBJECT
 public:
-    // What the command line may change of the start-up.
-    struct StartOptions {
-        QString dataFolder; // empty: "datas" in `exeDir`
-        QString language;   // empty: the language last.ini selects
-    };
+    using StartOptions = WindowStartOptions;
 
     // `exeDir` is the folder that holds the data folder "datas".
     explicit MainWindow(const QString &exeDir, const StartOptions &options = {},
@@ -191,6 +197,7 @@ private:
     QDir exeDir_;           // the folder of the program, where the data folder lies
     QString dataFolder_;    // the data folder's path, ending in a separator
     QString startLanguage_; // the language the command line asks for
+    bool withoutWindow_ = false;
     bool endRequested_ = false;
     BusyState busy_{*this};
     TalentTable table_;

@@ -14,6 +14,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QtEndian>
 #include <new>
 
 namespace {
@@ -24,6 +25,40 @@ const QString LastLanguage = QStringLiteral("last.ini");
 QString stringsFile(const QString &code)
 {
     return QStringLiteral("lang.") + code;
+}
+
+// The bytes an uncompressed BMP needs by its header, its pixels' rows up to the last; nothing when
+// the header does not tell (a compressed picture, a header the decoder already refuses).
+std::optional<qint64> bmpBytesNeeded(const QByteArray &bytes)
+{
+    const auto u16 = [&](qsizetype at) {
+        return qFromLittleEndian<quint16>(bytes.constData() + at);
+    };
+    const auto u32 = [&](qsizetype at) {
+        return qFromLittleEndian<quint32>(bytes.constData() + at);
+    };
+    if (bytes.size() < 26)
+        return std::nullopt;
+    const qint64 headerSize = u32(14);
+    qint64 width = 0, height = 0, bitsPerPixel = 0;
+    if (headerSize == 12) { // the old OS/2 header: no compression
+        width = u16(18);
+        height = u16(20);
+        bitsPerPixel = u16(24);
+    } else {
+        if (bytes.size() < 34)
+            return std::nullopt;
+        width = qFromLittleEndian<qint32>(bytes.constData() + 18);
+        height = std::abs(qint64{qFromLittleEndian<qint32>(bytes.constData() + 22)});
+        bitsPerPixel = u16(28);
+        const quint32 compression = u32(30);
+        if (compression != 0 && compression != 3 && compression != 6) // not RGB or bit fields
+            return std::nullopt;
+    }
+    if (width <= 0 || bitsPerPixel <= 0)
+        return std::nullopt;
+    const qint64 row = (width * bitsPerPixel + 31) / 32 * 4;
+    return qint64{u32(10)} + row * height;
 }
 
 } // namespace
@@ -43,6 +78,15 @@ QString folderTrouble(const QString &path)
     if (!folder.isReadable() || !folder.isExecutable())
         return QStringLiteral("cannot be read");
     return {};
+}
+
+QString notARegularFile(const QString &path)
+{
+    const QFileInfo entry(path);
+    if (!entry.exists() || entry.isFile())
+        return {};
+    return entry.isDir() ? QStringLiteral("not a regular file but a folder")
+                         : QStringLiteral("not a regular file (a pipe or a device)");
 }
 
 QString dataFolderUnreadable(const QString &dataFolder)
@@ -69,11 +113,19 @@ bool WorldWalk::reading(const QString &relative, const std::function<void()> &re
 
 QVector<Finding> WorldWalk::run()
 {
+    const qsizetype languageFindings = mark();
     const QStringList languages = checkLanguageList();
+    if (languages.isEmpty())
+        noLanguage_ = firstSince(languageFindings);
     checkLastLanguage(static_cast<int>(languages.size()));
     QVector<std::optional<int>> classNameCounts;
+    const qsizetype stringsFindings = mark();
     for (const QString &code : languages)
         classNameCounts.append(checkStrings(code));
+    noClassNames_ = noLanguage_;
+    if (!languages.isEmpty() && std::none_of(classNameCounts.cbegin(), classNameCounts.cend(),
+                                             [](const auto &count) { return count.has_value(); }))
+        noClassNames_ = firstSince(stringsFindings);
     checkClassNameCounts(languages, classNameCounts);
     for (const QString &code : languages)
         checkMoreStrings(code);
@@ -83,7 +135,21 @@ QVector<Finding> WorldWalk::run()
         classesNamed = std::max(classesNamed, count.value_or(0));
     for (int k = 0; k < static_cast<int>(classCodes.size()); ++k)
         checkClass(k, languages, classesNamed);
-    return found_;
+    // Each finding, then the count of those that only follow from it.
+    QVector<Finding> shown;
+    for (qsizetype k = 0; k < found_.size(); ++k) {
+        shown.append(found_.at(k));
+        if (const int more = folded_.value(k); more > 0)
+            shown.append(
+                {{},
+                 0,
+                 QStringLiteral("... and %1 more %2 that follow%3 from it")
+                     .arg(more)
+                     .arg(more == 1 ? QStringLiteral("finding") : QStringLiteral("findings"))
+                     .arg(more == 1 ? QStringLiteral("s") : QString()),
+                 Finding::Weight::Folded});
+    }
+    return shown;
 }
 
 QStringList WorldWalk::checkLanguageList()
@@ -129,7 +195,10 @@ void WorldWalk::checkLastLanguage(int languageCount)
     const QString first = lines.value(0);
     const auto index = parseDecimal(trimControl(first));
     if (!index) {
-        problem(LastLanguage, 1, notAnIntegerMessage(first));
+        // The window says so at its start-up, then starts in the first language.
+        add(warningAt(LastLanguage, 1,
+                      notAnIntegerMessage(first) +
+                          QStringLiteral(": the planner starts in the first language")));
         return;
     }
     if (languageCount > 0 && (*index < 0 || *index >= languageCount))
@@ -194,6 +263,10 @@ void WorldWalk::checkMoreStrings(const QString &code)
 {
     const QString file = QStringLiteral("more.") + code;
     std::optional<QByteArray> bytes;
+    if (const QString trouble = notARegularFile(absolute(file)); !trouble.isEmpty()) {
+        problem(file, 0, trouble + QStringLiteral(": the planner shows its English texts"));
+        return;
+    }
     // The same read as the window's: a file that is not there leaves the English texts.
     if (!reading(file, [&] { bytes = readFileBytesIfPresent(absolute(file), MaxDataTextBytes); }) ||
         !bytes)
@@ -217,6 +290,19 @@ void WorldWalk::checkArrowBitmaps()
         problem(folder, 0, QStringLiteral("the folder of the arrow bitmaps ") + trouble);
         return;
     }
-    for (const QString &name : arrowBitmapNames())
-        reading(name, [&] { loadPictureFile(absolute(name)); });
+    for (const QString &name : arrowBitmapNames()) {
+        QByteArray bytes;
+        if (!reading(name, [&] {
+                bytes = readFileBytes(absolute(name), MaxDataTextBytes);
+                decodeBmp(bytes, absolute(name));
+            }))
+            continue;
+        // The decoder draws what a file cut short leaves out: the checker must say so.
+        if (const auto needed = bmpBytesNeeded(bytes); needed && *needed > bytes.size())
+            problem(name, 0,
+                    QStringLiteral("the bitmap is cut short: its header asks for %1 bytes, the "
+                                   "file holds %2")
+                        .arg(*needed)
+                        .arg(bytes.size()));
+    }
 }

@@ -9,6 +9,7 @@
 #include "talents/text_lines.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -37,9 +38,10 @@ void WorldWalk::checkClass(int classIndex, const QStringList &languages, int cla
         return;
     }
     if (!named)
-        add(warningAt(code, 0,
-                      QStringLiteral("no strings file names this class, so the class box does "
-                                     "not offer it")));
+        addFollowing(noClassNames_,
+                     warningAt(code, 0,
+                               QStringLiteral("no strings file names this class, so the class box "
+                                              "does not offer it")));
     ClassTrees trees;
     std::array<CheckedTree, TreeCount> checked;
     for (int tree = 1; tree <= TreeCount; ++tree) {
@@ -75,16 +77,28 @@ WorldWalk::CheckedTree WorldWalk::checkTree(const QString &treeFolder, const QSt
     picture(QStringLiteral("icv.jpg"), TreePicture::Emblem);
 
     // Every language's tree file; a file the reader stops in still places its blocks before that
-    // point, as in a class load.
+    // point, as in a class load. An empty one is named once, as such: what it lacks is not
+    // listed again slot by slot.
     QVector<std::optional<TreeFile>> files;
+    QVector<std::optional<qsizetype>> emptyAt; // the finding that names an empty file
+    std::optional<qsizetype> firstUnusable;
     for (const QString &language : languages) {
         const QString file = treeFileName(treeFolder, language);
         std::optional<TreeFile> read;
+        const qsizetype before = mark();
         if (reading(file, [&] { read = readTreeFile(absolute(file)); })) {
             addAll(suspectTexts(*read, file));
             if (read->error)
                 add(findingOfError(*read->error, absolute(file), file));
         }
+        const bool empty = read && read->name.isEmpty() && read->blocks.isEmpty() && !read->error;
+        if (empty)
+            problem(file, 0,
+                    QStringLiteral("the tree file is empty: it names no tree and no "
+                                   "talent"));
+        emptyAt.append(empty ? firstSince(before) : std::nullopt);
+        if (!read || empty)
+            firstUnusable = firstUnusable ? firstUnusable : firstSince(before);
         files.append(std::move(read));
     }
     QVector<const TreeFile *> readable;
@@ -92,14 +106,20 @@ WorldWalk::CheckedTree WorldWalk::checkTree(const QString &treeFolder, const QSt
         if (file)
             readable.append(&*file);
     }
-    const PlacedSlots iconThere = checkIcons(treeFolder, readable);
+    // Without a tree file to use, the pictures no file names only follow from that.
+    const bool anyUsable = std::any_of(files.cbegin(), files.cend(), [](const auto &file) {
+        return file && (!file->name.isEmpty() || !file->blocks.isEmpty() || file->error);
+    });
+    const PlacedSlots iconThere =
+        checkIcons(treeFolder, readable,
+                   anyUsable ? std::nullopt : (languages.isEmpty() ? noLanguage_ : firstUnusable));
 
-    // The reference is the first language's file that reads whole, else the first that reads at
-    // all; the others are held to it only when both read whole, so that a file cut short by an
-    // error does not make every later slot look missing.
+    // The reference is the first language's file that reads whole and is not empty, else the
+    // first that reads at all; the others are held to it only when both read whole, so that a
+    // file cut short by an error does not make every later slot look missing.
     qsizetype reference = -1;
     for (qsizetype k = 0; k < files.size() && reference < 0; ++k) {
-        if (files.at(k) && !files.at(k)->error)
+        if (files.at(k) && !files.at(k)->error && !emptyAt.at(k))
             reference = k;
     }
     for (qsizetype k = 0; k < files.size() && reference < 0; ++k) {
@@ -114,19 +134,32 @@ WorldWalk::CheckedTree WorldWalk::checkTree(const QString &treeFolder, const QSt
     for (qsizetype k = 0; k < files.size(); ++k) {
         if (k == reference || !files.at(k) || files.at(k)->error || ours.error)
             continue;
-        addAll(headerDisagreements(ours, checked.referenceName, *files.at(k),
-                                   treeFileName(treeFolder, languages.at(k))));
+        // Comparing an empty file only follows from its being empty.
+        const std::optional<qsizetype> cause =
+            emptyAt.at(k) ? emptyAt.at(k) : emptyAt.at(reference);
+        for (const Finding &finding :
+             headerDisagreements(ours, checked.referenceName, *files.at(k),
+                                 treeFileName(treeFolder, languages.at(k))))
+            addFollowing(cause, finding);
     }
     const auto bySlot = blocksBySlot(ours);
-    for (size_t s = 0; s < bySlot.size(); ++s)
+    for (size_t s = 0; s < bySlot.size(); ++s) {
         checked.placed[s] = bySlot[s] && iconThere[s];
+        // A world may leave a slot empty that way, so this is no problem in itself.
+        if (bySlot[s] && !iconThere[s])
+            add(warningAt(checked.referenceName, bySlot[s]->line,
+                          QStringLiteral("talent %1 has no picture: it is not placed")
+                              .arg(bySlot[s]->header.slot)));
+    }
     addAll(unplacedPrerequisites(ours, checked.placed, checked.referenceName));
+    addAll(prerequisiteRings(ours, checked.placed, checked.referenceName));
     addAll(relationsWithoutArrow(ours, checked.placed, checked.referenceName));
     checked.reference = ours;
     return checked;
 }
 
-PlacedSlots WorldWalk::checkIcons(const QString &treeFolder, const QVector<const TreeFile *> &files)
+PlacedSlots WorldWalk::checkIcons(const QString &treeFolder, const QVector<const TreeFile *> &files,
+                                  std::optional<qsizetype> namesCause)
 {
     PlacedSlots named{};
     for (const TreeFile *file : files) {
@@ -138,10 +171,11 @@ PlacedSlots WorldWalk::checkIcons(const QString &treeFolder, const QVector<const
         const std::optional<int> slot = parseDecimal(name.chopped(4));
         if (slot && TalentTable::validSlot(*slot) && !named[static_cast<size_t>(*slot - 1)] &&
             name == QString::number(*slot) + QStringLiteral(".jpg"))
-            add(warningAt(treeFolder + u'/' + name, 0,
-                          QStringLiteral("no tree file names slot %1, so this picture is never "
-                                         "shown")
-                              .arg(*slot)));
+            addFollowing(namesCause,
+                         warningAt(treeFolder + u'/' + name, 0,
+                                   QStringLiteral("no tree file names slot %1, so this picture is "
+                                                  "never shown")
+                                       .arg(*slot)));
     }
     PlacedSlots there{};
     for (int slot = 1; slot <= SlotsPerTree; ++slot) {
@@ -153,8 +187,12 @@ PlacedSlots WorldWalk::checkIcons(const QString &treeFolder, const QVector<const
         std::optional<QImage> icon;
         const bool read = reading(file, [&] { icon = loadPictureFileIfPresent(absolute(file)); });
         // A picture that is there but broken is named once, as such: its talent still counts as
-        // placed, so that the talents needing it are not named as well.
-        there[static_cast<size_t>(slot - 1)] = !read || icon;
+        // placed, so that the talents needing it are not named as well. So is something else in
+        // its place (the planner leaves the talent off, but that is no gap an author meant).
+        const QString trouble = read && !icon ? notARegularFile(absolute(file)) : QString();
+        if (!trouble.isEmpty())
+            problem(file, 0, trouble + QStringLiteral(": the planner leaves the talent off"));
+        there[static_cast<size_t>(slot - 1)] = !read || icon || !trouble.isEmpty();
         if (!icon)
             continue;
         if (const auto wrongSize = pictureSizeWarning(TreePicture::Icon, icon->size(), file))

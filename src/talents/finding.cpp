@@ -4,6 +4,8 @@
 
 QString findingText(const Finding &finding)
 {
+    if (finding.weight == Finding::Weight::Folded)
+        return finding.message;
     QString text = finding.file;
     if (finding.line > 0)
         text += u':' + QString::number(finding.line);

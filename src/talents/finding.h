@@ -5,7 +5,8 @@
 // One thing the data folder checker found wrong (a problem: the planner refuses or misreads the
 // file) or doubtful (a warning: the planner copes, but the author likely meant something else).
 struct Finding {
-    enum class Weight { Problem, Warning };
+    // Folded: not a finding but the count of those that only follow from the one before it.
+    enum class Weight { Problem, Warning, Folded };
     QString file; // relative to the data folder, with '/' between folders
     int line = 0; // from 1; 0 when the finding is about the file as a whole (pictures always)
     QString message;
@@ -19,7 +20,7 @@ inline Finding warningAt(const QString &file, int line, const QString &message)
 }
 
 // "path:line: message", or "path: message" without a line; a warning's message starts with
-// "warning: ", as compilers print theirs.
+// "warning: ", as compilers print theirs. A folded line is its message alone.
 QString findingText(const Finding &finding);
 
 // The error a reader raised about the file at `absolutePath`, as a finding about `relative`: the

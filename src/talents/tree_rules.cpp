@@ -2,6 +2,8 @@
 
 #include "talents/text_lines.h"
 
+#include <algorithm>
+
 std::array<const TalentBlock *, SlotsPerTree> blocksBySlot(const TreeFile &file)
 {
     std::array<const TalentBlock *, SlotsPerTree> bySlot{};
@@ -87,6 +89,66 @@ QVector<Finding> unplacedPrerequisites(const TreeFile &file, const PlacedSlots &
                                             "it can never be opened")
                                  .arg(slot)
                                  .arg(prereq)});
+    }
+    return findings;
+}
+
+namespace {
+
+// "a", "a and b", "a, b and c".
+QString listed(const QStringList &items)
+{
+    return items.size() < 2 ? items.join(QString())
+                            : items.mid(0, items.size() - 1).join(QStringLiteral(", ")) +
+                                  QStringLiteral(" and ") + items.last();
+}
+
+} // namespace
+
+QVector<Finding> prerequisiteRings(const TreeFile &file, const PlacedSlots &placed,
+                                   const QString &fileName)
+{
+    const auto bySlot = blocksBySlot(file);
+    // The prerequisite each placed talent waits for; 0 when none counts here (none, itself, or
+    // a slot where no talent is placed: named by the other rules).
+    std::array<int, SlotsPerTree + 1> needs{};
+    for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+        const TalentBlock *block = bySlot[static_cast<size_t>(slot - 1)];
+        const int prereq = block ? block->header.prereq : 0;
+        if (placed[static_cast<size_t>(slot - 1)] && prereq != 0 && prereq != slot &&
+            placed[static_cast<size_t>(prereq - 1)])
+            needs[static_cast<size_t>(slot)] = prereq;
+    }
+    // Each talent waits for one other at most: a walk from every slot meets a ring or ends.
+    enum Seen : char { Not, OnWalk, Done };
+    std::array<Seen, SlotsPerTree + 1> seen{};
+    QVector<Finding> findings;
+    for (int start = 1; start <= SlotsPerTree; ++start) {
+        QVector<int> walk;
+        int slot = start;
+        while (slot != 0 && seen[static_cast<size_t>(slot)] == Not) {
+            seen[static_cast<size_t>(slot)] = OnWalk;
+            walk.append(slot);
+            slot = needs[static_cast<size_t>(slot)];
+        }
+        if (slot != 0 && seen[static_cast<size_t>(slot)] == OnWalk) {
+            QVector<int> ring = walk.mid(walk.indexOf(slot));
+            std::sort(ring.begin(), ring.end());
+            QStringList talents, lines;
+            int firstLine = 0;
+            for (int member : ring) {
+                const int line = bySlot[static_cast<size_t>(member - 1)]->line;
+                firstLine = firstLine == 0 ? line : std::min(firstLine, line);
+                talents.append(QString::number(member));
+                lines.append(QString::number(line));
+            }
+            findings.append({fileName, firstLine,
+                             QStringLiteral("talents %1 (lines %2) need one another in a ring: "
+                                            "none of them can ever be opened")
+                                 .arg(listed(talents), listed(lines))});
+        }
+        for (int member : walk)
+            seen[static_cast<size_t>(member)] = Done;
     }
     return findings;
 }

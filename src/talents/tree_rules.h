@@ -29,6 +29,11 @@ QVector<Finding> headerDisagreements(const TreeFile &reference, const QString &r
 QVector<Finding> unplacedPrerequisites(const TreeFile &file, const PlacedSlots &placed,
                                        const QString &fileName);
 
+// Placed talents that need one another in a ring (5 needs 9, 9 needs 5), of any length: none of
+// them can ever be opened. One finding a ring, at the first line of its blocks, naming them all.
+QVector<Finding> prerequisiteRings(const TreeFile &file, const PlacedSlots &placed,
+                                   const QString &fileName);
+
 // Names and rank texts a line missing above them would make: an empty one (a blank line read as
 // the text) or one that starts with '#' (a header read as text, so that the talent it heads is
 // silently left out). Warnings at those lines.

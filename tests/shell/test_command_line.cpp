@@ -2,23 +2,33 @@
 // that need no display.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QtEndian>
+#include <atomic>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
 struct Run {
     int exitCode = -1;
-    QString out;
+    QByteArray out;
     QString err;
 };
 
 // The program with no display at all: a mode that made a window would fail to start.
-Run run(const QStringList &arguments)
+Run run(const QStringList &arguments, const QString &output = {})
 {
     QProcess process;
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -28,8 +38,50 @@ Run run(const QStringList &arguments)
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            process.readAllStandardOutput(),
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A data folder of links to the bundled one beside the program, but for what `own` makes.
+bool linkedWorld(const QString &folder, const QStringList &own)
+{
+    const QDir bundled(QFileInfo(QStringLiteral(RUNEPLAN_PROGRAM)).dir().filePath("datas"));
+    if (!QDir().mkpath(folder))
+        return false;
+    for (const QString &name : bundled.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        if (!own.contains(name) && !QFile::link(bundled.filePath(name), folder + u'/' + name))
+            return false;
+    }
+    return true;
+}
+
+// The whole of what a named pipe receives while `work` runs.
+QByteArray readFromPipe(const QString &pipe, const std::function<void()> &work)
+{
+    QByteArray bytes;
+    std::atomic<bool> done = false;
+    std::thread reader([&] {
+        QFile file(pipe);
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+        done = true;
+    });
+    work();
+    // A reader still waiting for a writer is let go.
+    while (!done) {
+        if (const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            fd >= 0)
+            ::close(fd);
+        QThread::msleep(10);
+    }
+    reader.join();
+    return bytes;
 }
 
 } // namespace
@@ -62,8 +114,9 @@ private slots:
                                     << "not a build code";
         QTest::newRow("unknown language") << QStringList{"--lang", "xx", "--code", plan} << 1 << ""
                                           << "unknown language 'xx'";
-        QTest::newRow("not a plan file") << QStringList{"--code", "@junk"} << 1 << ""
-                                         << "line 1:";
+        QTest::newRow("neither a plan nor a code")
+            << QStringList{"--code", "@junk"} << 1 << ""
+            << "junk.txt: neither a plan file nor a build code";
         QTest::newRow("summary of a plan")
             << QStringList{"--lang", "en", "--summary", plan} << 0 << "\nLevel 12 \u2014 "
             << "";
@@ -77,6 +130,48 @@ private slots:
                                  << "1 or 2";
         QTest::newRow("two modes") << QStringList{"--code", "--summary", plan} << 2 << ""
                                    << "Only one of";
+        // One message and exit code per cause, whatever the mode.
+        const QStringList modes[] = {{"--code"}, {"--summary"}, {"--picture", "@out"}};
+        for (const QStringList &mode : modes) {
+            const QByteArray name = mode.first().toLatin1();
+            QTest::addRow("%s: a file holding a code", name.constData())
+                << mode + QStringList{"@codefile"} << 0 << ""
+                << "";
+            QTest::addRow("%s: a folder", name.constData()) << mode + QStringList{"@dir"} << 1 << ""
+                                                            << "@dir: a folder, not a plan file";
+            QTest::addRow("%s: a missing file", name.constData())
+                << mode + QStringList{"none.txt"} << 1 << ""
+                << "none.txt: no such file";
+            QTest::addRow("%s: a damaged code", name.constData())
+                << mode + QStringList{"RB2Dd3jiCe2EAW0!"} << 1 << ""
+                << "damaged build code: check the characters";
+            QTest::addRow("%s: a garbled last.ini", name.constData())
+                << QStringList{"--data", "@garbled"} + mode + QStringList{"@dr"} << 0 << ""
+                << "";
+            QTest::addRow("%s: no last.ini", name.constData())
+                << QStringList{"--data", "@bare"} + mode + QStringList{"@plan"} << 0 << ""
+                << "";
+            QTest::addRow("%s: a tree folder that cannot be read", name.constData())
+                << QStringList{"--data", "@garbled"} + mode + QStringList{plan} << 3 << ""
+                << "Dd/1/tal.en: Not a directory";
+        }
+        QTest::newRow("picture of a code without the output")
+            << QStringList{"--picture", "RB2Dd3jiCe2EAW0"} << 2 << ""
+            << "--picture needs an output file";
+        QTest::newRow("an option twice")
+            << QStringList{"--lang", "en", "--lang", "ru", plan} << 2 << ""
+            << "--lang is given twice";
+        QTest::newRow("picture to standard output")
+            << QStringList{"--picture", "-", plan} << 0 << ""
+            << "";
+        QTest::newRow("picture into a pipe") << QStringList{"--picture", "@fifo", plan} << 0 << ""
+                                             << "";
+        QTest::newRow("picture on a full device")
+            << QStringList{"--picture", "/dev/full", plan} << 1 << ""
+            << "Cannot write file /dev/full: No space left on device";
+        QTest::newRow("code on a full output")
+            << QStringList{"--code", plan, ">/dev/full"} << 1 << ""
+            << "standard output: No space left on device";
         QTest::newRow("no data folder")
             << QStringList{"--data", "@missing", "--code", plan} << 3 << ""
             << "not a folder";
@@ -88,37 +183,61 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         QTemporaryDir scratch;
-        QFile plan(scratch.filePath(QStringLiteral("plan.txt")));
-        QVERIFY(plan.open(QIODevice::WriteOnly));
-        const QByteArray zeros(44, '0');
-        plan.write("0\r\n3" + zeros.mid(1) + "\r\n" + zeros + "\r\n" + zeros + "\r\n");
-        plan.close();
-        QFile junk(scratch.filePath(QStringLiteral("junk.txt")));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a plan");
-        junk.close();
-        for (QString &a : arguments) {
-            a.replace(QStringLiteral("@plan"), plan.fileName());
-            a.replace(QStringLiteral("@junk"), junk.fileName());
-            a.replace(QStringLiteral("@missing"), scratch.filePath(QStringLiteral("none")));
-            a.replace(QStringLiteral("@out"), scratch.filePath(QStringLiteral("out.png")));
+        const auto at = [&](const char *name) {
+            return scratch.filePath(QString::fromLatin1(name));
+        };
+        const QByteArray zeros(44, '0'), trees = zeros + "\r\n" + zeros + "\r\n";
+        QVERIFY(writeFile(at("plan.txt"), "0\r\n3" + zeros.mid(1) + "\r\n" + trees));
+        QVERIFY(writeFile(at("dr.txt"), "1\r\n" + zeros + "\r\n" + trees));
+        QVERIFY(writeFile(at("junk.txt"), "not a plan"));
+        QVERIFY(QDir().mkdir(at("folder")));
+        QVERIFY(mkfifo(QFile::encodeName(at("fifo")).constData(), 0644) == 0);
+        // Dd's first tree folder a file, last.ini not a number; and a folder without last.ini.
+        QVERIFY(linkedWorld(at("garbled"), {"last.ini", "Dd"}) &&
+                writeFile(at("garbled/last.ini"), "zz"));
+        QVERIFY(linkedWorld(at("garbled/Dd"), {"1"}) && writeFile(at("garbled/Dd/1"), "x"));
+        QVERIFY(linkedWorld(at("bare"), {"last.ini"}));
+        if (arguments.contains(QStringLiteral("@codefile"))) {
+            const Run code = run({QStringLiteral("--code"), at("plan.txt")});
+            QVERIFY(writeFile(at("code.txt"), "My build: " + code.out));
         }
-        const Run result = run(arguments);
+        const std::pair<const char *, const char *> places[] = {
+            {"@plan", "plan.txt"}, {"@junk", "junk.txt"},     {"@missing", "none"},
+            {"@out", "out.png"},   {"@codefile", "code.txt"}, {"@dir", "folder"},
+            {"@fifo", "fifo"},     {"@garbled", "garbled"},   {"@bare", "bare"},
+            {"@dr", "dr.txt"}};
+        for (const auto &[placeholder, name] : places) {
+            arguments.replaceInStrings(QString::fromLatin1(placeholder), at(name));
+            err.replace(QString::fromLatin1(placeholder), at(name));
+        }
+        const QString fifo = at("fifo");
+        const bool toFullOutput = arguments.removeAll(QStringLiteral(">/dev/full")) > 0;
+        Run result;
+        const auto work = [&] { result = run(arguments, toFullOutput ? "/dev/full" : ""); };
+        const QByteArray piped = arguments.contains(fifo) ? readFromPipe(fifo, work) : (work(), "");
         QCOMPARE(result.exitCode, exitCode);
-        QVERIFY2(result.out.contains(out), qPrintable(result.out));
+        QVERIFY2(result.out.contains(out.toUtf8()), result.out.constData());
         QVERIFY2(result.err.contains(err), qPrintable(result.err));
-        if (arguments.first() == QStringLiteral("--picture") && exitCode == 0) {
-            // A PNG of the three trees, 910 by 721: its header says so.
-            QFile png(scratch.filePath(QStringLiteral("out.png")));
-            QVERIFY(png.open(QIODevice::ReadOnly));
-            const QByteArray head = png.read(24);
+        if (arguments.contains(QStringLiteral("--picture")) && exitCode == 0) {
+            // A PNG of the three trees, 910 by 721: its header says so. A pipe stays a pipe.
+            QByteArray head = result.out.left(24);
+            if (arguments.contains(fifo))
+                head = piped.left(24);
+            else if (!arguments.contains(QStringLiteral("-"))) {
+                QFile png(at("out.png"));
+                QVERIFY(png.open(QIODevice::ReadOnly));
+                head = png.read(24);
+            }
             QVERIFY(head.startsWith("\x89PNG"));
             QCOMPARE(qFromBigEndian<quint32>(head.constData() + 16), 910u);
             QCOMPARE(qFromBigEndian<quint32>(head.constData() + 20), 721u);
         }
+        QVERIFY(!QFileInfo(fifo).isFile());
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
         if (exitCode == 0 && out.startsWith(QStringLiteral("RB"))) {
             // The printed code gives the same code back.
-            const Run again = run({QStringLiteral("--code"), result.out.trimmed()});
+            const Run again =
+                run({QStringLiteral("--code"), QString::fromLatin1(result.out.trimmed())});
             QCOMPARE(again.exitCode, 0);
             QCOMPARE(again.out, result.out);
         }

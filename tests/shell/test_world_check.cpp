@@ -107,7 +107,8 @@ const QVector<Breakage> &breakages()
          {"la.ini:3: the language code 'x/y' is not a valid file name part"}},
         {"last language not a number",
          [](auto &w) { return w.write("last.ini", "zz\r\n"); },
-         {"last.ini:1: 'zz' is not a valid integer value"}},
+         {"last.ini:1: warning: 'zz' is not a valid integer value: the planner starts in the "
+          "first language"}},
         {"last language past the list",
          [](auto &w) { return w.write("last.ini", "7"); },
          {"last.ini:1: warning: language 7 is not in la.ini, which lists 2 (0 to 1): the planner "
@@ -149,8 +150,49 @@ const QVector<Breakage> &breakages()
           "change the rules"}},
         {"prerequisite without its talent",
          [](auto &w) { return w.remove("Dd/1/1.jpg"); },
-         {"Dd/1/tal.en:25: talent 5 needs slot 1, where no talent is placed (no block names it or "
+         {"Dd/1/tal.en:3: warning: talent 1 has no picture: it is not placed",
+          "Dd/1/tal.en:25: talent 5 needs slot 1, where no talent is placed (no block names it or "
           "its picture 1.jpg is missing): it can never be opened"}},
+        {"talent picture missing",
+         [](auto &w) { return w.remove("Dd/1/3.jpg"); },
+         {"Dd/1/tal.en:19: warning: talent 3 has no picture: it is not placed"}},
+        {"prerequisites in a ring",
+         [](auto &w) {
+             return w.replace("Dd/1/tal.en", "#1 5\n", "#1 5 13\n") &&
+                    w.replace("Dd/1/tal.ru", "#1 5\n", "#1 5 13\n");
+         },
+         {"Dd/1/tal.en:3: talents 1, 5 and 13 (lines 3, 25 and 61) need one another in a ring: "
+          "none of them can ever be opened",
+          "Dd/1/tal.en:3: warning: no arrow piece joins talent 1 to its prerequisite in slot 13, "
+          "so the board draws no arrow between them"}},
+        {"arrow bitmap cut short",
+         [](auto &w) {
+             QFile bitmap(worldDir() + "/arrows/d1g.bmp");
+             return bitmap.open(QIODevice::ReadOnly) && w.write("arrows/d1g.bmp", bitmap.read(60));
+         },
+         {"arrows/d1g.bmp: the bitmap is cut short: its header asks for 1314 bytes, the file "
+          "holds 60"}},
+        {"talent picture a pipe",
+         [](auto &w) {
+             return w.remove("Dd/1/1.jpg") && mkfifo(qPrintable(w.path("Dd/1/1.jpg")), 0644) == 0;
+         },
+         {"Dd/1/1.jpg: not a regular file (a pipe or a device): the planner leaves the talent "
+          "off"}},
+        {"talent picture a folder",
+         [](auto &w) { return w.remove("Dd/1/2.jpg") && QDir().mkdir(w.path("Dd/1/2.jpg")); },
+         {"Dd/1/2.jpg: not a regular file but a folder: the planner leaves the talent off"}},
+        {"more-strings file a device",
+         [](auto &w) { return w.remove("more.ru") && QFile::link("/dev/null", w.path("more.ru")); },
+         {"more.ru: not a regular file (a pipe or a device): the planner shows its English "
+          "texts"}},
+        {"tree file empty",
+         [](auto &w) { return w.write("Dd/1/tal.en", {}); },
+         {"Dd/1/tal.en: the tree file is empty: it names no tree and no talent",
+          "... and 26 more findings that follow from it"}},
+        {"language list a folder",
+         [](auto &w) { return w.remove("la.ini") && QDir().mkdir(w.path("la.ini")); },
+         {"la.ini: Cannot open file: it is not a file",
+          "... and 817 more findings that follow from it"}},
         {"relation no arrow piece draws",
          [](auto &w) {
              return w.replace("Dd/1/tal.en", "#11 2 10", "#11 2 1") &&
@@ -276,6 +318,8 @@ private slots:
             << QStringList{"--data", "@broken"} << 1 << "1 problem, 0 warnings";
         QTest::newRow("warnings only")
             << QStringList{"--data", "@warned"} << 0 << "0 problems, 1 warning";
+        QTest::newRow("folded findings are not counted")
+            << QStringList{"--data", "@folded"} << 1 << "1 problem, 0 warnings";
         QTest::newRow("no folder") << QStringList{"--data", "@broken/none"} << 3 << "";
         QTest::newRow("a plan as well") << QStringList{"plan.txt"} << 2 << "";
     }
@@ -284,11 +328,13 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, lastLine);
-        const WorldCopy broken, warned;
+        const WorldCopy broken, warned, folded;
+        QVERIFY(folded.write("Dd/1/tal.en", {}));
         QVERIFY(broken.remove("Dd/1/icv.jpg"));
         QVERIFY(warned.write("more.en", "bogus=1\n"));
         arguments.replaceInStrings("@broken", broken.path());
         arguments.replaceInStrings("@warned", warned.path());
+        arguments.replaceInStrings("@folded", folded.path());
         const Run run = check(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out.value(run.out.size() - 1), lastLine);
