@@ -2,11 +2,11 @@
 
 #include "base/error.h"
 #include "base/write_file.h"
+#include "board/fonts.h"
 #include "shell/application.h"
 #include "shell/code_mode.h"
 #include "shell/main_window.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/fonts.h"
 
 #include <QBuffer>
 #include <cstdio>
