@@ -8,7 +8,6 @@
 #include "shell/summary_dialog.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/error_report.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 
