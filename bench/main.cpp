@@ -2,8 +2,8 @@
 #include "bench_session.h"
 #include "bench_world.h"
 #include "benchmarks.h"
+#include "board/fonts.h"
 #include "comparison_reporter.h"
-#include "toolkit/fonts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "talents/slot_cell.h"
 
 #include <QPoint>
+#include <array>
 
 // The talent grid of one tree: 45 x 43 icon boxes, 25 pixels between columns and 21 between
 // rows, the first at (25, 2). Trees after the first are shifted by the first background's width.
@@ -24,4 +25,24 @@ constexpr QPoint iconPosition(int slot, int tree, int treeWidth)
 constexpr QPoint rankLabelPosition(QPoint iconTopLeft)
 {
     return {iconTopLeft.x() + 30, iconTopLeft.y() + 43};
+}
+
+// Each tree's background stands at the top, 5 pixels from the last one; its emblem in its lower
+// left corner, its label ("Name: points") beside the emblem.
+inline constexpr std::array<int, 3> TreeLeft = {0, 305, 610};
+inline constexpr std::array<int, 3> TreeLabelLeft = {35, 340, 647};
+
+constexpr QPoint treeBackgroundPosition(int tree)
+{
+    return {TreeLeft[static_cast<size_t>(tree - 1)], 0};
+}
+
+constexpr QPoint treeEmblemPosition(int tree)
+{
+    return {TreeLeft[static_cast<size_t>(tree - 1)], 690};
+}
+
+constexpr QPoint treeLabelPosition(int tree)
+{
+    return {TreeLabelLeft[static_cast<size_t>(tree - 1)], 697};
 }

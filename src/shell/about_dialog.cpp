@@ -1,9 +1,9 @@
 #include "shell/about_dialog.h"
 
+#include "board/fonts.h"
 #include "shell/about_texts.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
-#include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
 
 #include <QPainter>
@@ -16,8 +16,7 @@ namespace {
 
 constexpr int ClientWidth = 331;
 constexpr int ClientHeight = 184;
-constexpr int SmallFont = 11; // Tahoma 8 pt
-constexpr int LinkFont = 13;  // Tahoma 10 pt
+constexpr int LinkFont = LargeFont;
 constexpr int GlyphSize = 16;
 
 const QColor LinkBlue(0, 0, 255);

@@ -2,12 +2,12 @@
 
 #include "base/error.h"
 #include "base/write_file.h"
+#include "board/fonts.h"
 #include "shell/application.h"
 #include "shell/code_mode.h"
 #include "shell/main_window.h"
 #include "talents/build_code.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/fonts.h"
 
 #include <QBuffer>
 #include <QFileInfo>

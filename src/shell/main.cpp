@@ -1,4 +1,5 @@
 #include "base/version.h"
+#include "board/fonts.h"
 #include "shell/application.h"
 #include "shell/check_mode.h"
 #include "shell/code_mode.h"
@@ -6,7 +7,6 @@
 #include "shell/console_modes.h"
 #include "shell/main_window.h"
 #include "toolkit/error_report.h"
-#include "toolkit/fonts.h"
 #include "toolkit/icon_on_demand.h"
 #include "toolkit/window_start.h"
 

@@ -1,11 +1,13 @@
 // The window's design: every control at its place, with its font and colours.
 #include "base/version.h"
+#include "board/cell_geometry.h"
+#include "board/fonts.h"
+#include "board/trees_picture.h"
 #include "shell/main_window.h"
 #include "shell/tooltip_panel.h"
 #include "shell/window_controls.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
-#include "toolkit/fonts.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 #include "toolkit/message_line.h"
@@ -17,8 +19,6 @@ namespace {
 
 constexpr int ClientWidth = 1009;
 constexpr int ClientHeight = 721;
-
-const QColor TreeLabelColour(238, 221, 17);
 
 QImage blankBackground()
 {
@@ -43,24 +43,22 @@ void MainWindow::buildDesign()
     setPalette(p);
     setAutoFillBackground(true);
 
-    const int treeLeft[TreeCount] = {0, 305, 610};
-    const int labelLeft[TreeCount] = {35, 340, 647};
     // One black picture shared by the three trees until a class is shown.
     const QImage blank = blankBackground();
     for (int t = 0; t < TreeCount; ++t) {
         const QString n = QString::number(t + 1);
         treeBackgrounds_[t] = new ImageControl(this, QStringLiteral("imv") + n);
-        treeBackgrounds_[t]->setGeometry(treeLeft[t], 0, 300, 717);
+        treeBackgrounds_[t]->setGeometry(QRect(treeBackgroundPosition(t + 1), QSize(300, 717)));
         treeBackgrounds_[t]->setAutoSize(true);
         treeBackgrounds_[t]->setPicture(blank);
     }
     for (int t = 0; t < TreeCount; ++t) {
         const QString n = QString::number(t + 1);
         treeEmblems_[t] = new ImageControl(this, QStringLiteral("imc") + n);
-        treeEmblems_[t]->setGeometry(treeLeft[t], 690, 27, 27);
+        treeEmblems_[t]->setGeometry(QRect(treeEmblemPosition(t + 1), QSize(27, 27)));
         treeEmblems_[t]->setAutoSize(true);
-        treeLabels_[t] = makeLabel(this, QStringLiteral("lbc") + n, {labelLeft[t], 697}, LargeFont,
-                                   true, TreeLabelColour);
+        treeLabels_[t] = makeLabel(this, QStringLiteral("lbc") + n, treeLabelPosition(t + 1),
+                                   LargeFont, true, TreeLabelColour);
         treeLabels_[t]->setCaption(QStringLiteral("lbc") + n);
     }
     for (int t = 0; t < TreeCount; ++t) {

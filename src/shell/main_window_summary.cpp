@@ -1,17 +1,18 @@
 // The summary of the build: as text, in a dialog, and as a picture of the three trees.
 #include "base/write_file.h"
+#include "board/cell_geometry.h"
+#include "board/rank_look.h"
+#include "board/trees_picture.h"
 #include "build/build_summary.h"
 #include "shell/main_window.h"
 #include "shell/summary_dialog.h"
-#include "shell/tooltip_panel.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/error_report.h"
 #include "toolkit/image_control.h"
+#include "toolkit/label_control.h"
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QPainter>
 
 QString MainWindow::summaryText() const
 {
@@ -26,19 +27,33 @@ QString MainWindow::summaryText() const
 
 QImage MainWindow::boardPicture(int scale)
 {
-    // The three trees with their labels and arrows, as the board shows them: no side panel, no
+    // The build alone: the trees as the board shows them, without the focus, a search or the
     // tooltip.
-    const QRect trees(QPoint(0, 0),
-                      QPoint(treeBackgrounds_[TreeCount - 1]->geometry().right(), height() - 1));
-    QImage picture(trees.size() * scale, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    const bool tooltipShown = tooltip_->isVisible();
-    tooltip_->setVisible(false);
-    ScopeExit restore([this, tooltipShown] { tooltip_->setVisible(tooltipShown); });
-    QPainter painter(&picture);
-    painter.scale(scale, scale);
-    render(&painter, QPoint(), QRegion(trees), DrawWindowBackground | DrawChildren);
-    return picture;
+    TreesPicture picture;
+    picture.size = QSize(treeBackgrounds_[TreeCount - 1]->geometry().right() + 1, height());
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        TreeLook &look = picture.trees[static_cast<size_t>(tree - 1)];
+        look.background = {treeBackgroundPosition(tree), treeBackgrounds_[tree - 1]->picture()};
+        look.emblem = {treeEmblemPosition(tree), treeEmblems_[tree - 1]->picture()};
+        look.labelAt = treeLabelPosition(tree);
+        look.label =
+            displayedCaption(counterCaption(table_.treeName(tree), table_.treePoints(tree)));
+    }
+    picture.arrows = arrows_->shownPieces();
+    const int treeWidth = treeBackgrounds_[0]->width();
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            const Talent &talent = table_.at(slot, tree);
+            if (!talent.present)
+                continue;
+            const TalentCell &c = cell(slot, tree);
+            const QPoint at = iconPosition(slot, tree, treeWidth);
+            picture.talents.append({{at, talent.rank > 0 ? c.iconSource->picture() : c.grey},
+                                    rankLabelPosition(at),
+                                    rankLook(talent, table_.totalPoints)});
+        }
+    }
+    return paintTrees(picture, scale);
 }
 
 void MainWindow::savePicture(int scale)

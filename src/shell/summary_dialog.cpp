@@ -1,8 +1,8 @@
 #include "shell/summary_dialog.h"
 
+#include "board/fonts.h"
 #include "datafolder/more_strings.h"
 #include "toolkit/error_report.h"
-#include "toolkit/fonts.h"
 
 #include <QCheckBox>
 #include <QClipboard>

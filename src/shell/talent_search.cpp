@@ -1,8 +1,8 @@
 #include "shell/talent_search.h"
 
+#include "board/fonts.h"
 #include "board/talent_search.h"
 #include "shell/window_controls.h"
-#include "toolkit/fonts.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 

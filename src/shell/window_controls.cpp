@@ -1,8 +1,8 @@
 #include "shell/window_controls.h"
 
+#include "board/fonts.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
-#include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
 
 LabelControl *makeLabel(QWidget *parent, const QString &name, QPoint at, int pixelSize, bool bold,

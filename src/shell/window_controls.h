@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/fonts.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QRect>
@@ -11,8 +13,6 @@ class LabelControl;
 class QWidget;
 
 // The makings of the window's controls in the window's look, shared by the window and its parts.
-inline constexpr int SmallFont = 11; // Tahoma 8 pt
-inline constexpr int LargeFont = 13; // Tahoma 10 pt
 
 inline const QColor Magenta(255, 0, 255);
 inline const QColor DimMagenta(110, 50, 110);

@@ -1,5 +1,6 @@
 #include "toolkit/image_control.h"
 
+#include "board/key_colour.h"
 #include "datafolder/picture_file.h"
 
 #include <QMouseEvent>
@@ -62,20 +63,7 @@ void ImageControl::setPixelColour(int x, int y, quint32 colour)
 
 void ImageControl::pictureChanged()
 {
-    if (transparent_ && !picture_.isNull()) {
-        const QRgb key = picture_.pixel(0, picture_.height() - 1);
-        drawn_ = picture_.convertToFormat(QImage::Format_ARGB32);
-        const int width = drawn_.width();
-        for (int y = 0; y < drawn_.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(drawn_.scanLine(y));
-            for (int x = 0; x < width; ++x) {
-                if (line[x] == key)
-                    line[x] = 0;
-            }
-        }
-    } else {
-        drawn_ = picture_;
-    }
+    drawn_ = transparent_ ? withoutKeyColour(picture_) : picture_;
     if (autoSize_ && !picture_.isNull() && size() != picture_.size())
         resize(picture_.size());
     update();

@@ -1,12 +1,12 @@
 // A catalogue of broken inputs. Each one must end in a clear error that names the file and the
 // reason (or load, where the input is odd but usable), with the program still running and usable
 // and nothing lost.
+#include "board/fonts.h"
 #include "build/plan_file.h"
 #include "jpeg_fixture.h"
 #include "talents/build_code.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
-#include "toolkit/fonts.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 #include "window_fixture.h"

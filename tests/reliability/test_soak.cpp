@@ -1,6 +1,7 @@
 // A long walk over the bundled world: random presses across every class, with class and language
 // changes and plan round trips, the rules checked against an independent model throughout, and
 // memory that stops growing once the first class loads are behind it.
+#include "board/fonts.h"
 #include "build/plan_file.h"
 #include "bundled_world.h"
 #include "controls_by_name.h"
@@ -8,7 +9,6 @@
 #include "shell/main_window.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
-#include "toolkit/fonts.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 

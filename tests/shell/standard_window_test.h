@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/fonts.h"
+#include "board/fonts.h"
 #include "window_fixture.h"
 
 #include <QObject>

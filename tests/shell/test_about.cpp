@@ -1,9 +1,9 @@
 // The About dialog: its texts in both languages, its design, and what showing and its controls do.
+#include "board/fonts.h"
 #include "controls_by_name.h"
 #include "recording_dialogs.h"
 #include "shell/about_dialog.h"
 #include "shell/about_texts.h"
-#include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
 #include "window_fixture.h"
 

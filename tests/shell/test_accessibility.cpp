@@ -1,8 +1,8 @@
 // What assistive technology reads of the window: a name and a description for every control, and
 // talent icons named after their talent and rank as the rank changes.
+#include "board/fonts.h"
 #include "board_driver.h"
 #include "standard_window_test.h"
-#include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
 #include "toolkit/panel_control.h"
 

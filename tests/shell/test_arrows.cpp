@@ -1,9 +1,9 @@
 // The prerequisite arrows on the board: which piece, where, in which variant, and when a bitmap is
 // read.
+#include "board/fonts.h"
 #include "board_driver.h"
 #include "shell/arrow_layer.h"
 #include "standard_window_test.h"
-#include "toolkit/fonts.h"
 #include "toolkit/image_control.h"
 
 #include <QTest>

@@ -1,11 +1,11 @@
 // Loading a class onto the board: placement, pictures, labels, and loads that fail.
 #include "board/cell_geometry.h"
+#include "board/fonts.h"
 #include "board/grey.h"
 #include "board/rank_look.h"
 #include "build/plan_file.h"
 #include "talents/icon_tag.h"
 #include "toolkit/choice_box.h"
-#include "toolkit/fonts.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 #include "window_fixture.h"

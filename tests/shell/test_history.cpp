@@ -1,11 +1,11 @@
 // The board's history: a random walk of changes undone to its start and redone to its end against
 // the independent rules model, a language change that keeps the plan, and loads that fail.
+#include "board/fonts.h"
 #include "board_driver.h"
 #include "build/plan_file.h"
 #include "bundled_world.h"
 #include "standard_window_test.h"
 #include "talents/point_order.h"
-#include "toolkit/fonts.h"
 
 #include <QMenu>
 #include <QRandomGenerator>

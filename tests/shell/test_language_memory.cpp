@@ -1,8 +1,8 @@
 // Where the last language is kept: the data folder's last.ini while it can be written, the user's
 // own last.ini in the configuration folder when it cannot (an installed copy).
 #include "base/error.h"
+#include "board/fonts.h"
 #include "datafolder/language_memory.h"
-#include "toolkit/fonts.h"
 #include "window_fixture.h"
 
 #include <QDir>

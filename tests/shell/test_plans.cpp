@@ -1,13 +1,13 @@
 // Saving and loading plans through the window: round trips, refusals that keep the board, and
 // saves that fail without harming the old file.
 #include "board/arrow_piece.h"
+#include "board/fonts.h"
 #include "board/grey.h"
 #include "board/rank_look.h"
 #include "board_driver.h"
 #include "build/plan_file.h"
 #include "shell/arrow_layer.h"
 #include "toolkit/flat_button.h"
-#include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
 #include "window_fixture.h"
 

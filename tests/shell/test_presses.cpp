@@ -1,10 +1,10 @@
 // Spending and refunding points with the mouse, and how the board follows.
+#include "board/fonts.h"
 #include "board/grey.h"
 #include "board/rank_look.h"
 #include "board_driver.h"
 #include "standard_window_test.h"
 #include "toolkit/flat_button.h"
-#include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
 #include "toolkit/message_line.h"
 #include "toolkit/panel_control.h"

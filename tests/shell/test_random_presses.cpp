@@ -1,11 +1,11 @@
 // Thousands of random presses through the real window, each checked against a small model of
 // the point rules written here from scratch.
+#include "board/fonts.h"
 #include "board/grey.h"
 #include "board/rank_look.h"
 #include "board_driver.h"
 #include "point_rules_model.h"
 #include "toolkit/flat_button.h"
-#include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
 #include "window_fixture.h"
 

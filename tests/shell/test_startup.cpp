@@ -1,7 +1,7 @@
 // Start-up, the fatal checks, the remembered language and the close.
+#include "board/fonts.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
-#include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
 #include "window_fixture.h"
 

@@ -1,9 +1,27 @@
 // The summary of a build: its text whole for one fixed plan, and its picture.
+#include "base/write_file.h"
 #include "board/rank_look.h"
 #include "board_driver.h"
+#include "bundled_world.h"
 #include "standard_window_test.h"
 
 #include <QDialog>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <array>
+
+namespace {
+
+// A plan of the class: per tree the ranks of its first slots, the rest at 0.
+QString planText(int classIndex, const std::array<const char *, 3> &trees)
+{
+    QString text = QString::number(classIndex) + u'\n';
+    for (const char *ranks : trees)
+        text += QString::fromLatin1(ranks).leftJustified(44, u'0') + u'\n';
+    return text;
+}
+
+} // namespace
 
 class TestSummary : public StandardWindowTest {
     Q_OBJECT
@@ -47,11 +65,10 @@ private slots:
         QCOMPARE(w_.dialogs.modals.size(), 1);
     }
 
-    void thePictureShowsTheTreesAsTheBoardDoes()
+    void thePictureShowsTheBuildAlone()
     {
         MainWindow &w = *w_.window;
         pressTalentTimes(w, 1, 1, 5);
-        pointAtTalent(w, 1, 1); // the tooltip stays out of the picture
         const QImage picture = w.boardPicture(1);
         QCOMPARE(picture.size(), QSize(910, 721));
         QCOMPARE(w.boardPicture(2).size(), QSize(1820, 1442));
@@ -62,7 +79,48 @@ private slots:
             for (int x = label.left(); x <= label.right(); ++x)
                 gold = gold || picture.pixelColor(x, y) == RankGold;
         QVERIFY(gold);
+        // Neither the tooltip, the focus frame nor a search's dimming reaches the picture.
+        pointAtTalent(w, 1, 1);
         QVERIFY(w.findChild<QWidget *>(QStringLiteral("p_info"))->isVisible());
+        w.cell(1, 1).icon->setMarked(true);
+        w.cell(2, 1).icon->setDimmed(true);
+        QCOMPARE(w.boardPicture(1), picture);
+    }
+
+    // The picture, painted from what the board shows, is the one its controls draw.
+    void thePictureIsWhatTheControlsDraw_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("empty board") << "en" << planText(0, {"", "", ""}) << 1;
+        QTest::newRow("three trees, 2x") << "en" << planText(0, {"532", "53", "23"}) << 2;
+        QTest::newRow("70 points in Russian")
+            << "ru" << planText(0, {"553032050323140", "535030120330014", "4"}) << 1;
+        QTest::newRow("another class in Russian, 2x") << "ru" << planText(4, {"52", "", "53"}) << 2;
+    }
+
+    void thePictureIsWhatTheControlsDraw()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, plan);
+        QFETCH(int, scale);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("build.plan"));
+        writeWholeFile(path, plan.toLatin1());
+        MainWindow w(QFileInfo(worldDir()).absolutePath(), {QString(), language});
+        w.openArgument(path);
+        QVERIFY(w_.dialogs.messages.isEmpty());
+        // The trees as the window's controls render them, as the picture was once made.
+        const QRect trees(QPoint(0, 0), QPoint(control<ImageControl>(w, "imv3")->geometry().right(),
+                                               w.height() - 1));
+        QImage rendered(trees.size() * scale, QImage::Format_RGB32);
+        rendered.fill(Qt::black);
+        QPainter painter(&rendered);
+        painter.scale(scale, scale);
+        w.render(&painter, QPoint(), QRegion(trees),
+                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        QCOMPARE(w.boardPicture(scale), rendered);
     }
 
     // Save picture offers PNG and adds its extension to a bare name; the plan dialogs offer all.

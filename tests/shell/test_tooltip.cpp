@@ -1,7 +1,7 @@
 // The tooltip panel as the user sees it: pointing at an icon, pressing it, leaving it.
+#include "board/fonts.h"
 #include "board_driver.h"
 #include "standard_window_test.h"
-#include "toolkit/fonts.h"
 #include "toolkit/label_control.h"
 #include "toolkit/panel_control.h"
 

@@ -1,4 +1,4 @@
-#include "toolkit/fonts.h"
+#include "board/fonts.h"
 #include "toolkit/label_control.h"
 
 #include <QFontMetrics>

@@ -3,6 +3,7 @@
 #include "base/read_file.h"
 #include "board/arrow_piece.h"
 #include "board/cell_geometry.h"
+#include "board/fonts.h"
 #include "controls_by_name.h"
 #include "datafolder/picture_file.h"
 #include "recording_dialogs.h"
@@ -12,7 +13,6 @@
 #include "talents/text_lines.h"
 #include "talents/tree_file.h"
 #include "toolkit/choice_box.h"
-#include "toolkit/fonts.h"
 #include "toolkit/image_control.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "toolkit/fonts.h"
+#include "board/fonts.h"
 
 #include <QFile>
 #include <QFontInfo>

@@ -7,5 +7,9 @@
 // closest family.
 void registerTahoma();
 
+// The board's two text sizes, in pixels: Tahoma 8 pt and 10 pt.
+inline constexpr int SmallFont = 11;
+inline constexpr int LargeFont = 13;
+
 // Tahoma at a character height in pixels.
 QFont tahoma(int pixelHeight, bool bold = false);
