@@ -2,7 +2,7 @@
 // class read and decoded by the class loader in every language.
 #include "benchmarks.h"
 #include "datafolder/class_loader.h"
-#include "shell/world_check.h"
+#include "datafolder/world_check.h"
 #include "talents/talent_table.h"
 #include "talents/text_lines.h"
 

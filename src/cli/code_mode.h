@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/command_line.h"
+#include "cli/command_line.h"
 
 // An error of a mode without a window, with the exit code it ends the program with.
 struct CommandFailure {

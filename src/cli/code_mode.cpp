@@ -1,4 +1,4 @@
-#include "shell/code_mode.h"
+#include "cli/code_mode.h"
 
 #include "base/error.h"
 #include "base/write_file.h"

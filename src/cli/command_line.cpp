@@ -1,4 +1,4 @@
-#include "shell/command_line.h"
+#include "cli/command_line.h"
 
 #include "talents/build_code.h"
 

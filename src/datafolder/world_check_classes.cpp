@@ -4,7 +4,7 @@
 #include "board/picture_sizes.h"
 #include "datafolder/picture_file.h"
 #include "datafolder/ui_strings.h"
-#include "shell/world_check_walk.h"
+#include "datafolder/world_check_walk.h"
 #include "talents/talent_table.h"
 #include "talents/text_lines.h"
 

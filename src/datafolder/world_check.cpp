@@ -1,6 +1,6 @@
 // The data folder's own files: the language list, the last language, the strings and
 // more-strings files and the arrow bitmaps.
-#include "shell/world_check.h"
+#include "datafolder/world_check.h"
 
 #include "base/error.h"
 #include "base/read_file.h"
@@ -8,7 +8,7 @@
 #include "datafolder/more_strings.h"
 #include "datafolder/picture_file.h"
 #include "datafolder/ui_strings.h"
-#include "shell/world_check_walk.h"
+#include "datafolder/world_check_walk.h"
 #include "talents/talent_table.h"
 #include "talents/text_lines.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/command_line.h"
+#include "cli/command_line.h"
 
 // `runeplan --check [--data DIR]`: checks the data folder without a window and prints every
 // problem and warning on standard output, one a line as "path:line: message", then a line that

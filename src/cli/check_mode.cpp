@@ -1,7 +1,7 @@
-#include "shell/check_mode.h"
+#include "cli/check_mode.h"
 
-#include "shell/code_mode.h"
-#include "shell/world_check.h"
+#include "cli/code_mode.h"
+#include "datafolder/world_check.h"
 
 #include <QDir>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // problem listed once, with its path and line, and the exit codes of `runeplan --check`.
 #include "bundled_world.h"
 #include "fixture_world.h"
-#include "shell/world_check.h"
+#include "datafolder/world_check.h"
 
 #include <QFile>
 #include <QMap>

@@ -1,0 +1,89 @@
+#include "cli/console_modes.h"
+
+#include "base/error.h"
+#include "base/write_file.h"
+#include "board/fonts.h"
+#include "build/build.h"
+#include "build/build_picture.h"
+#include "cli/code_mode.h"
+#include "talents/build_code.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace {
+
+void writePicture(const QString &out, const QByteArray &png)
+{
+    if (out == u'-') {
+        printOnConsole(png);
+        return;
+    }
+    try {
+        // A pipe or a device takes the picture as it is; only a file is replaced whole.
+        const QFileInfo there(out);
+        if (there.exists() && !there.isFile() && !there.isDir())
+            writeStraightInto(out, png);
+        else
+            writeWholeFile(out, png);
+    } catch (const Error &e) {
+        throw CommandFailure{ExitCode::BadInput, e.message()};
+    }
+}
+
+// The build the command line names, loaded as the window loads a code.
+void runOnBuild(const CommandLine &line)
+{
+    // The argument is read as --code reads it: the same cause ends every mode with the same
+    // message and exit code.
+    const DataChoice data = chooseDataAndLanguage(line, QCoreApplication::applicationDirPath());
+    const QString code = encodeBuildCode(codeOfArgument(data, line.input));
+    try {
+        Build build(QDir(data.dataFolder).absolutePath() + u'/', data.language);
+        // A code of these very trees: the load reports no change.
+        build.loadCode(code);
+        if (line.mode == CommandLine::Mode::Summary) {
+            printOnConsole(build.summary().toUtf8());
+            return;
+        }
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        paintTrees(treesPictureOf(build), line.scale).save(&buffer, "PNG");
+        writePicture(line.pictureFile, png);
+    } catch (const Error &e) {
+        // The plan was read against the trees already: what fails now is the data folder's.
+        throw CommandFailure{ExitCode::DataFolder, e.message()};
+    }
+}
+
+int reportingFailure(const CommandLine &line)
+{
+    try {
+        runOnBuild(line);
+    } catch (const CommandFailure &failure) {
+        sayOnConsole(failure.message);
+        return failure.exitCode;
+    }
+    return ExitCode::Success;
+}
+
+} // namespace
+
+int runBoardMode(int argc, char *argv[], const CommandLine &line)
+{
+    if (line.mode == CommandLine::Mode::Summary) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Runeplan"));
+        return reportingFailure(line);
+    }
+    // Text needs the fonts of a graphical application; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Runeplan"));
+    registerTahoma();
+    return reportingFailure(line);
+}
