@@ -153,8 +153,8 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
                     "%.1fx): %s\n",
                     step * 1e3, load * 1e3, ratio, MaxClassStepOverLoad, verdict(met));
     }
-    if (const auto f = figures({BenchName::CodeLoad, BenchName::PlanLoad},
-                               "Code load / plan load", allMet)) {
+    if (const auto f =
+            figures({BenchName::CodeLoad, BenchName::PlanLoad}, "Code load / plan load", allMet)) {
         const auto [codeLoad, planLoad] = std::pair{(*f)[0], (*f)[1]};
         const double ratio = codeLoad / planLoad;
         const bool met = ratio <= MaxCodeLoadOverPlanLoad;
