@@ -83,7 +83,7 @@ ComparisonReporter::figures(std::initializer_list<const char *> names, const cha
 bool ComparisonReporter::printComparisons(int pictureCount) const
 {
     bool allMet = true;
-    std::printf("\nIn CPU time per iteration, the median of the repetitions:\n");
+    std::printf("\n");
     // A figure that is missing fails the run: a benchmark that stopped on an error, or one the
     // filter left out, must not pass for a target met.
     for (const char *name : BenchName::All) {
@@ -96,6 +96,8 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
         std::printf("%s: MISSED (no result%s%s)\n", name, error == errors_.end() ? "" : ": ",
                     error == errors_.end() ? "" : error->second.c_str());
     }
+    std::printf("%sIn CPU time per iteration, the median of the repetitions:\n",
+                allMet ? "" : "\n");
     if (const auto f = figures({BenchName::ClassLoad, BenchName::TurboJpegDecode},
                                "Class load / bare TurboJPEG decoding", allMet)) {
         const auto [load, turbo] = std::pair{(*f)[0], (*f)[1]};
