@@ -29,7 +29,8 @@
 #endif
 #endif
 #ifdef RUNEPLAN_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer's runtime (clang's <sanitizer/allocator_interface.h>; GCC has no header).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {
