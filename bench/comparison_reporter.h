@@ -1,6 +1,7 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -23,9 +24,18 @@ public:
     // error.
     std::optional<double> seconds(const std::string &name) const;
 
-    // Prints the ratios and the per-press times with their targets. Returns whether all were met.
+    // Lists every figure the run lacks (a benchmark that failed or was filtered out) as
+    // "MISSED (no result)", then prints the ratios and the per-press times with their targets; a
+    // comparison short of a figure is missed too. Returns whether every figure is there and every
+    // target was met.
     bool printComparisons(int pictureCount) const;
 
 private:
+    // The figures of `names` in their order, or nothing when one is missing: then `comparison` is
+    // printed as missed for want of a result, and `allMet` cleared.
+    std::optional<std::vector<double>> figures(std::initializer_list<const char *> names,
+                                               const char *comparison, bool &allMet) const;
+
     std::map<std::string, std::vector<double>> secondsPerIteration_; // one per repetition
+    std::map<std::string, std::string> errors_; // the message of a benchmark that failed
 };

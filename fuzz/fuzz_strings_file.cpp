@@ -1,7 +1,9 @@
 // A strings file (lang.<code>) loaded as the language switch loads it, then every phrase the
-// window asks for. A file too short for an index throws Error: an expected outcome.
+// window asks for. A file too short for an index throws Error: an expected outcome. The phrases
+// must be the file's lines, the class names the lines from the 20th on.
 #include "base/error.h"
 #include "datafolder/ui_strings.h"
+#include "talents/text_lines.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,13 +46,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const Error &) {
         return 0;
     }
+    // One phrase a line of the file, as the list reader splits it; an index past them throws.
+    const QStringList lines = splitListLines(decodeDataText(
+        QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size))));
+    if (strings.size() != lines.size())
+        __builtin_trap();
     for (int index = 0; index <= 40; ++index) {
         try {
-            (void)strings.at(index);
+            const QString &phrase = strings.at(index);
+            if (index >= lines.size() || phrase != lines.at(index))
+                __builtin_trap();
         } catch (const Error &) {
+            if (index < lines.size())
+                __builtin_trap();
         }
     }
-    if (strings.classNames().size() > MaxClassNames)
+    // The class names are the lines from the 20th on, at most ten of them.
+    if (strings.classNames() != lines.mid(Str::FirstClassName, MaxClassNames))
         __builtin_trap();
     return 0;
 }

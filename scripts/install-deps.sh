@@ -4,20 +4,21 @@
 set -euo pipefail
 
 packages=(qt6-base-dev libturbojpeg0-dev libjpeg62-turbo-dev cmake g++ make pkgconf fonts-wine)
-if [[ "${1:-}" == "--gui-checks" ]]; then
-  packages+=(xvfb xauth xdotool imagemagick xclip)
-fi
-if [[ "${1:-}" == "--package" ]]; then
-  # dpkg-shlibdeps works out the package's dependencies; the validators check its desktop files.
-  packages+=(dpkg-dev desktop-file-utils appstream)
-fi
-if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(libbenchmark-dev time)
-fi
-if [[ "${1:-}" == "--fuzz" ]]; then
-  # clang with libFuzzer and the sanitizer runtimes (LeakSanitizer too), for `make fuzz`.
-  packages+=(clang-14 libclang-rt-14-dev)
-fi
+# Any of the flags below, several at once if need be (CI takes --bench and --fuzz).
+for flag in "$@"; do
+  case "$flag" in
+    --gui-checks) packages+=(xvfb xauth xdotool imagemagick xclip) ;;
+    # dpkg-shlibdeps works out the package's dependencies; the validators check its desktop files.
+    --package) packages+=(dpkg-dev desktop-file-utils appstream) ;;
+    --bench) packages+=(libbenchmark-dev time) ;;
+    # clang with libFuzzer and the sanitizer runtimes (LeakSanitizer too), for `make fuzz`.
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    *)
+      echo "install-deps: unknown flag $flag" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,20 +3,36 @@
 # frame (the program reports it when asked) and the peak resident memory (GNU time). A bare Qt
 # Widgets window of the same size (bench/bare_window.cpp, built beside the planner by `make bench`)
 # is timed in turns with it, in the same run, as the floor any Qt program of this size starts on.
+# Each figure is judged against its target; the script exits non-zero when one is missed, or is
+# missing because a program failed to start or to report (each figure then reads "MISSED (no
+# result)").
 # Usage: scripts/measure-startup.sh [program] [runs]   (default build-bench/runeplan, 5 runs)
 set -euo pipefail
 program=${1:-build-bench/runeplan}
 runs=${2:-5}
 bare=$(dirname "$program")/bare_window
+
+# The targets: the first frame, the planner against the bare window, and the peak memory.
+max_frame_ms=150
+max_ratio=1.4
+max_peak_mb=60
+
+# Every figure missed for want of a result, and the run failed.
+no_result() {
+  echo "$1" >&2
+  echo "Start to first frame (offscreen): MISSED (no result)"
+  echo "Planner against bare window: MISSED (no result)"
+  echo "Peak memory: MISSED (no result)"
+  exit 1
+}
+
 for p in "$program" "$bare"; do
   if [[ ! -x "$p" ]]; then
-    echo "No program at $p: build it first (make bench builds it)" >&2
-    exit 1
+    no_result "No program at $p: build it first (make bench builds it)"
   fi
 done
 if [[ ! -x /usr/bin/time ]]; then
-  echo "GNU time is missing: scripts/install-deps.sh --bench installs it" >&2
-  exit 1
+  no_result "GNU time is missing: scripts/install-deps.sh --bench installs it"
 fi
 
 # Qt wants a runtime folder of its own when it runs offscreen; empty user folders keep a session
@@ -54,11 +70,11 @@ bare_frames=()
 for ((run = 1; run <= runs; run++)); do
   # In turns, each first every other run: both meet the machine in the same moods.
   if ((run % 2)); then
-    planner=$(start_once "$program")
-    bare_frame=$(start_once "$bare")
+    planner=$(start_once "$program") || no_result "run $run: the planner gave no figures"
+    bare_frame=$(start_once "$bare") || no_result "run $run: the bare window gave no figures"
   else
-    bare_frame=$(start_once "$bare")
-    planner=$(start_once "$program")
+    bare_frame=$(start_once "$bare") || no_result "run $run: the bare window gave no figures"
+    planner=$(start_once "$program") || no_result "run $run: the planner gave no figures"
   fi
   frame=${planner% *}
   peak=${planner#* }
@@ -74,7 +90,13 @@ frame=$(median "${frames[@]}")
 bare_frame=$(median "${bare_frames[@]}")
 ratio=$(awk -v a="$frame" -v b="$bare_frame" 'BEGIN { printf "%.2f", a / b }')
 peak_mb=$(awk -v kb="$(median "${peaks[@]}")" 'BEGIN { printf "%.1f", kb / 1024 }')
-echo "Start to first frame (offscreen): $frame ms, median of $runs runs (${frames[*]}) (target at most 150 ms)"
+# "met" or "MISSED" for a figure against its largest allowed value.
+verdict() { awk -v v="$1" -v max="$2" 'BEGIN { print (v <= max ? "met" : "MISSED") }'; }
+frame_verdict=$(verdict "$frame" "$max_frame_ms")
+ratio_verdict=$(verdict "$ratio" "$max_ratio")
+peak_verdict=$(verdict "$peak_mb" "$max_peak_mb")
+echo "Start to first frame (offscreen): $frame ms, median of $runs runs (${frames[*]}) (target at most $max_frame_ms ms): $frame_verdict"
 echo "Bare window of the same size: $bare_frame ms, median of $runs runs (${bare_frames[*]})"
-echo "Planner against bare window: ${ratio}x (target at most 1.5x)"
-echo "Peak memory: $peak_mb MB maximum resident (target at most 60 MB)"
+echo "Planner against bare window: ${ratio}x (target at most ${max_ratio}x): $ratio_verdict"
+echo "Peak memory: $peak_mb MB maximum resident (target at most $max_peak_mb MB): $peak_verdict"
+[[ "$frame_verdict $ratio_verdict $peak_verdict" == "met met met" ]]

@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +38,63 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+// File permissions do not stop root (CI runs as root): there the check runs as an unprivileged
+// user. The real and effective user become `nobody` (its number, which needs no entry in the
+// passwd file); root's capabilities leave the effective set with them; the saved user stays
+// root, so that the destructor can take root back. The files to be checked must belong to
+// `nobody` for this to mean anything (see giveToUnprivileged).
+class Unprivileged {
+public:
+    static constexpr uid_t User = 65534;
+
+    Unprivileged()
+    {
+        if (geteuid() != 0)
+            return;
+        if (setresuid(User, User, 0) == 0)
+            dropped_ = true;
+        else
+            error_ = errno;
+    }
+    ~Unprivileged()
+    {
+        if (dropped_ && setresuid(0, 0, 0) != 0)
+            qFatal("cannot become root again: %s", std::strerror(errno));
+    }
+    Unprivileged(const Unprivileged &) = delete;
+    Unprivileged &operator=(const Unprivileged &) = delete;
+
+    // Why root could not become the unprivileged user (no CAP_SETUID), or empty.
+    QString failure() const
+    {
+        return error_ == 0 ? QString()
+                           : QStringLiteral("root cannot become user %1: %2")
+                                 .arg(User)
+                                 .arg(QString::fromLocal8Bit(std::strerror(error_)));
+    }
+
+private:
+    int error_ = 0;
+    bool dropped_ = false;
+};
+
+// Root gives `path` and everything in it to the unprivileged user; anyone else owns them already.
+void giveToUnprivileged(const QString &path)
+{
+    if (geteuid() != 0)
+        return;
+    if (chown(QFile::encodeName(path).constData(), Unprivileged::User, gid_t(-1)) != 0)
+        qFatal("cannot give %s away: %s", qPrintable(path), std::strerror(errno));
+    for (const QFileInfo &entry :
+         QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (entry.isDir() && !entry.isSymLink())
+            giveToUnprivileged(entry.filePath());
+        else if (chown(QFile::encodeName(entry.filePath()).constData(), Unprivileged::User,
+                       gid_t(-1)) != 0)
+            qFatal("cannot give %s away: %s", qPrintable(entry.filePath()), std::strerror(errno));
+    }
 }
 
 QString userFile()
@@ -102,16 +161,28 @@ private slots:
         QCOMPARE(LanguageMemory(data(), QString()).fileToRead(), data());
     }
 
+    // As root, the check runs as an unprivileged user (see Unprivileged) on files given to it;
+    // the same folder is writable before its write permission goes, so that the refusal is the
+    // permission's and not a path the user cannot reach.
     void readOnlyDataFolderIsNotWritable()
     {
-        if (geteuid() == 0)
-            QSKIP("file permissions do not stop root; the folder rows stand in for them");
         prepare(data(), Spot::File);
         const QString folder = QFileInfo(data()).absolutePath();
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        const bool writable = LanguageMemory(data(), user()).dataFileWritable();
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!writable);
+        giveToUnprivileged(dir_.path());
+        bool writableBefore = false;
+        bool writableAfter = true;
+        {
+            const Unprivileged unprivileged;
+            if (!unprivileged.failure().isEmpty())
+                QSKIP(qPrintable(unprivileged.failure()));
+            writableBefore = LanguageMemory(data(), user()).dataFileWritable();
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+            writableAfter = LanguageMemory(data(), user()).dataFileWritable();
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QVERIFY2(writableBefore, "the data folder cannot be written even before its permission "
+                                 "goes: the test folder is out of the user's reach");
+        QVERIFY(!writableAfter);
     }
 
     void remember_data()
