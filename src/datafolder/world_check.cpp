@@ -14,7 +14,6 @@
 
 #include <QFileInfo>
 #include <QHash>
-#include <QtEndian>
 #include <new>
 
 namespace {
@@ -31,12 +30,11 @@ QString stringsFile(const QString &code)
 // the header does not tell (a compressed picture, a header the decoder already refuses).
 std::optional<qint64> bmpBytesNeeded(const QByteArray &bytes)
 {
+    // Byte by byte: the compiler cannot tell that the size was checked before a wider read.
     const auto u16 = [&](qsizetype at) {
-        return qFromLittleEndian<quint16>(bytes.constData() + at);
+        return quint16(quint8(bytes.at(at)) | quint8(bytes.at(at + 1)) << 8);
     };
-    const auto u32 = [&](qsizetype at) {
-        return qFromLittleEndian<quint32>(bytes.constData() + at);
-    };
+    const auto u32 = [&](qsizetype at) { return quint32(u16(at)) | quint32(u16(at + 2)) << 16; };
     if (bytes.size() < 26)
         return std::nullopt;
     const qint64 headerSize = u32(14);
@@ -48,8 +46,8 @@ std::optional<qint64> bmpBytesNeeded(const QByteArray &bytes)
     } else {
         if (bytes.size() < 34)
             return std::nullopt;
-        width = qFromLittleEndian<qint32>(bytes.constData() + 18);
-        height = std::abs(qint64{qFromLittleEndian<qint32>(bytes.constData() + 22)});
+        width = qint32(u32(18));
+        height = std::abs(qint64{qint32(u32(22))});
         bitsPerPixel = u16(28);
         const quint32 compression = u32(30);
         if (compression != 0 && compression != 3 && compression != 6) // not RGB or bit fields
