@@ -23,14 +23,49 @@ void checkLanguageCode(const QString &code, const QString &dataFolder)
 
 } // namespace
 
-Build::Build(const QString &dataFolder, const QString &languageCode, QObject *parent)
-    : QObject(parent), dataFolder_(dataFolder), languageCode_(languageCode)
+Build::Build(const QString &dataFolder, QObject *parent) : QObject(parent), dataFolder_(dataFolder)
 {
-    checkLanguageCode(languageCode, dataFolder);
-    strings_.load(dataFolder_ + QStringLiteral("lang.") + languageCode);
-    more_.load(dataFolder_ + QStringLiteral("more.") + languageCode);
     // Far more steps than a plan has points: a whole evening of changes can be walked back.
-    history_.setUndoLimit(10000);
+    history_.setUndoLimit(1000);
+}
+
+Build::Build(const QString &dataFolder, const QString &languageCode, QObject *parent)
+    : Build(dataFolder, parent)
+{
+    setLanguage(languageCode);
+}
+
+void Build::setLanguage(const QString &code)
+{
+    languageCode_ = code;
+    try {
+        checkLanguageCode(code, dataFolder_);
+    } catch (const Error &) {
+        strings_.clear();
+        throw;
+    }
+    strings_.load(dataFolder_ + QStringLiteral("lang.") + code);
+    more_.load(dataFolder_ + QStringLiteral("more.") + code);
+    emit languageChanged();
+}
+
+void Build::startWith(const BoardState &state, PreparedClass &&staged, int plainClass)
+{
+    const BoardState plainStart{plainClass, RankGrid{}, {}, false};
+    order_ = state.order;
+    orderDerived_ = state.derivedOrder;
+    showClass(std::move(staged));
+    history_.clear();
+    if (plainStart != state) {
+        history_.push(new BoardStep(
+            plainStart, state, [this](const BoardState &s) { show(s); }, true));
+    }
+}
+
+void Build::checkStaged(const PreparedClass &staged) const
+{
+    if (classCheck_)
+        classCheck_(staged);
 }
 
 BoardState Build::state() const
@@ -112,10 +147,11 @@ QString Build::loadCode(const QString &text)
     const std::optional<int> index = classIndexOf(code.classCode);
     if (!index || *index >= classCount())
         throw Error(QStringLiteral("class %1 is not in this data folder").arg(code.classCode));
-    PreparedClass prepared = prepareClass(dataFolder_, *index, languageCode_);
+    PreparedClass prepared = read(*index, languageCode_);
     const CodeOnTrees loaded = codeOnTrees(code, prepared.table);
     const QString report = loadReport(more_, prepared.table, code, loaded);
     setRanks(prepared.table, loaded.ranks);
+    checkStaged(prepared);
     const bool derived = !loaded.order.has_value();
     PointOrder order = derived ? derivedOrder(prepared.table, loaded.ranks) : *loaded.order;
     stepTo({*index, loaded.ranks, std::move(order), derived}, std::move(prepared));
@@ -124,8 +160,6 @@ QString Build::loadCode(const QString &text)
 
 void Build::changeLanguage(const QString &code)
 {
-    if (code == languageCode_)
-        return;
     checkLanguageCode(code, dataFolder_);
     UiStrings strings;
     strings.load(dataFolder_ + QStringLiteral("lang.") + code);
@@ -197,15 +231,26 @@ QString Build::summary() const
     return buildSummary(input, more_);
 }
 
-PreparedClass Build::stage(int index, const RankGrid &ranks, const QString &languageCode) const
+PreparedClass Build::read(int index, const QString &languageCode)
 {
-    PreparedClass prepared = prepareClass(dataFolder_, index, languageCode);
+    emit reading(true);
+    struct Done {
+        Build *build;
+        ~Done() { emit build->reading(false); }
+    } done{this};
+    return prepareClass(dataFolder_, index, languageCode);
+}
+
+PreparedClass Build::stage(int index, const RankGrid &ranks, const QString &languageCode)
+{
+    PreparedClass prepared = read(index, languageCode);
     if (const auto misfit = ranksMisfit(prepared.table, ranks)) {
         throw Error(
             QStringLiteral("The plan does not fit class %1 in language '%2': %3")
                 .arg(classCode(index).value_or(QString::number(index)), languageCode, *misfit));
     }
     setRanks(prepared.table, ranks);
+    checkStaged(prepared);
     return prepared;
 }
 

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <functional>
 
 // A build: one class of a data folder, read whole in a language, the ranks of its talents, the
 // order its points were spent in, and the history of its changes. Every change is an operation
@@ -20,6 +21,13 @@ class Build final : public QObject {
 public:
     // `dataFolder` ends in a separator. The language's strings are read at once (throws Error).
     Build(const QString &dataFolder, const QString &languageCode, QObject *parent = nullptr);
+    // A build with no language yet: setLanguage() comes before any class.
+    explicit Build(const QString &dataFolder, QObject *parent = nullptr);
+
+    // A view's own check of a class about to be shown, run before anything changes: it may throw
+    // Error to refuse the class (the window reads its arrows' bitmaps here).
+    using ClassCheck = std::function<void(const PreparedClass &)>;
+    void setClassCheck(ClassCheck check) { classCheck_ = std::move(check); }
 
     const QString &dataFolder() const { return dataFolder_; }
     const QString &languageCode() const { return languageCode_; }
@@ -49,6 +57,12 @@ public:
     // Reads the class shown in the new language with the same ranks; refused when they do not
     // fit its trees there.
     void changeLanguage(const QString &languageCode);
+    // The language before a class is shown: its strings read, nothing else checked.
+    void setLanguage(const QString &languageCode);
+    // Shows the board a kept session holds (its file's bytes, read from `path`) as one step over
+    // the empty board of `plainClass`, the start a user gets when the step is undone. Trees that
+    // changed since keep its ranks by slot; returns the report of what changed, as loadCode().
+    QString restoreSession(const QByteArray &bytes, const QString &path, int plainClass);
     void undo();
     void redo();
 
@@ -62,16 +76,22 @@ signals:
     void ranksChanged(int tree); // ranks of one tree changed on the class shown
     void orderChanged();
     void languageChanged();
+    void reading(bool on); // a class is being read from the data folder
 
 private:
     // The class of `classIndex` read in `languageCode` with `ranks` on it; throws when they do
     // not fit its trees.
-    PreparedClass stage(int classIndex, const RankGrid &ranks, const QString &languageCode) const;
+    PreparedClass stage(int classIndex, const RankGrid &ranks, const QString &languageCode);
+    // Reads the class of `classIndex` in `languageCode`, saying so through reading().
+    PreparedClass read(int classIndex, const QString &languageCode);
     // Records a change to `target` as one step and shows it; `staged` holds the class when the
     // class changes.
     void stepTo(const BoardState &target, std::optional<PreparedClass> staged);
     void prepareToShow(const BoardState &state);
     void show(const BoardState &state);
+    void startWith(const BoardState &state, PreparedClass &&staged, int plainClass);
+    // A view's check of a class read whole with its ranks on it.
+    void checkStaged(const PreparedClass &staged) const;
     void showClass(PreparedClass &&staged);
     int classCount() const { return static_cast<int>(strings_.classNames().size()); }
 
@@ -84,4 +104,5 @@ private:
     bool orderDerived_ = false;
     QUndoStack history_;
     std::optional<PreparedClass> staged_; // the class the history's next move shows
+    ClassCheck classCheck_;
 };

@@ -31,13 +31,12 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
                       : QDir(options.dataFolder).absolutePath() + QLatin1Char('/')),
       startLanguage_(options.language), withoutWindow_(options.withoutWindow)
 {
-    history_ = new QUndoStack(this);
-    // Far more steps than a plan has points: a whole evening of changes can be walked back.
-    history_->setUndoLimit(1000);
+    build_ = new Build(dataFolder_, this);
     buildDesign();
     createCells();
     buildKeyboardParts();
     connectHandlers();
+    followBuild();
     recallFolder();
     guarded([this] { startUp(); });
 }
@@ -59,8 +58,8 @@ void MainWindow::connectHandlers()
     connectGuarded(aboutButton_, &FlatButton::clicked, this, [this] { aboutPressed(); });
     connectGuarded(undoButton_, &FlatButton::clicked, this, [this] { undoPressed(); });
     connectGuarded(redoButton_, &FlatButton::clicked, this, [this] { redoPressed(); });
-    connect(history_, &QUndoStack::canUndoChanged, undoButton_, &QWidget::setEnabled);
-    connect(history_, &QUndoStack::canRedoChanged, redoButton_, &QWidget::setEnabled);
+    connect(&build_->history(), &QUndoStack::canUndoChanged, undoButton_, &QWidget::setEnabled);
+    connect(&build_->history(), &QUndoStack::canRedoChanged, redoButton_, &QWidget::setEnabled);
     connectGuarded(copyButton_, &FlatButton::clicked, this, [this] { copyCode(); });
     connectGuarded(pasteButton_, &FlatButton::clicked, this, [this] { pasteCode(); });
     connectGuarded(summaryButton_, &FlatButton::clicked, this, [this] { summaryPressed(); });
@@ -88,7 +87,7 @@ void MainWindow::aboutPressed()
     // Made at its first showing, not with the window, whose first frame need not wait for it; it
     // then lives as long as the window.
     if (!aboutDialog_)
-        aboutDialog_ = new AboutDialog(this, [this] { return languageCode_; });
+        aboutDialog_ = new AboutDialog(this, [this] { return build_->languageCode(); });
     dialogs().runModal(aboutDialog_);
 }
 
@@ -139,7 +138,6 @@ void MainWindow::createCells()
 
 void MainWindow::startUp()
 {
-    uiStrings_.clear();
 
     const QString languageList = dataPath(QStringLiteral("la.ini"));
     if (!QFileInfo::exists(languageList)) {
@@ -214,12 +212,12 @@ void MainWindow::classChosen()
 {
     BusyScope busy(busy_);
     const int chosen = classBox_->currentIndex();
-    if (chosen == boardClass_)
+    if (chosen == boardClass())
         return;
     // Until the new class is shown, the box shows the class on the board.
     ScopeExit restoreBox([this] {
-        if (boardClass_ >= 0)
-            classBox_->select(boardClass_);
+        if (boardClass() >= 0)
+            classBox_->select(boardClass());
     });
-    stepTo({chosen, RankGrid{}, {}, false}, stageClass(chosen, RankGrid{}, languageCode_));
+    build_->changeClass(chosen);
 }

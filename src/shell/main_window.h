@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/tooltip_text.h"
-#include "build/board_step.h"
+#include "build/build.h"
 #include "datafolder/class_loader.h"
 #include "datafolder/more_strings.h"
 #include "datafolder/ui_strings.h"
@@ -73,15 +73,16 @@ public:
     bool endRequested() const { return endRequested_; }
 
     // What the board shows, for the plan files, tests and benchmarks to read.
-    const TalentTable &talents() const { return table_; }
+    const Build &build() const { return *build_; }
+    const TalentTable &talents() const { return build_->talents(); }
     const TalentCell &cell(int slot, int tree) const;
     const ArrowLayer &arrows() const { return *arrows_; }
-    const UiStrings &strings() const { return uiStrings_; }
-    const MoreStrings &moreStrings() const { return moreStrings_; }
-    const QUndoStack &history() const { return *history_; }
-    const QString &languageCode() const { return languageCode_; }
-    const PointOrder &pointOrder() const { return order_; }
-    bool orderDerived() const { return orderDerived_; }
+    const UiStrings &strings() const { return build_->strings(); }
+    const MoreStrings &moreStrings() const { return build_->moreStrings(); }
+    const QUndoStack &history() const { return build_->history(); }
+    const QString &languageCode() const { return build_->languageCode(); }
+    const PointOrder &pointOrder() const { return build_->order(); }
+    bool orderDerived() const { return build_->orderDerived(); }
     const FileDialogSettings &openDialogSettings() const { return openDialogSettings_; }
     const FileDialogSettings &saveDialogSettings() const { return saveDialogSettings_; }
 
@@ -98,19 +99,6 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // A class read whole with the ranks it will show, its arrows' bitmaps read: showing it
-    // cannot fail.
-    struct StagedClass {
-        PreparedClass prepared; // its table holds the ranks
-        QVector<StagedArrow> arrows;
-    };
-    // A kept session read whole: the board it shows and what its load must tell the user.
-    struct StagedSession {
-        BoardState state;
-        StagedClass staged;
-        QString report;
-    };
-
     // Building the window (main_window_design.cpp).
     void buildDesign();
     void buildSidebar();
@@ -127,6 +115,10 @@ private:
     void createCells();
     QString dataPath(const QString &relative) const { return dataFolder_ + relative; }
     TalentCell &cellAt(int slot, int tree);
+    const TalentTable &table() const { return build_->talents(); }
+    const UiStrings &uiStrings() const { return build_->strings(); }
+    const MoreStrings &more() const { return build_->moreStrings(); }
+    int boardClass() const { return build_->classIndex(); }
 
     // Handlers of the controls.
     void languageChosen();
@@ -152,28 +144,17 @@ private:
     void openTreeMenu(TreeSlot at);
     void showLinkHints();
 
-    // Class load (main_window_load.cpp): a class is read whole, then shown.
+    // The board as a view of the build (main_window_load.cpp): it follows the build's signals.
+    void followBuild();
     void loadClass();
-    StagedClass stageClass(int classIndex, const RankGrid &ranks, const QString &languageCode);
-    StagedClass finishStaging(PreparedClass &&prepared, const RankGrid &ranks);
-    void showStaged(StagedClass &&staged);
-    void showRanks(const RankGrid &ranks);
-
-    // The history (main_window_history.cpp).
-    BoardState boardState() const;
-    // Records a change to `target` as one step and shows it; `staged` holds its class when the
-    // class changes. A change that changes nothing is no step.
-    void stepTo(const BoardState &target, std::optional<StagedClass> staged);
-    // Reads what showing `state` will need, before the history moves: throws, with nothing
-    // changed, when it cannot be shown.
-    void prepareToShow(const BoardState &state);
-    void showState(const BoardState &state);
+    // The build's check of a class about to be shown: its arrows' bitmaps are read.
+    void stageArrows(const PreparedClass &prepared);
+    void showClass();
+    void showTreeRanks(int tree);
     void resetTree(int tree);
 
     // Points and their display (main_window_points.cpp).
-    void refreshTree(int tree);
     void refreshCounterCaptions();
-    void recolourForBudget();
     void drawRank(int slot, int tree);
     void showTooltip(int slot, int tree);
     TooltipWords tooltipWords() const;
@@ -182,16 +163,13 @@ private:
     // (main_window_session.cpp).
     void applyLanguage();
     void showLanguageTexts();
-    ClassLayout classLayoutForPlan(int classIndex, const QString &planPath) const;
     void loadPlanFile(const QString &path);
 
     // Build codes (main_window_codes.cpp).
-    QString boardCode() const;
     void loadBuildCode(const QString &text);
     // The board kept at the last close, shown again; false when there is none or it cannot be
     // shown (it is then kept aside, never overwritten by this start's board).
     bool restoreSession();
-    StagedSession stageSession(const QByteArray &bytes, const QString &path);
     void keepSession() const;
 
     QDir exeDir_;           // the folder of the program, where the data folder lies
@@ -200,17 +178,12 @@ private:
     bool withoutWindow_ = false;
     bool endRequested_ = false;
     BusyState busy_{*this};
-    TalentTable table_;
+    Build *build_ = nullptr; // the build the board shows
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
-    UiStrings uiStrings_;
-    QString languageCode_;
-    int boardClass_ = -1; // the class on the board; -1 before the first class is shown
-    PointOrder order_;    // the order the board's points were spent in
-    bool orderDerived_ = false;
+    bool budgetLeftShown_ = true; // whether the rank labels were drawn with points left to spend
+    QVector<StagedArrow> stagedArrows_; // the arrows of the class the build shows next
+    QString captionBeforeReading_;
     int boardLanguage_ = -1; // the language box entry the board is shown in
-    MoreStrings moreStrings_;
-    QUndoStack *history_ = nullptr;
-    std::optional<StagedClass> staged_; // the class the history's next move shows
     std::unique_ptr<ArrowLayer> arrows_;
     std::unique_ptr<TooltipPanel> tooltip_;
     BoardFocus *boardFocus_ = nullptr;

@@ -19,59 +19,24 @@
 #include <QMimeData>
 #include <QUrl>
 
-QString MainWindow::boardCode() const
-{
-    if (boardClass_ < 0)
-        return {};
-    BuildCode code;
-    code.classCode = classCode(boardClass_).value_or(QString());
-    code.ranks = ranksOf(table_);
-    // A derived order says nothing the ranks do not: only a spent order travels with the code.
-    if (!orderDerived_ && !order_.isEmpty())
-        code.order = order_;
-    code.fingerprints = treeFingerprints(table_);
-    return encodeBuildCode(code);
-}
-
 void MainWindow::copyCode()
 {
-    if (const QString code = boardCode(); !code.isEmpty()) {
+    if (const QString code = build_->code(); !code.isEmpty()) {
         QGuiApplication::clipboard()->setText(code);
-        messageLine_->showMessage(moreStrings_.at(More::CodeCopied));
+        messageLine_->showMessage(more().at(More::CodeCopied));
     }
 }
 
 void MainWindow::pasteCode()
 {
     loadBuildCode(QGuiApplication::clipboard()->text());
-    messageLine_->showMessage(moreStrings_.at(More::BuildLoaded));
+    messageLine_->showMessage(more().at(More::BuildLoaded));
 }
 
 void MainWindow::loadBuildCode(const QString &text)
 {
     BusyScope busy(busy_);
-    const auto found = findBuildCode(text);
-    if (const auto *error = std::get_if<BuildCodeError>(&found))
-        throw Error(buildCodeErrorText(*error));
-    const BuildCode &code = std::get<BuildCode>(found);
-    const std::optional<int> classIndex = classIndexOf(code.classCode);
-    if (!classIndex || *classIndex >= classBox_->count())
-        throw Error(QStringLiteral("class %1 is not in this data folder").arg(code.classCode));
-
-    const QString caption = windowTitle();
-    setWindowTitle(uiStrings_.at(Str::Loading));
-    ScopeExit restoreCaption([this, caption] { setWindowTitle(caption); });
-    PreparedClass prepared = prepareClass(dataFolder_, *classIndex, languageCode_);
-    CodeOnTrees loaded = codeOnTrees(code, prepared.table);
-    const RankGrid ranks = loaded.ranks;
-    const QString report = loadReport(moreStrings_, prepared.table, code, loaded);
-    std::optional<PointOrder> order = std::move(loaded.order);
-    StagedClass staged = finishStaging(std::move(prepared), ranks);
-    const bool derived = !order.has_value();
-    if (derived)
-        order = derivedOrder(staged.prepared.table, ranks);
-    stepTo({*classIndex, ranks, std::move(*order), derived}, std::move(staged));
-    if (!report.isEmpty())
+    if (const QString report = build_->loadCode(text); !report.isEmpty())
         dialogs().message(this, QStringLiteral("Runeplan"), report);
 }
 

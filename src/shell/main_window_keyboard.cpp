@@ -32,14 +32,14 @@ void MainWindow::buildKeyboardParts()
 {
     const auto iconAt = [this](TreeSlot at) { return cellAt(at.slot, at.tree).icon; };
     boardFocus_ =
-        new BoardFocus(table_, iconAt,
+        new BoardFocus(table(), iconAt,
                        {[this](TreeSlot at, Qt::MouseButton button) {
                             guarded([&] { pressTalent(cellAt(at.slot, at.tree).icon, button); });
                         },
                         [this](TreeSlot at) { showTooltip(at.slot, at.tree); },
                         [this] { tooltip_->hide(); }, [this](TreeSlot at) { openTreeMenu(at); }},
                        this);
-    search_ = new TalentSearch(*this, table_, iconAt,
+    search_ = new TalentSearch(*this, build_->talents(), iconAt,
                                {[this] { return boardFocus_->current(); },
                                 [this](TreeSlot at) {
                                     boardFocus_->moveTo(at, false);
@@ -110,7 +110,7 @@ void MainWindow::showLinkHints()
 {
     // Each link's hint says what it does and, in brackets, its key.
     const auto hint = [this](FlatButton *link, More text, const QString &key) {
-        link->setToolTip(moreStrings_.at(text) + QStringLiteral(" (") + key + u')');
+        link->setToolTip(more().at(text) + QStringLiteral(" (") + key + u')');
     };
     hint(aboutButton_, More::AboutHint, QStringLiteral("F1"));
     hint(undoButton_, More::UndoHint, QStringLiteral("Ctrl+Z"));
@@ -121,7 +121,7 @@ void MainWindow::showLinkHints()
     hint(copyButton_, More::CopyHint, QStringLiteral("Ctrl+C"));
     hint(pasteButton_, More::PasteHint, QStringLiteral("Ctrl+V"));
     hint(summaryButton_, More::SummaryHint, QStringLiteral("F2"));
-    search_->setHint(moreStrings_.at(More::SearchHint) + QStringLiteral(" (Ctrl+F)"));
+    search_->setHint(more().at(More::SearchHint) + QStringLiteral(" (Ctrl+F)"));
 }
 
 void MainWindow::openTreeMenu(TreeSlot at)
@@ -135,31 +135,32 @@ QString MainWindow::talentDescription(const ImageControl &icon) const
 {
     const TreeSlot at = decodeIconTag(icon.tag());
     if (!TalentTable::validTree(at.tree) || !TalentTable::validSlot(at.slot) ||
-        !table_.at(at.slot, at.tree).present)
+        !table().at(at.slot, at.tree).present)
         return QStringLiteral(
             "A talent: a left press spends a point, a right press gives one back");
-    const TalentAccess access = talentAccess(table_, at.slot, at.tree);
+    const TalentAccess access = talentAccess(table(), at.slot, at.tree);
     QString state;
     switch (access.kind) {
     case TalentAccess::Kind::Open:
-        state = moreStrings_.at(More::TalentOpen);
+        state = more().at(More::TalentOpen);
         break;
     case TalentAccess::Kind::Full:
-        state = moreStrings_.at(More::TalentFull);
+        state = more().at(More::TalentFull);
         break;
     case TalentAccess::Kind::NeedsPoints:
-        state = moreStrings_.at(More::TalentNeedsPoints).arg(access.missingPoints);
+        state = more().at(More::TalentNeedsPoints).arg(access.missingPoints);
         break;
     case TalentAccess::Kind::NeedsPrerequisite:
-        state = moreStrings_.at(More::TalentNeedsPrerequisite)
-                    .arg(table_.at(access.prerequisite, at.tree).name);
+        state = more()
+                    .at(More::TalentNeedsPrerequisite)
+                    .arg(table().at(access.prerequisite, at.tree).name);
         break;
     case TalentAccess::Kind::NoPointsLeft:
-        state = moreStrings_.at(More::TalentNoPointsLeft);
+        state = more().at(More::TalentNoPointsLeft);
         break;
     }
     const QString requirements =
-        tooltipTexts(table_, at.slot, at.tree, tooltipWords()).requirements;
+        tooltipTexts(table(), at.slot, at.tree, tooltipWords()).requirements;
     QStringList parts{state};
     for (const QString &line : requirements.split(u'\r', Qt::SkipEmptyParts))
         parts << line.trimmed();

@@ -7,59 +7,52 @@
 #include "shell/main_window.h"
 #include "shell/talent_search.h"
 #include "talents/icon_tag.h"
-#include "talents/rank_grid.h"
 #include "talents/rules.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/error_report.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 
+void MainWindow::followBuild()
+{
+    build_->setClassCheck([this](const PreparedClass &prepared) { stageArrows(prepared); });
+    connect(build_, &Build::classChanged, this, [this] { showClass(); });
+    connect(build_, &Build::ranksChanged, this, [this](int tree) { showTreeRanks(tree); });
+    connect(build_, &Build::reading, this, [this](bool on) {
+        // "Loading" in the caption while a class is read from the data folder.
+        if (on) {
+            captionBeforeReading_ = windowTitle();
+            setWindowTitle(uiStrings().at(Str::Loading));
+        } else {
+            setWindowTitle(captionBeforeReading_);
+        }
+    });
+}
+
 void MainWindow::loadClass()
 {
     BusyScope busy(busy_);
-    const int classIndex = classBox_->currentIndex();
-    showStaged(stageClass(classIndex, RankGrid{}, languageCode_));
+    build_->changeClass(classBox_->currentIndex());
 }
 
-MainWindow::StagedClass MainWindow::stageClass(int classIndex, const RankGrid &ranks,
-                                               const QString &languageCode)
+void MainWindow::stageArrows(const PreparedClass &prepared)
 {
-    const QString caption = windowTitle();
-    setWindowTitle(uiStrings_.at(Str::Loading));
-    ScopeExit restoreCaption([this, caption] { setWindowTitle(caption); });
-
-    PreparedClass prepared = prepareClass(dataFolder_, classIndex, languageCode);
-    if (const auto misfit = ranksMisfit(prepared.table, ranks)) {
-        const auto code = classCode(classIndex);
-        throw Error(QStringLiteral("The plan does not fit class %1 in language '%2': %3")
-                        .arg(code.value_or(QString::number(classIndex)), languageCode, *misfit));
-    }
-    return finishStaging(std::move(prepared), ranks);
-}
-
-MainWindow::StagedClass MainWindow::finishStaging(PreparedClass &&prepared, const RankGrid &ranks)
-{
-    StagedClass staged{std::move(prepared), {}};
-    TalentTable &table = staged.prepared.table;
-    setRanks(table, ranks);
-
     // Where each icon will stand: the grid is laid out by the width of the first background.
     std::array<std::array<QRect, SlotsPerTree>, TreeCount> iconRects{};
-    const int treeWidth = staged.prepared.backgrounds[0].width();
+    const int treeWidth = prepared.backgrounds[0].width();
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            const QImage &icon = staged.prepared.colourIcons[tree - 1][slot - 1];
+            const QImage &icon = prepared.colourIcons[tree - 1][slot - 1];
             iconRects[tree - 1][slot - 1] = QRect(iconPosition(slot, tree, treeWidth), icon.size());
         }
     }
-    staged.arrows = arrows_->stage(table, staged.prepared.arrowOrder, iconRects);
-    return staged;
+    stagedArrows_ = arrows_->stage(prepared.table, prepared.arrowOrder, iconRects);
 }
 
-void MainWindow::showStaged(StagedClass &&staged)
+void MainWindow::showClass()
 {
-    PreparedClass &prepared = staged.prepared;
-    table_ = std::move(prepared.table);
+    const PreparedClass &prepared = build_->shownClass();
+    const TalentTable &shown = prepared.table;
     for (int tree = 1; tree <= TreeCount; ++tree) {
         treeBackgrounds_[tree - 1]->setPicture(prepared.backgrounds[tree - 1]);
         treeEmblems_[tree - 1]->setPicture(prepared.emblems[tree - 1]);
@@ -68,7 +61,7 @@ void MainWindow::showStaged(StagedClass &&staged)
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
             TalentCell &c = cellAt(slot, tree);
-            if (!table_.at(slot, tree).present) {
+            if (!shown.at(slot, tree).present) {
                 c.icon->hide();
                 c.iconSource->hide();
                 c.icon->setEnabled(false);
@@ -78,7 +71,7 @@ void MainWindow::showStaged(StagedClass &&staged)
             }
             c.iconSource->setPicture(prepared.colourIcons[tree - 1][slot - 1]);
             c.grey = prepared.greyIcons[tree - 1][slot - 1];
-            c.icon->setPicture(table_.at(slot, tree).rank > 0 ? c.iconSource->picture() : c.grey);
+            c.icon->setPicture(shown.at(slot, tree).rank > 0 ? c.iconSource->picture() : c.grey);
             const QPoint at = iconPosition(slot, tree, treeWidth);
             c.icon->move(at);
             c.icon->show();
@@ -90,38 +83,40 @@ void MainWindow::showStaged(StagedClass &&staged)
             drawRank(slot, tree);
         }
         treeLabels_[tree - 1]->setCaption(
-            counterCaption(table_.treeName(tree), table_.treePoints(tree)));
+            counterCaption(shown.treeName(tree), shown.treePoints(tree)));
     }
-    arrows_->show(staged.arrows);
+    arrows_->show(stagedArrows_);
+    stagedArrows_.clear();
+    budgetLeftShown_ = shown.totalPoints < PointBudget;
     refreshCounterCaptions();
-    boardClass_ = prepared.classIndex;
-    classBox_->select(boardClass_);
+    classBox_->select(prepared.classIndex);
     boardFocus_->classShown();
     search_->boardChanged();
 }
 
-void MainWindow::showRanks(const RankGrid &ranks)
+void MainWindow::showTreeRanks(int tree)
 {
-    const TalentTable before = table_;
-    setRanks(table_, ranks);
-    const bool budgetLeftChanged =
-        (before.totalPoints < PointBudget) != (table_.totalPoints < PointBudget);
-    for (int tree = 1; tree <= TreeCount; ++tree) {
+    const TalentTable &shown = table();
+    // Every open talent's rank changes colour when the last point is spent or the first one
+    // comes back.
+    const bool budgetLeft = shown.totalPoints < PointBudget;
+    const bool budgetChanged = budgetLeft != budgetLeftShown_;
+    budgetLeftShown_ = budgetLeft;
+    for (int t = 1; t <= TreeCount; ++t) {
+        if (t != tree && !budgetChanged)
+            continue;
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            const Talent &was = before.at(slot, tree);
-            const Talent &now = table_.at(slot, tree);
+            const Talent &now = shown.at(slot, t);
             if (!now.present)
                 continue;
-            if ((was.rank > 0) != (now.rank > 0)) {
-                TalentCell &c = cellAt(slot, tree);
+            TalentCell &c = cellAt(slot, t);
+            if ((c.rank > 0) != (now.rank > 0))
                 c.icon->setPicture(now.rank > 0 ? c.iconSource->picture() : c.grey);
-            }
-            if (was.rank != now.rank || was.available != now.available || budgetLeftChanged)
-                drawRank(slot, tree);
+            if (c.rank != now.rank || c.available != now.available || budgetChanged)
+                drawRank(slot, t);
         }
-        treeLabels_[tree - 1]->setCaption(
-            counterCaption(table_.treeName(tree), table_.treePoints(tree)));
+        treeLabels_[t - 1]->setCaption(counterCaption(shown.treeName(t), shown.treePoints(t)));
     }
-    arrows_->refresh(table_);
+    arrows_->refresh(shown);
     refreshCounterCaptions();
 }

@@ -19,8 +19,8 @@ void MainWindow::savePressed()
     if (path.isEmpty())
         return;
     rememberFolder(path);
-    writePlanFile(path,
-                  formatPlan(boardClass_ >= 0 ? boardClass_ : classBox_->currentIndex(), table_));
+    writePlanFile(
+        path, formatPlan(boardClass() >= 0 ? boardClass() : classBox_->currentIndex(), table()));
 }
 
 void MainWindow::loadPressed()
@@ -70,27 +70,7 @@ void MainWindow::recallFolder()
 void MainWindow::loadPlanFile(const QString &path)
 {
     BusyScope busy(busy_);
-
     // The whole plan is read and checked against the class it names before the board changes:
     // a file that fails leaves the plan on the board as it was.
-    const PlanText text = parsePlanText(readPlanFile(path), path);
-    checkPlanClass(text, classBox_->count(), path);
-    const ClassLayout layout = classLayoutForPlan(text.classIndex, path);
-    const PlanRanks plan = checkPlan(text, layout, path);
-
-    // The class is read afresh, as the plan was checked against the files as they are now. A plan
-    // file keeps no order: the order its ranks imply stands in for it.
-    StagedClass staged = stageClass(plan.classIndex, plan.ranks, languageCode_);
-    PointOrder order = derivedOrder(staged.prepared.table, plan.ranks);
-    stepTo({plan.classIndex, plan.ranks, std::move(order), true}, std::move(staged));
-}
-
-ClassLayout MainWindow::classLayoutForPlan(int classIndex, const QString &planPath) const
-{
-    try {
-        return readClassLayout(dataPath(*classCode(classIndex)), languageCode_);
-    } catch (const Error &e) {
-        throw Error(QStringLiteral("Cannot check plan %1 against its class: %2")
-                        .arg(planPath, e.message()));
-    }
+    build_->loadPlanFile(path);
 }

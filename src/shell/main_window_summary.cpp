@@ -16,13 +16,7 @@
 
 QString MainWindow::summaryText() const
 {
-    SummaryInput input;
-    input.className = classBox_->itemText(boardClass_);
-    input.table = &table_;
-    input.order = order_;
-    input.derivedOrder = orderDerived_;
-    input.code = boardCode();
-    return buildSummary(input, moreStrings_);
+    return build_->summary();
 }
 
 QImage MainWindow::boardPicture(int scale)
@@ -37,20 +31,20 @@ QImage MainWindow::boardPicture(int scale)
         look.emblem = {treeEmblemPosition(tree), treeEmblems_[tree - 1]->picture()};
         look.labelAt = treeLabelPosition(tree);
         look.label =
-            displayedCaption(counterCaption(table_.treeName(tree), table_.treePoints(tree)));
+            displayedCaption(counterCaption(table().treeName(tree), table().treePoints(tree)));
     }
     picture.arrows = arrows_->shownPieces();
     const int treeWidth = treeBackgrounds_[0]->width();
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            const Talent &talent = table_.at(slot, tree);
+            const Talent &talent = table().at(slot, tree);
             if (!talent.present)
                 continue;
             const TalentCell &c = cell(slot, tree);
             const QPoint at = iconPosition(slot, tree, treeWidth);
             picture.talents.append({{at, talent.rank > 0 ? c.iconSource->picture() : c.grey},
                                     rankLabelPosition(at),
-                                    rankLook(talent, table_.totalPoints)});
+                                    rankLook(talent, table().totalPoints)});
         }
     }
     return paintTrees(picture, scale);
@@ -59,8 +53,8 @@ QImage MainWindow::boardPicture(int scale)
 void MainWindow::savePicture(int scale)
 {
     QString path =
-        dialogs().saveFileName(this, moreStrings_.at(More::SavePicture), saveDialogSettings_.folder,
-                               moreStrings_.at(More::PictureFilter));
+        dialogs().saveFileName(this, more().at(More::SavePicture), saveDialogSettings_.folder,
+                               more().at(More::PictureFilter));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -75,11 +69,10 @@ void MainWindow::savePicture(int scale)
 
 void MainWindow::summaryPressed()
 {
-    if (boardClass_ < 0)
+    if (boardClass() < 0)
         return;
     BusyScope busy(busy_);
     busy_.disableWhileDialogOpen();
-    SummaryDialog dialog(this, summaryText(), moreStrings_,
-                         [this](int scale) { savePicture(scale); });
+    SummaryDialog dialog(this, summaryText(), more(), [this](int scale) { savePicture(scale); });
     dialogs().runModal(&dialog);
 }

@@ -22,16 +22,17 @@ void MainWindow::talentLeft()
 void MainWindow::showTooltip(int slot, int tree)
 {
     QStringList levels;
-    for (int level : levelsOf(order_, slot, tree))
+    for (int level : levelsOf(build_->order(), slot, tree))
         levels << QString::number(level);
-    tooltip_->show(
-        tooltipTexts(table_, slot, tree, tooltipWords()), requirementsMet(table_, slot, tree), slot,
-        tree, cell(slot, tree).icon->geometry(),
-        levels.isEmpty() ? QString() : moreStrings_.at(More::Levels).arg(levels.join(", ")));
+    tooltip_->show(tooltipTexts(table(), slot, tree, tooltipWords()),
+                   requirementsMet(table(), slot, tree), slot, tree,
+                   cell(slot, tree).icon->geometry(),
+                   levels.isEmpty() ? QString() : more().at(More::Levels).arg(levels.join(", ")));
 }
 
 TooltipWords MainWindow::tooltipWords() const
 {
-    return {uiStrings_.at(Str::NeedsOpen), uiStrings_.at(Str::NeedsMiddle),
-            uiStrings_.at(Str::NeedsClose), uiStrings_.at(Str::NextRank), uiStrings_.at(Str::Rank)};
+    return {uiStrings().at(Str::NeedsOpen), uiStrings().at(Str::NeedsMiddle),
+            uiStrings().at(Str::NeedsClose), uiStrings().at(Str::NextRank),
+            uiStrings().at(Str::Rank)};
 }

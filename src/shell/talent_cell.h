@@ -13,4 +13,7 @@ struct TalentCell {
     ImageControl *icon = nullptr;
     LabelControl *rankLabel = nullptr;
     QImage grey;
+    // What the rank label last showed, so that a change of the build redraws only what changed.
+    int rank = -1;
+    bool available = false;
 };
