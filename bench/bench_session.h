@@ -2,7 +2,7 @@
 
 #include "bench_world.h"
 #include "recording_dialogs.h"
-#include "shell/main_window.h"
+#include "ui/main_window.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -6,7 +6,7 @@
 #include "bundled_world.h"
 #include "controls_by_name.h"
 #include "recording_dialogs.h"
-#include "shell/main_window.h"
+#include "ui/main_window.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/image_control.h"

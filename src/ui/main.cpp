@@ -1,0 +1,80 @@
+#include "base/version.h"
+#include "board/fonts.h"
+#include "cli/check_mode.h"
+#include "cli/code_mode.h"
+#include "cli/command_line.h"
+#include "cli/console_modes.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
+#include "toolkit/error_report.h"
+#include "toolkit/icon_on_demand.h"
+#include "toolkit/window_start.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+QString programName()
+{
+    return QStringLiteral("Runeplan");
+}
+
+int runWindow(int argc, char *argv[], const CommandLine &line)
+{
+    Application app(argc, argv);
+    Application::setApplicationName(programName());
+    Application::setApplicationVersion(QString::fromLatin1(ProgramVersion));
+    QStringList iconFiles;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        iconFiles << QStringLiteral(":/icons/runeplan-%1.png").arg(size);
+    Application::setWindowIcon(iconOnDemand(iconFiles));
+    registerTahoma();
+
+    MainWindow window(QCoreApplication::applicationDirPath(), {line.dataFolder, line.language});
+    if (window.endRequested())
+        return 1;
+    showCentred(window);
+    if (!line.input.isEmpty())
+        guarded([&] { window.openArgument(line.input); });
+    return Application::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The command line is read before any application object exists: the modes without a
+    // window must run where there is no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "runeplan: %s\n\n%s", line.error.toLocal8Bit().constData(),
+                     usageText().toLocal8Bit().constData());
+        return ExitCode::Usage;
+    }
+    if (line.help) {
+        std::printf("%s", usageText().toLocal8Bit().constData());
+        return ExitCode::Success;
+    }
+    if (line.version) {
+        std::printf("%s %s\n", programName().toLatin1().constData(), ProgramVersion);
+        return ExitCode::Success;
+    }
+    if (line.mode == CommandLine::Mode::Summary || line.mode == CommandLine::Mode::Picture)
+        return runBoardMode(argc, argv, line);
+    if (line.mode == CommandLine::Mode::Check) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(programName());
+        return runCheckMode(line, QCoreApplication::applicationDirPath());
+    }
+    if (line.mode == CommandLine::Mode::Code) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(programName());
+        return runCodeMode(line, QCoreApplication::applicationDirPath());
+    }
+    return runWindow(argc, argv, line);
+}

@@ -1,0 +1,50 @@
+// The last session: the board kept at close and shown again at the next start.
+#include "base/error.h"
+#include "build/kept_session.h"
+#include "build/plan_file.h"
+#include "ui/main_window.h"
+#include "talents/build_code.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/dialogs.h"
+
+#include <QUndoStack>
+
+bool MainWindow::restoreSession()
+{
+    const KeptSession session(dataFolder_);
+    try {
+        const std::optional<QByteArray> bytes = session.read();
+        if (!bytes)
+            return false;
+        // One class load; below it in the history, the empty board of a plain start, loaded only
+        // if the step is undone.
+        const QString report =
+            build_->restoreSession(*bytes, session.path(), classBox_->currentIndex());
+        if (!report.isEmpty())
+            dialogs().message(this, QStringLiteral("Runeplan"), report);
+        return true;
+    } catch (const Error &e) {
+        // Kept aside rather than lost: the board of this start will be kept in its place.
+        QString line = QStringLiteral("the last session is not restored: ") + e.message();
+        try {
+            line += QStringLiteral("; it is kept as ") + session.setAside();
+        } catch (const Error &aside) {
+            line += QStringLiteral("; ") + aside.message();
+        }
+        reportSessionTrouble(line);
+    }
+    return false;
+}
+
+void MainWindow::keepSession() const
+{
+    if (boardClass() < 0)
+        return;
+    const KeptSession session(dataFolder_);
+    try {
+        session.write(formatPlan(boardClass(), table()) + build_->code().toLatin1() + "\r\n");
+    } catch (const std::exception &e) {
+        reportSessionTrouble(QStringLiteral("the session is not kept: ") +
+                             QString::fromUtf8(e.what()));
+    }
+}
