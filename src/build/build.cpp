@@ -124,6 +124,12 @@ void Build::loadPlanFile(const QString &path)
 {
     const PlanText text = parsePlanText(readPlanFile(path), path);
     checkPlanClass(text, classCount(), path);
+    auto [state, staged] = stagePlan(text, path);
+    stepTo(state, std::move(staged));
+}
+
+std::pair<BoardState, PreparedClass> Build::stagePlan(const PlanText &text, const QString &path)
+{
     ClassLayout layout;
     try {
         layout = readClassLayout(dataFolder_ + *classCode(text.classIndex), languageCode_);
@@ -135,7 +141,7 @@ void Build::loadPlanFile(const QString &path)
     // A plan file keeps no order: the order its ranks imply stands in for it.
     PreparedClass staged = stage(plan.classIndex, plan.ranks, languageCode_);
     PointOrder order = derivedOrder(staged.table, plan.ranks);
-    stepTo({plan.classIndex, plan.ranks, std::move(order), true}, std::move(staged));
+    return {{plan.classIndex, plan.ranks, std::move(order), true}, std::move(staged)};
 }
 
 QString Build::loadCode(const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "build/board_step.h"
+#include "build/plan_file.h"
 #include "datafolder/class_loader.h"
 #include "datafolder/more_strings.h"
 #include "datafolder/ui_strings.h"
@@ -90,6 +91,9 @@ private:
     void prepareToShow(const BoardState &state);
     void show(const BoardState &state);
     void startWith(const BoardState &state, PreparedClass &&staged, int plainClass);
+    // A plan file's text checked against its class as the files are now, and its class read with
+    // the plan's ranks and the order they imply.
+    std::pair<BoardState, PreparedClass> stagePlan(const PlanText &text, const QString &path);
     // A view's check of a class read whole with its ranks on it.
     void checkStaged(const PreparedClass &staged) const;
     void showClass(PreparedClass &&staged);

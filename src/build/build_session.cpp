@@ -3,7 +3,6 @@
 #include "build/build.h"
 #include "build/load_report.h"
 #include "build/plan_file.h"
-#include "datafolder/class_layout.h"
 #include "talents/build_code.h"
 #include "talents/code_on_trees.h"
 #include "talents/rank_grid.h"
@@ -29,16 +28,7 @@ QString Build::restoreSession(const QByteArray &bytes, const QString &path, int 
         return report;
     }
     // A session kept before the code rode along is checked as a plan file is.
-    ClassLayout layout;
-    try {
-        layout = readClassLayout(dataFolder_ + *classCode(text.classIndex), languageCode_);
-    } catch (const Error &e) {
-        throw Error(
-            QStringLiteral("Cannot check plan %1 against its class: %2").arg(path, e.message()));
-    }
-    const PlanRanks plan = checkPlan(text, layout, path);
-    PreparedClass staged = stage(plan.classIndex, plan.ranks, languageCode_);
-    PointOrder order = derivedOrder(staged.table, plan.ranks);
-    startWith({plan.classIndex, plan.ranks, std::move(order), true}, std::move(staged), plainClass);
+    auto [state, staged] = stagePlan(text, path);
+    startWith(state, std::move(staged), plainClass);
     return {};
 }

@@ -1,10 +1,10 @@
 #include "ui/about_dialog.h"
 
 #include "board/fonts.h"
-#include "ui/about_texts.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
 #include "toolkit/label_control.h"
+#include "ui/about_texts.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -110,13 +110,3 @@ void ArrowLayer::refresh(const TalentTable &table)
             setVariant(table, k, wanted);
     }
 }
-
-QVector<PlacedPicture> ArrowLayer::shownPieces() const
-{
-    QVector<PlacedPicture> pieces;
-    for (const ArrowEntry &entry : entries_) {
-        if (!entry.image->isHidden())
-            pieces.append({entry.image->pos(), entry.image->picture()});
-    }
-    return pieces;
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "board/arrow_piece.h"
-#include "board/trees_picture.h"
 #include "datafolder/picture_cache.h"
 #include "talents/talent_table.h"
 
@@ -54,9 +53,6 @@ public:
     void show(const QVector<StagedArrow> &arrows);
     // Brings every arrow's variant up to date with the talents' states.
     void refresh(const TalentTable &table);
-
-    // The pieces on the window with their bitmaps, in the order they are drawn.
-    QVector<PlacedPicture> shownPieces() const;
 
     const std::array<ArrowEntry, ArrowCapacity> &entries() const { return entries_; }
     int count() const { return count_; }

@@ -4,11 +4,11 @@
 #include "cli/code_mode.h"
 #include "cli/command_line.h"
 #include "cli/console_modes.h"
-#include "ui/application.h"
-#include "ui/main_window.h"
 #include "toolkit/error_report.h"
 #include "toolkit/icon_on_demand.h"
 #include "toolkit/window_start.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -3,10 +3,6 @@
 
 #include "base/error.h"
 #include "datafolder/language_memory.h"
-#include "ui/about_dialog.h"
-#include "ui/arrow_layer.h"
-#include "ui/board_focus.h"
-#include "ui/tooltip_panel.h"
 #include "talents/text_lines.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
@@ -14,6 +10,10 @@
 #include "toolkit/flat_button.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
+#include "ui/about_dialog.h"
+#include "ui/arrow_layer.h"
+#include "ui/board_focus.h"
+#include "ui/tooltip_panel.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -5,12 +5,12 @@
 #include "datafolder/class_loader.h"
 #include "datafolder/more_strings.h"
 #include "datafolder/ui_strings.h"
+#include "talents/icon_tag.h"
+#include "talents/talent_table.h"
 #include "ui/arrow_layer.h"
 #include "ui/busy_state.h"
 #include "ui/talent_accessible.h"
 #include "ui/talent_cell.h"
-#include "talents/icon_tag.h"
-#include "talents/talent_table.h"
 
 #include <QDir>
 #include <QString>

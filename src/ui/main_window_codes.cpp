@@ -3,13 +3,13 @@
 #include "base/error.h"
 #include "build/load_report.h"
 #include "build/plan_file.h"
-#include "ui/main_window.h"
 #include "talents/build_code.h"
 #include "talents/code_on_trees.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
 #include "toolkit/message_line.h"
+#include "ui/main_window.h"
 
 #include <QClipboard>
 #include <QDragEnterEvent>

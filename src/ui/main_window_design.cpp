@@ -3,14 +3,14 @@
 #include "board/cell_geometry.h"
 #include "board/fonts.h"
 #include "board/trees_picture.h"
-#include "ui/main_window.h"
-#include "ui/tooltip_panel.h"
-#include "ui/window_controls.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 #include "toolkit/message_line.h"
+#include "ui/main_window.h"
+#include "ui/tooltip_panel.h"
+#include "ui/window_controls.h"
 
 #include <QLineEdit>
 #include <QMenu>

@@ -1,15 +1,15 @@
 // The window by keyboard: the Tab chain, the board's focus, the shortcuts and their hints, the
 // talent search, and what a screen reader says of a talent.
 #include "board/tooltip_text.h"
-#include "ui/board_focus.h"
-#include "ui/main_window.h"
-#include "ui/talent_search.h"
-#include "ui/tooltip_panel.h"
 #include "talents/rules.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/error_report.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/image_control.h"
+#include "ui/board_focus.h"
+#include "ui/main_window.h"
+#include "ui/talent_search.h"
+#include "ui/tooltip_panel.h"
 
 #include <QApplication>
 #include <QLineEdit>

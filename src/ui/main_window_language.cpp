@@ -1,12 +1,12 @@
 // The language: its interface strings, the captions and the class names, and a change of language
 // that keeps the plan on the board.
 #include "base/error.h"
-#include "ui/main_window.h"
-#include "ui/tooltip_panel.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/error_report.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/label_control.h"
+#include "ui/main_window.h"
+#include "ui/tooltip_panel.h"
 
 #include <QMenu>
 

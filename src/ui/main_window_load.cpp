@@ -2,16 +2,16 @@
 // the board as it was.
 #include "base/error.h"
 #include "board/cell_geometry.h"
-#include "ui/arrow_layer.h"
-#include "ui/board_focus.h"
-#include "ui/main_window.h"
-#include "ui/talent_search.h"
 #include "talents/icon_tag.h"
 #include "talents/rules.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/error_report.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
+#include "ui/arrow_layer.h"
+#include "ui/board_focus.h"
+#include "ui/main_window.h"
+#include "ui/talent_search.h"
 
 void MainWindow::followBuild()
 {

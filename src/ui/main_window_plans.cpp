@@ -1,10 +1,10 @@
 // Saving the plan on the board to a file and loading one back.
 #include "base/error.h"
 #include "build/plan_file.h"
-#include "ui/main_window.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
+#include "ui/main_window.h"
 
 #include <QFileInfo>
 #include <QSettings>

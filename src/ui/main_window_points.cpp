@@ -1,8 +1,6 @@
 // Spending and refunding points, and keeping the cells and counters in step.
 #include "board/rank_look.h"
 #include "board/refusal_text.h"
-#include "ui/arrow_layer.h"
-#include "ui/main_window.h"
 #include "talents/icon_tag.h"
 #include "talents/press.h"
 #include "talents/rank_grid.h"
@@ -11,6 +9,8 @@
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 #include "toolkit/message_line.h"
+#include "ui/arrow_layer.h"
+#include "ui/main_window.h"
 
 #include <QAccessible>
 #include <QUndoStack>

@@ -2,10 +2,10 @@
 #include "base/error.h"
 #include "build/kept_session.h"
 #include "build/plan_file.h"
-#include "ui/main_window.h"
 #include "talents/build_code.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
+#include "ui/main_window.h"
 
 #include <QUndoStack>
 

@@ -1,11 +1,11 @@
 // The tooltip beside the talent under the pointer.
 #include "board/tooltip_text.h"
-#include "ui/main_window.h"
-#include "ui/tooltip_panel.h"
 #include "talents/icon_tag.h"
 #include "talents/point_order.h"
 #include "talents/rules.h"
 #include "toolkit/image_control.h"
+#include "ui/main_window.h"
+#include "ui/tooltip_panel.h"
 
 void MainWindow::talentEntered(ImageControl *sender)
 {

@@ -2,9 +2,9 @@
 
 #include "board/fonts.h"
 #include "board/talent_search.h"
-#include "ui/window_controls.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
+#include "ui/window_controls.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "ui/tooltip_panel.h"
 
-#include "ui/window_controls.h"
 #include "talents/talent_table.h"
 #include "toolkit/label_control.h"
 #include "toolkit/panel_control.h"
+#include "ui/window_controls.h"
 
 namespace {
 const QSize PanelSize(355, 420);
