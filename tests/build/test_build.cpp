@@ -123,18 +123,40 @@ private slots:
         QVERIFY(second.summary().startsWith(QStringLiteral("en class 1: 3 points")));
     }
 
-    void aLanguageChangeKeepsThePlan()
+    // The class is read in the new language with the same ranks, or the change is refused; the
+    // history walks on in the language shown.
+    void aLanguageChangeKeepsThePlanOrIsRefused_data()
     {
+        QTest::addColumn<int>("russianRanksOfFirst");
+        QTest::newRow("same trees") << 5;
+        QTest::newRow("fewer ranks in Russian") << 2;
+    }
+    void aLanguageChangeKeepsThePlanOrIsRefused()
+    {
+        QFETCH(int, russianRanksOfFirst);
+        QVector<FixtureTree> trees = FixtureWorld::standardClass();
+        trees[0].talents[0].maxRank = russianRanksOfFirst;
+        world_.write(QStringLiteral("Dd/1/tal.ru"), FixtureWorld::treeFileText(trees[0], 1, "ru"));
         Build b(data(), QStringLiteral("en"));
         b.changeClass(0);
-        b.press(1, 1, Left);
+        for (int k = 0; k < 3; ++k)
+            b.press(1, 1, Left);
         const BoardState before = b.state();
         QSignalSpy language(&b, &Build::languageChanged);
-        b.changeLanguage(QStringLiteral("ru"));
-        QCOMPARE(language.size(), 1);
+        const bool fits = russianRanksOfFirst >= 3;
+        if (fits)
+            b.changeLanguage(QStringLiteral("ru"));
+        else
+            QVERIFY_THROWS_EXCEPTION(Error, b.changeLanguage(QStringLiteral("ru")));
+        QCOMPARE(language.size(), fits ? 1 : 0);
         QVERIFY(b.state() == before);
-        QCOMPARE(b.talents().at(1, 1).name, QStringLiteral("ru talent 1-1"));
-        QCOMPARE(b.history().count(), 1);
+        QCOMPARE(b.history().count(), 3);
+        const QString shown = fits ? QStringLiteral("ru") : QStringLiteral("en");
+        QCOMPARE(b.languageCode(), shown);
+        QCOMPARE(b.talents().at(1, 1).name, shown + QStringLiteral(" talent 1-1"));
+        b.undo();
+        QCOMPARE(b.talents().at(1, 1).rank, 2);
+        world_.writeStandardClass();
     }
 };
 
