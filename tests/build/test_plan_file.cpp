@@ -1,9 +1,15 @@
-// The plan file format: writing, reading and the checks against a class, without a window.
+// The plan file format: writing, reading and the checks against a class, without a window, and a
+// write that fails without harming the old file.
 #include "base/error.h"
 #include "build/plan_file.h"
 #include "talents/tree_file.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 QString zeros()
@@ -194,6 +200,28 @@ private slots:
         plan.treeLines[2] = QStringLiteral("55551") + QString(39, u'0');
         PlanRanks ranks;
         QVERIFY(errorOf([&] { ranks = checkPlan(plan, layout, QStringLiteral("p")); }).isEmpty());
+    }
+
+    void aFailedWriteKeepsTheOldFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("old.plan"));
+        writePlanFile(path, "old");
+        // Writes past 16 bytes fail while the limit holds, as on a full disk.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        const QString message = errorOf([&] { writePlanFile(path, QByteArray(140, '0')); });
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY2(message.contains(path), qPrintable(message));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("old.plan")});
     }
 };
 
