@@ -5,7 +5,7 @@
 #include "datafolder/class_loader.h"
 #include "datafolder/more_strings.h"
 #include "datafolder/ui_strings.h"
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "talents/talent_table.h"
 #include "ui/arrow_layer.h"
 #include "ui/busy_state.h"

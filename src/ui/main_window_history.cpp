@@ -1,7 +1,7 @@
 // The board's history: every change is a step that undo and redo walk; Reset and the reset of one
 // tree are steps too.
 #include "base/error.h"
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "toolkit/error_report.h"
 #include "toolkit/image_control.h"
 #include "toolkit/message_line.h"

@@ -2,7 +2,7 @@
 // the board as it was.
 #include "base/error.h"
 #include "board/cell_geometry.h"
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "talents/rules.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/error_report.h"

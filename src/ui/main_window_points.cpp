@@ -1,7 +1,7 @@
 // Spending and refunding points, and keeping the cells and counters in step.
 #include "board/rank_look.h"
 #include "board/refusal_text.h"
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "talents/press.h"
 #include "talents/rank_grid.h"
 #include "talents/rules.h"

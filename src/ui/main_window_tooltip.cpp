@@ -1,6 +1,6 @@
 // The tooltip beside the talent under the pointer.
 #include "board/tooltip_text.h"
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "talents/point_order.h"
 #include "talents/rules.h"
 #include "toolkit/image_control.h"

@@ -4,7 +4,7 @@
 #include "board/grey.h"
 #include "board/rank_look.h"
 #include "build/plan_file.h"
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"

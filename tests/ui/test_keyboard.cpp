@@ -3,7 +3,7 @@
 #include "board_driver.h"
 #include "build/plan_file.h"
 #include "standard_window_test.h"
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "toolkit/label_control.h"
 
 #include <QAbstractItemView>
