@@ -42,13 +42,13 @@ private slots:
         const QString code = QGuiApplication::clipboard()->text();
         QVERIFY(code.startsWith(QStringLiteral("RB")));
         resetButton(w)->click();
-        const int steps = w.history().count();
+        const int steps = w.build().history().count();
         // In a chat line, broken over two lines, with words after it.
         paste(w, QStringLiteral("try this: ") + code.left(30) + QStringLiteral("\n ") +
                      code.mid(30) + QStringLiteral(" - good luck"));
         QVERIFY2(w_.dialogs.messages.isEmpty(), qPrintable(w_.dialogs.messages.value(0).text));
         QCOMPARE(formatPlan(0, w.talents()), plan);
-        QCOMPARE(w.history().count(), steps + 1);
+        QCOMPARE(w.build().history().count(), steps + 1);
         undoButton(w)->click();
         QCOMPARE(w.talents().totalPoints, 0);
         // Dropped as a text, then as a plan file.
@@ -81,7 +81,7 @@ private slots:
         trees[0].talents.removeAt(1);
         world_.writeTree(QStringLiteral("Dd"), 1, trees[0]);
         resetButton(w)->click();
-        const int steps = w.history().count();
+        const int steps = w.build().history().count();
         paste(w, code);
         QCOMPARE(w_.dialogs.messages.size(), 1);
         const QStringList lines = w_.dialogs.messages[0].text.split(u'\n');
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(w.talents().at(1, 1).rank, 3);
         QCOMPARE(w.talents().at(5, 1).rank, 0);
         QCOMPARE(w.talents().at(1, 2).rank, 1);
-        QCOMPARE(w.history().count(), steps + 1);
+        QCOMPARE(w.build().history().count(), steps + 1);
         undoButton(w)->click();
         QCOMPARE(w.talents().totalPoints, 0);
         world_.writeStandardClass();

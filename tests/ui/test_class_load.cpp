@@ -43,7 +43,7 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        const TalentCell &c = w->cell(slot, tree);
+        const TalentCell &c = w->board().cell(slot, tree);
         QVERIFY(w->talents().at(slot, tree).present);
         QVERIFY(c.icon->isVisible());
         QVERIFY(c.icon->isEnabled());
@@ -66,7 +66,7 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        const TalentCell &c = w->cell(3, 2);
+        const TalentCell &c = w->board().cell(3, 2);
         const quint32 colour = c.iconSource->pixelColour(20, 20);
         QVERIFY(colour != greyOf(colour)); // the fixture icons are coloured
         QCOMPARE(c.icon->pixelColour(20, 20), greyOf(colour));
@@ -86,9 +86,9 @@ private slots:
         QCOMPARE(levelLabel(*w)->caption(), QStringLiteral("en:15: 9"));
         // Row 1 without a prerequisite is open; row 2 and a row-1 talent behind a prerequisite
         // are not.
-        QCOMPARE(w->cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
-        QCOMPARE(w->cell(1, 1).rankLabel->fontColour(), RankGreen);
-        QCOMPARE(w->cell(5, 1).rankLabel->fontColour(), RankWhite);
+        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
+        QCOMPARE(w->board().cell(1, 1).rankLabel->fontColour(), RankGreen);
+        QCOMPARE(w->board().cell(5, 1).rankLabel->fontColour(), RankWhite);
         QVERIFY(w->talents().at(1, 1).available);
         QVERIFY(!w->talents().at(5, 1).available);
     }
@@ -103,8 +103,8 @@ private slots:
         QVERIFY(!t.present);
         QCOMPARE(t.maxRank, 3);
         QCOMPARE(t.name, QStringLiteral("en talent 1-7"));
-        QVERIFY(!w->cell(7, 1).icon->isVisible());
-        QVERIFY(!w->cell(7, 1).rankLabel->isVisible());
+        QVERIFY(!w->board().cell(7, 1).icon->isVisible());
+        QVERIFY(!w->board().cell(7, 1).rankLabel->isVisible());
         // Its dependant is placed but can never open.
         QVERIFY(w->talents().at(11, 1).present);
         QVERIFY(!w->talents().at(11, 1).available);
@@ -119,7 +119,7 @@ private slots:
         world.writeTree(QStringLiteral("Dr"), 3, {QStringLiteral("Third"), {{44, 2}}});
         OpenedWindow w;
         w.open(world);
-        QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
+        QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
         QCOMPARE(w->talents().totalPoints, 1);
         chooseEntry(classBox(*w), 1);
         QVERIFY(w.dialogs.messages.isEmpty());
@@ -128,12 +128,12 @@ private slots:
         QVERIFY(!gone.present);
         QCOMPARE(gone.rank, 0);
         QCOMPARE(gone.maxRank, 0);
-        QVERIFY(!w->cell(1, 1).icon->isVisible());
+        QVERIFY(!w->board().cell(1, 1).icon->isVisible());
         QCOMPARE(treeLabel(*w, 1)->caption(), QStringLiteral("Named only: 0"));
         QVERIFY(w->talents().at(44, 3).present);
         chooseEntry(classBox(*w), 0);
         QCOMPARE(w->talents().at(1, 1).rank, 0);
-        QCOMPARE(w->cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
+        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
     }
 
     void captionShowsTheLoadAndComesBack()
@@ -183,7 +183,7 @@ private slots:
         world.write(QStringLiteral("Dr/2/1.jpg"), solidJpeg(45, 43, Qt::red));
         OpenedWindow w;
         w.open(world);
-        QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
+        QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
         const QByteArray before = formatPlan(0, w->talents());
         chooseEntry(classBox(*w), 1);
         QCOMPARE(w.dialogs.messages.size(), 1);
@@ -196,7 +196,7 @@ private slots:
         // The class is read whole before it is shown: the board and the class box stay as they
         // were, and the failed change is no step of the history.
         QCOMPARE(formatPlan(classBox(*w)->currentIndex(), w->talents()), before);
-        QCOMPARE(w->history().count(), 1);
+        QCOMPARE(w->build().history().count(), 1);
         QCOMPARE(w->talents().at(1, 2).maxRank, 3);
         // And another class still loads.
         chooseEntry(classBox(*w), 2);
@@ -238,7 +238,7 @@ private slots:
         // the talents read before the broken picture.
         const TalentTable &table = w->talents();
         QVERIFY(!table.at(1, 1).present && !table.at(2, 1).present);
-        QVERIFY(!w->cell(2, 1).icon->isVisible());
+        QVERIFY(!w->board().cell(2, 1).icon->isVisible());
         QVERIFY(!table.at(1, 2).present);
         QVERIFY(w->isEnabled());
     }

@@ -57,11 +57,11 @@ QString mismatch(const MainWindow &w, const Snapshot &expected)
         sum += treeSum;
     }
     if (table.totalPoints != sum || sum > PointBudget ||
-        spentLabel(w)->caption() != counterCaption(w.strings().at(Str::Spent), sum))
+        spentLabel(w)->caption() != counterCaption(w.build().strings().at(Str::Spent), sum))
         return QStringLiteral("total");
-    if (w.pointOrder() != expected.order)
+    if (w.build().order() != expected.order)
         return QStringLiteral("order");
-    if (stepLegality(table, w.pointOrder()) != legalityByModel(expected.model, expected.order))
+    if (stepLegality(table, w.build().order()) != legalityByModel(expected.model, expected.order))
         return QStringLiteral("legal steps");
     return {};
 }
@@ -154,7 +154,7 @@ private slots:
             // Only a change of the board is a step.
             if (!sameBoard(next, states.last()))
                 states.append(next);
-            QCOMPARE(w.history().index(), states.size() - 1);
+            QCOMPARE(w.build().history().index(), states.size() - 1);
         }
         QVERIFY2(states.size() > 300, qPrintable(QString::number(states.size())));
         for (qsizetype k = states.size() - 1; k > 0; --k) {
@@ -193,10 +193,10 @@ private slots:
         QCOMPARE(w.talents().treePoints(1), 0);
         QCOMPARE(w.talents().treePoints(3), 2);
         // A press that changes nothing is no step.
-        const int steps = w.history().count();
+        const int steps = w.build().history().count();
         pressTalent(w, 1, 1, Qt::RightButton);
         pressTalent(w, 1, 3, Qt::MiddleButton);
-        QCOMPARE(w.history().count(), steps);
+        QCOMPARE(w.build().history().count(), steps);
     }
 
     void aLanguageChangeKeepsThePlanOrIsRefused_data()
@@ -215,10 +215,10 @@ private slots:
         MainWindow &w = *w_.window;
         pressTalentTimes(w, 1, 1, 3);
         const QByteArray plan = formatPlan(0, w.talents());
-        const int steps = w.history().count();
+        const int steps = w.build().history().count();
         chooseEntry(languageBox(w), 1);
         QCOMPARE(formatPlan(0, w.talents()), plan);
-        QCOMPARE(w.history().count(), steps);
+        QCOMPARE(w.build().history().count(), steps);
         const bool fits = russianRanksOfFirst >= 3;
         QCOMPARE(w_.dialogs.messages.size(), fits ? 0 : 1);
         QCOMPARE(languageBox(w)->currentIndex(), fits ? 1 : 0);
@@ -252,7 +252,7 @@ private slots:
             undoButton(w)->click();
         }
         const QByteArray board = formatPlan(classBox(w)->currentIndex(), w.talents());
-        const int index = w.history().index();
+        const int index = w.build().history().index();
         world_.write(QStringLiteral("Dr/2/fon.jpg"), "broken");
         if (action == "class")
             chooseEntry(classBox(w), 1);
@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(w_.dialogs.messages.size(), 1);
         QVERIFY(w_.dialogs.messages[0].text.contains(world_.path("Dr/2/fon.jpg")));
         QCOMPARE(formatPlan(classBox(w)->currentIndex(), w.talents()), board);
-        QCOMPARE(w.history().index(), index);
+        QCOMPARE(w.build().history().index(), index);
         QCOMPARE(w.windowTitle(), QStringLiteral("Runeplan 3.1.0"));
         world_.remove(QStringLiteral("Dr"));
     }

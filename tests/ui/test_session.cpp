@@ -18,7 +18,7 @@ private slots:
         chooseEntry(classBox(*w_), 1);
         pressTalentTimes(*w_, 1, 1, 3);
         const QByteArray board = formatPlan(1, w_->talents());
-        const PointOrder order = w_->pointOrder();
+        const PointOrder order = w_->build().order();
         w_->close();
         const KeptSession session(world_.path(QString()));
         QVERIFY(QFile::exists(session.path()));
@@ -27,10 +27,10 @@ private slots:
         openFreshWindow();
         QCOMPARE(formatPlan(classBox(*w_)->currentIndex(), w_->talents()), board);
         QCOMPARE(spentLabel(*w_)->caption(), QStringLiteral("en:7: 3"));
-        QCOMPARE(w_->pointOrder(), order); // the order spent, not one derived from the ranks
-        QVERIFY(!w_->orderDerived());
+        QCOMPARE(w_->build().order(), order); // the order spent, not one derived from the ranks
+        QVERIFY(!w_->build().orderDerived());
         // Below it, the empty first class of a plain start.
-        QCOMPARE(w_->history().count(), 1);
+        QCOMPARE(w_->build().history().count(), 1);
         undoButton(*w_)->click();
         QCOMPARE(classBox(*w_)->currentIndex(), 0);
         QCOMPARE(w_->talents().totalPoints, 0);
@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(classBox(*w_)->currentIndex(), 0);
         QCOMPARE(w_->talents().totalPoints, 0);
         QVERIFY(w_->talents().at(1, 1).present);
-        QCOMPARE(w_->history().count(), 0);
+        QCOMPARE(w_->build().history().count(), 0);
         // Kept aside, never overwritten by the board of this start.
         QVERIFY(!QFile::exists(session.path()));
         const QString aside = session.path() + u'.' +
@@ -85,7 +85,7 @@ private slots:
         QVERIFY(w_.dialogs.messages[0].text.contains(QStringLiteral("5 \u2192 3")));
         QCOMPARE(w_->talents().at(1, 1).rank, 3);
         QCOMPARE(w_->talents().at(1, 2).rank, 2);
-        QVERIFY(w_->orderDerived());
+        QVERIFY(w_->build().orderDerived());
         world_.writeStandardClass();
         QFile::remove(KeptSession(world_.path(QString())).path());
     }
