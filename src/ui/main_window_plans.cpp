@@ -15,7 +15,7 @@ void MainWindow::savePressed()
         return;
     folders_.remember(path);
     // Before any class is shown, the plan is the chosen class's, empty.
-    writePlanFile(path, formatPlan(chosenClass_, talents()));
+    writePlanFile(path, build_->planText(chosenClass_));
 }
 
 void MainWindow::loadPressed()

@@ -1,12 +1,8 @@
 // The last session: the board kept at close and shown again at the next start.
 #include "base/error.h"
 #include "build/kept_session.h"
-#include "build/plan_file.h"
-#include "talents/build_code.h"
 #include "toolkit/dialogs.h"
 #include "ui/main_window.h"
-
-#include <QUndoStack>
 
 bool MainWindow::restoreSession()
 {
@@ -40,8 +36,7 @@ void MainWindow::keepSession() const
         return;
     const KeptSession session(dataFolder_);
     try {
-        session.write(formatPlan(build_->classIndex(), talents()) + build_->code().toLatin1() +
-                      "\r\n");
+        session.write(build_->sessionText());
     } catch (const std::exception &e) {
         reportSessionTrouble(QStringLiteral("the session is not kept: ") +
                              QString::fromUtf8(e.what()));
