@@ -70,7 +70,7 @@ void BenchSession::spendAllPoints()
                 if (!t.present)
                     continue;
                 const int before = window_->talents().totalPoints;
-                emit window_->cell(slot, tree).icon->pressed(Qt::LeftButton);
+                emit window_->board().cell(slot, tree).icon->pressed(Qt::LeftButton);
                 spent = spent || window_->talents().totalPoints > before;
             }
         }

@@ -2,6 +2,8 @@
 // change. Nothing is painted: the window is never given the event loop while it is timed.
 #include "bench_session.h"
 #include "benchmarks.h"
+#include "board/trees_picture.h"
+#include "build/build_picture.h"
 #include "controls_by_name.h"
 #include "talents/build_code.h"
 #include "talents/rank_grid.h"
@@ -63,7 +65,7 @@ void press(benchmark::State &state, BenchSession &session, Qt::MouseButton timed
         session.loadEmptyBoard();
         const auto [tree, slot] = session.openTalent();
         MainWindow &window = session.window();
-        ImageControl *icon = window.cell(slot, tree).icon;
+        ImageControl *icon = window.board().cell(slot, tree).icon;
         if (timed == Qt::RightButton)
             emit icon->pressed(Qt::LeftButton);
         for (auto _ : state) {
@@ -190,7 +192,7 @@ void summary(benchmark::State &state, BenchSession &session)
     runChecked(state, session, [&] {
         session.loadFullPlan();
         for (auto _ : state)
-            benchmark::DoNotOptimize(session.window().summaryText());
+            benchmark::DoNotOptimize(session.window().build().summary());
     });
 }
 
@@ -224,7 +226,7 @@ void focusKey(benchmark::State &state, BenchSession &session)
         MainWindow &window = session.window();
         window.activateWindow();
         QCoreApplication::processEvents();
-        ImageControl *icon = window.cell(1, 1).icon;
+        ImageControl *icon = window.board().cell(1, 1).icon;
         icon->setFocus();
         for (auto _ : state) {
             sendKey(Qt::Key_Right);

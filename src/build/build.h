@@ -71,6 +71,11 @@ public:
     QString code() const;
     // The summary of the build as plain text, in the build's language.
     QString summary() const;
+    // The build as a plan file holds it; before a class is shown, the empty plan of `plainClass`.
+    QByteArray planText(int plainClass) const;
+    // The build as the kept session holds it: the plan file's text, then the build code, which
+    // carries the order; empty before a class is shown.
+    QByteArray sessionText() const;
 
 signals:
     void classChanged();         // a new class (or the class in another language) is shown

@@ -1,4 +1,4 @@
-// A build restored from the kept session of the last close.
+// A build as its files hold it: a plan file, and the kept session of the last close.
 #include "base/error.h"
 #include "build/build.h"
 #include "build/load_report.h"
@@ -31,4 +31,16 @@ QString Build::restoreSession(const QByteArray &bytes, const QString &path, int 
     auto [state, staged] = stagePlan(text, path);
     startWith(state, std::move(staged), plainClass);
     return {};
+}
+
+QByteArray Build::planText(int plainClass) const
+{
+    return formatPlan(classIndex() >= 0 ? classIndex() : plainClass, shown_.table);
+}
+
+QByteArray Build::sessionText() const
+{
+    if (classIndex() < 0)
+        return {};
+    return planText(classIndex()) + code().toLatin1() + "\r\n";
 }

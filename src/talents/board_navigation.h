@@ -1,6 +1,6 @@
 #pragma once
 
-#include "talents/icon_tag.h"
+#include "talents/tree_slot.h"
 #include "talents/talent_table.h"
 
 #include <optional>

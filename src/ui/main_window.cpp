@@ -1,4 +1,4 @@
-// Start-up, the cells of the board, the handlers' connections, the class box and shut-down.
+// Start-up and close, and the window following its build.
 #include "ui/main_window.h"
 
 #include "base/error.h"
@@ -8,151 +8,83 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
 #include "toolkit/flat_button.h"
-#include "toolkit/image_control.h"
-#include "toolkit/label_control.h"
-#include "ui/about_dialog.h"
-#include "ui/arrow_layer.h"
-#include "ui/board_focus.h"
-#include "ui/tooltip_panel.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
-#include <QShortcut>
 #include <QUndoStack>
 
 MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidget *parent)
-    : QWidget(parent), exeDir_(exeDir),
+    : QWidget(parent),
       dataFolder_(options.dataFolder.isEmpty()
-                      ? exeDir_.filePath(QStringLiteral("datas/"))
+                      ? QDir(exeDir).filePath(QStringLiteral("datas/"))
                       : QDir(options.dataFolder).absolutePath() + QLatin1Char('/')),
-      startLanguage_(options.language), withoutWindow_(options.withoutWindow)
+      startLanguage_(options.language)
 {
     build_ = new Build(dataFolder_, this);
     buildDesign();
-    createCells();
-    buildKeyboardParts();
+    board_ = new BoardView(*this, *build_, dataFolder_);
+    buildTabOrder();
     connectHandlers();
     followBuild();
-    recallFolder();
     guarded([this] { startUp(); });
 }
 
 MainWindow::~MainWindow()
 {
-    // The icons lose the focus as they go, after the tooltip has gone: the board's focus must not
-    // hear of it.
-    delete boardFocus_;
+    // The board's controls go before the build they show.
+    delete board_;
 }
 
-void MainWindow::connectHandlers()
+void MainWindow::followBuild()
 {
-    connectGuarded(languageBox_, &ChoiceBox::chosen, this, [this] { languageChosen(); });
-    connectGuarded(classBox_, &ChoiceBox::chosen, this, [this] { classChosen(); });
-    connectGuarded(resetButton_, &FlatButton::clicked, this, [this] { resetPressed(); });
-    connectGuarded(saveButton_, &FlatButton::clicked, this, [this] { savePressed(); });
-    connectGuarded(loadButton_, &FlatButton::clicked, this, [this] { loadPressed(); });
-    connectGuarded(aboutButton_, &FlatButton::clicked, this, [this] { aboutPressed(); });
-    connectGuarded(undoButton_, &FlatButton::clicked, this, [this] { undoPressed(); });
-    connectGuarded(redoButton_, &FlatButton::clicked, this, [this] { redoPressed(); });
-    connect(&build_->history(), &QUndoStack::canUndoChanged, undoButton_, &QWidget::setEnabled);
-    connect(&build_->history(), &QUndoStack::canRedoChanged, redoButton_, &QWidget::setEnabled);
-    connectGuarded(copyButton_, &FlatButton::clicked, this, [this] { copyCode(); });
-    connectGuarded(pasteButton_, &FlatButton::clicked, this, [this] { pasteCode(); });
-    connectGuarded(summaryButton_, &FlatButton::clicked, this, [this] { summaryPressed(); });
-    connectShortcuts();
-    connectGuarded(treeMenu_->actions().constFirst(), &QAction::triggered, this,
-                   [this] { resetTree(treeMenuTree_); });
-    for (int tree = 1; tree <= TreeCount; ++tree) {
-        connectGuarded(treeBackgrounds_[tree - 1], &ImageControl::pressed, this,
-                       [this, tree](Qt::MouseButton button) { backgroundPressed(tree, button); });
-    }
-    for (const auto &tree : cells_) {
-        for (const TalentCell &c : tree) {
-            ImageControl *icon = c.icon;
-            connectGuarded(icon, &ImageControl::pressed, this,
-                           [this, icon](Qt::MouseButton button) { pressTalent(icon, button); });
-            connectGuarded(icon, &ImageControl::entered, this,
-                           [this, icon] { talentEntered(icon); });
-            connectGuarded(icon, &ImageControl::left, this, [this] { talentLeft(); });
+    connect(build_, &Build::classChanged, this, [this] {
+        chosenClass_ = build_->classIndex();
+        side_->showCounters(build_->strings(), talents().totalPoints);
+        side_->classBox->select(chosenClass_);
+    });
+    connect(build_, &Build::ranksChanged, this,
+            [this] { side_->showCounters(build_->strings(), talents().totalPoints); });
+    connect(build_, &Build::languageChanged, this, [this] { showLanguageTexts(); });
+    connect(&build_->history(), &QUndoStack::canUndoChanged, side_->undoButton,
+            &QWidget::setEnabled);
+    connect(&build_->history(), &QUndoStack::canRedoChanged, side_->redoButton,
+            &QWidget::setEnabled);
+    connect(build_, &Build::reading, this, [this](bool on) {
+        // "Loading" in the caption while a class is read from the data folder.
+        if (on) {
+            captionBeforeReading_ = windowTitle();
+            setWindowTitle(build_->strings().at(Str::Loading));
+        } else {
+            setWindowTitle(captionBeforeReading_);
         }
-    }
+    });
 }
 
-void MainWindow::aboutPressed()
+void MainWindow::showLanguageTexts()
 {
-    // Made at its first showing, not with the window, whose first frame need not wait for it; it
-    // then lives as long as the window.
-    if (!aboutDialog_)
-        aboutDialog_ = new AboutDialog(this, [this] { return build_->languageCode(); });
-    dialogs().runModal(aboutDialog_);
-}
-
-const TalentCell &MainWindow::cell(int slot, int tree) const
-{
-    return cells_.at(static_cast<size_t>(tree - 1)).at(static_cast<size_t>(slot - 1));
-}
-
-TalentCell &MainWindow::cellAt(int slot, int tree)
-{
-    return cells_.at(static_cast<size_t>(tree - 1)).at(static_cast<size_t>(slot - 1));
-}
-
-void MainWindow::createCells()
-{
-    // Made once for every class: the arrows first, then the cells, all below the tooltip.
-    arrows_ = std::make_unique<ArrowLayer>(*this, dataFolder_);
-    for (int tree = 1; tree <= TreeCount; ++tree) {
-        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            TalentCell &c = cellAt(slot, tree);
-            c.iconSource = new ImageControl(this);
-            c.iconSource->setAutoSize(true);
-            c.iconSource->hide();
-            c.icon = new ImageControl(this);
-            // Its interface is set before anything asks for it: the first question fixes it.
-            speakAsTalent(*c.icon, *this);
-            c.icon->setAutoSize(true);
-            c.icon->hide();
-            c.icon->setEnabled(false);
-            c.rankLabel = new LabelControl(this);
-            c.rankLabel->setBackground(Qt::black);
-            c.rankLabel->setAutoSize(true);
-            c.rankLabel->hide();
-            // A press on a rank label reaches the tree below it, as on any empty place.
-            c.rankLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-            // Named after its talent and rank once a talent is placed on it (see drawRank).
-            c.icon->setAccessibleName(QStringLiteral("Empty talent place"));
-            c.icon->setAccessibleDescription(QStringLiteral(
-                "A talent: a left press spends a point, a right press gives one back"));
-            c.iconSource->setAccessibleName(QStringLiteral("Talent picture"));
-            c.iconSource->setAccessibleDescription(
-                QStringLiteral("The talent's picture in colour"));
-            c.rankLabel->setAccessibleDescription(QStringLiteral("The talent's rank"));
-        }
-    }
-    tooltip_->raise();
+    const UiStrings &strings = build_->strings();
+    // A class past the new language's list falls back to the first class.
+    if (chosenClass_ >= strings.classNames().size())
+        chosenClass_ = 0;
+    side_->showLanguage(strings, build_->moreStrings(), chosenClass_, talents().totalPoints);
+    treeMenu_->actions().constFirst()->setText(build_->moreStrings().at(More::ResetTree));
+    folders_.setTitles(strings.at(Str::Load), strings.at(Str::Save));
 }
 
 void MainWindow::startUp()
 {
-
-    const QString languageList = dataPath(QStringLiteral("la.ini"));
+    const QString languageList = dataFolder_ + QStringLiteral("la.ini");
     if (!QFileInfo::exists(languageList)) {
         failStartUp(QStringLiteral("File ") + languageList + QStringLiteral(" not found "));
         return;
     }
-    languageBox_->clear();
-    languageBox_->addItems(readListFile(languageList));
-    if (withoutWindow_) {
-        languageBox_->select(std::max(languageBox_->findText(startLanguage_), 0));
-        applyLanguage();
-        return;
-    }
+    languages_ = readListFile(languageList);
+    side_->languageBox->clear();
+    side_->languageBox->addItems(languages_);
 
-    const QString lastLanguage = dataPath(QStringLiteral("last.ini"));
+    const QString lastLanguage = dataFolder_ + QStringLiteral("last.ini");
     if (!QFileInfo::exists(lastLanguage)) {
         failStartUp(QStringLiteral("File ") + lastLanguage + QStringLiteral(" not found "));
         return;
@@ -166,20 +98,22 @@ void MainWindow::startUp()
         // Said once; the planner then starts in the first language, with a class on the board.
         reportError(rememberedIn + QStringLiteral(": ") + notAnIntegerMessage(first));
     }
-    languageBox_->select(index.value_or(0));
+    int language = index.value_or(0);
     if (!startLanguage_.isEmpty()) {
-        const int asked = languageBox_->findText(startLanguage_);
+        const int asked = static_cast<int>(languages_.indexOf(startLanguage_));
         if (asked >= 0)
-            languageBox_->select(asked);
+            language = asked;
         else
             reportError(QStringLiteral("The language '%1' is not in %2; the planner starts in "
                                        "the language it used last")
                             .arg(startLanguage_, languageList));
     }
-
-    applyLanguage();
+    // A remembered index past the list starts in the first language.
+    boardLanguage_ = language >= 0 && language < languages_.size() ? language : 0;
+    side_->languageBox->select(boardLanguage_);
+    build_->setLanguage(languages_.value(boardLanguage_));
     if (!restoreSession())
-        loadClass();
+        showChosenClass();
 }
 
 void MainWindow::failStartUp(const QString &text)
@@ -191,12 +125,10 @@ void MainWindow::failStartUp(const QString &text)
 
 void MainWindow::shutDown()
 {
-    if (languageBox_->currentIndex() < 0)
-        languageBox_->select(0);
-    const int index = std::max(languageBox_->currentIndex(), 0);
     // The board is kept whatever becomes of the language, and never stops the close.
     keepSession();
-    LanguageMemory::beside(dataPath(QStringLiteral("last.ini"))).remember(index);
+    LanguageMemory::beside(dataFolder_ + QStringLiteral("last.ini"))
+        .remember(std::max(boardLanguage_, 0));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -208,16 +140,44 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void MainWindow::classChosen()
+void MainWindow::languageChosen(int chosen)
 {
     BusyScope busy(busy_);
-    const int chosen = classBox_->currentIndex();
-    if (chosen == boardClass())
+    if (chosen == boardLanguage_ && build_->classIndex() >= 0)
+        return;
+    // Until the new language is shown whole, the box shows the language of the board.
+    bool shown = false;
+    ScopeExit restoreBox([this, &shown] {
+        if (!shown && boardLanguage_ >= 0)
+            side_->languageBox->select(boardLanguage_);
+    });
+    // The class on the board is read in the new language and keeps its ranks, or the change is
+    // refused: the board, the history and the language stay as they were.
+    build_->changeLanguage(languages_.value(chosen));
+    boardLanguage_ = chosen;
+    shown = true;
+    // No class on the board yet: the chosen class is shown in the new language.
+    if (build_->classIndex() < 0)
+        showChosenClass();
+}
+
+void MainWindow::classChosen(int chosen)
+{
+    BusyScope busy(busy_);
+    if (chosen == build_->classIndex())
         return;
     // Until the new class is shown, the box shows the class on the board.
     ScopeExit restoreBox([this] {
-        if (boardClass() >= 0)
-            classBox_->select(boardClass());
+        if (build_->classIndex() >= 0)
+            side_->classBox->select(build_->classIndex());
     });
+    if (build_->classIndex() < 0)
+        chosenClass_ = chosen;
     build_->changeClass(chosen);
+}
+
+void MainWindow::showChosenClass()
+{
+    BusyScope busy(busy_);
+    build_->changeClass(chosenClass_);
 }

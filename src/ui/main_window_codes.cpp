@@ -5,7 +5,6 @@
 #include "build/plan_file.h"
 #include "talents/build_code.h"
 #include "talents/code_on_trees.h"
-#include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
 #include "toolkit/message_line.h"
@@ -23,14 +22,14 @@ void MainWindow::copyCode()
 {
     if (const QString code = build_->code(); !code.isEmpty()) {
         QGuiApplication::clipboard()->setText(code);
-        messageLine_->showMessage(more().at(More::CodeCopied));
+        side_->messageLine->showMessage(build_->moreStrings().at(More::CodeCopied));
     }
 }
 
 void MainWindow::pasteCode()
 {
     loadBuildCode(QGuiApplication::clipboard()->text());
-    messageLine_->showMessage(more().at(More::BuildLoaded));
+    side_->messageLine->showMessage(build_->moreStrings().at(More::BuildLoaded));
 }
 
 void MainWindow::loadBuildCode(const QString &text)

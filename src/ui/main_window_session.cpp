@@ -1,13 +1,8 @@
 // The last session: the board kept at close and shown again at the next start.
 #include "base/error.h"
 #include "build/kept_session.h"
-#include "build/plan_file.h"
-#include "talents/build_code.h"
-#include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "ui/main_window.h"
-
-#include <QUndoStack>
 
 bool MainWindow::restoreSession()
 {
@@ -18,8 +13,7 @@ bool MainWindow::restoreSession()
             return false;
         // One class load; below it in the history, the empty board of a plain start, loaded only
         // if the step is undone.
-        const QString report =
-            build_->restoreSession(*bytes, session.path(), classBox_->currentIndex());
+        const QString report = build_->restoreSession(*bytes, session.path(), chosenClass_);
         if (!report.isEmpty())
             dialogs().message(this, QStringLiteral("Runeplan"), report);
         return true;
@@ -38,11 +32,11 @@ bool MainWindow::restoreSession()
 
 void MainWindow::keepSession() const
 {
-    if (boardClass() < 0)
+    if (build_->classIndex() < 0)
         return;
     const KeptSession session(dataFolder_);
     try {
-        session.write(formatPlan(boardClass(), table()) + build_->code().toLatin1() + "\r\n");
+        session.write(build_->sessionText());
     } catch (const std::exception &e) {
         reportSessionTrouble(QStringLiteral("the session is not kept: ") +
                              QString::fromUtf8(e.what()));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "talents/talent_table.h"
 
 #include <QObject>

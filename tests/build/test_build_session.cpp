@@ -3,18 +3,9 @@
 #include "base/error.h"
 #include "build/build.h"
 #include "build/kept_session.h"
-#include "build/plan_file.h"
 #include "fixture_world.h"
 
 #include <QTest>
-
-namespace {
-// What the planner keeps at close: the lines of a plan file, then the build's code.
-QByteArray keptText(const Build &b)
-{
-    return formatPlan(b.classIndex(), b.talents()) + b.code().toLatin1() + "\r\n";
-}
-} // namespace
 
 class TestBuildSession : public QObject {
     Q_OBJECT
@@ -50,7 +41,7 @@ private slots:
             world_.writeTree(QStringLiteral("Dd"), 1, trees[0]);
         }
         Build b(data(), QStringLiteral("en"));
-        const QString report = b.restoreSession(keptText(kept), QStringLiteral("s.plan"), 0);
+        const QString report = b.restoreSession(kept.sessionText(), QStringLiteral("s.plan"), 0);
         if (treesChanged) {
             QVERIFY2(report.contains(QStringLiteral("5 \u2192 3")), qPrintable(report));
             QCOMPARE(b.talents().at(1, 1).rank, 3);

@@ -331,7 +331,7 @@ QString boardState(const MainWindow &w)
                     spentLabel(w)->caption() + freeLabel(w)->caption() + levelLabel(w)->caption();
     for (int tree = 1; tree <= 3; ++tree) {
         for (int slot = 1; slot <= 44; ++slot) {
-            const TalentCell &c = w.cell(slot, tree);
+            const TalentCell &c = w.board().cell(slot, tree);
             state += c.rankLabel->caption() + c.rankLabel->fontColour().name() +
                      QString::number(c.icon->isVisible());
         }
@@ -388,14 +388,14 @@ private slots:
             break;
         case Action::LoadPlan:
             for (int i = 0; i < 3; ++i)
-                QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
+                QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
             before = boardState(*w.window);
             w.dialogs.fileAnswers = {world.path(input.file)};
             loadButton(*w)->click();
             break;
         case Action::PasteCode: {
             for (int i = 0; i < 3; ++i)
-                QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
+                QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
             before = boardState(*w.window);
             QFile text(world.path(QStringLiteral("p.code")));
             QVERIFY(text.open(QIODevice::ReadOnly));
@@ -420,7 +420,7 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
         if (input.action == Action::LoadPlan || input.action == Action::PasteCode) {
             QCOMPARE(boardState(*w.window), before); // nothing lost
-            QCOMPARE(w->history().count(), 3);
+            QCOMPARE(w->build().history().count(), 3);
         }
 
         // And the program is still usable: the first language and class load and take points.
@@ -434,7 +434,7 @@ private slots:
         chooseEntry(classBox(*w), 0);
         QVERIFY2(w.dialogs.messages.size() == errors,
                  qPrintable(w.dialogs.messages.value(w.dialogs.messages.size() - 1).text));
-        QTest::mouseClick(w->cell(2, 1).icon, Qt::LeftButton);
+        QTest::mouseClick(w->board().cell(2, 1).icon, Qt::LeftButton);
         QCOMPARE(w->talents().at(2, 1).rank, 1);
     }
 };

@@ -185,7 +185,7 @@ private:
             ++m.rank;
         else if (button == Qt::RightButton && model.mayRefund(slot, tree))
             --m.rank;
-        QTest::mouseClick(w.cell(slot, tree).icon, button);
+        QTest::mouseClick(w.board().cell(slot, tree).icon, button);
         const TalentTable &table = w.talents();
         const QString where =
             QStringLiteral("step %1 tree %2 slot %3").arg(step).arg(tree).arg(slot);

@@ -15,7 +15,7 @@
 inline void pressTalent(MainWindow &window, int slot, int tree,
                         Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mouseClick(window.cell(slot, tree).icon, button);
+    QTest::mouseClick(window.board().cell(slot, tree).icon, button);
 }
 
 inline void pressTalentTimes(MainWindow &window, int slot, int tree, int times,
@@ -49,7 +49,7 @@ inline void pressAll(MainWindow &window, const Presses &list)
 // departure are sent to the icon as the window system would deliver them.
 inline void pointAtTalent(const MainWindow &w, int slot, int tree)
 {
-    ImageControl *icon = w.cell(slot, tree).icon;
+    ImageControl *icon = w.board().cell(slot, tree).icon;
     const QPointF inside(5, 5);
     QEnterEvent enter(inside, inside, icon->mapToGlobal(inside));
     QCoreApplication::sendEvent(icon, &enter);
@@ -58,5 +58,5 @@ inline void pointAtTalent(const MainWindow &w, int slot, int tree)
 inline void leaveTalent(const MainWindow &w, int slot, int tree)
 {
     QEvent leaving(QEvent::Leave);
-    QCoreApplication::sendEvent(w.cell(slot, tree).icon, &leaving);
+    QCoreApplication::sendEvent(w.board().cell(slot, tree).icon, &leaving);
 }

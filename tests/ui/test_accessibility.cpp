@@ -153,9 +153,9 @@ private slots:
         MainWindow &w = *w_.window;
         pressTalentTimes(w, slot, tree, spent);
         pressTalentTimes(w, slot, tree, givenBack, Qt::RightButton);
-        QCOMPARE(nameOf(w.cell(slot, tree).icon), name);
+        QCOMPARE(nameOf(w.board().cell(slot, tree).icon), name);
         // The name says what the rank label shows.
-        QVERIFY(name.endsWith(w.cell(slot, tree).rankLabel->caption()));
+        QVERIFY(name.endsWith(w.board().cell(slot, tree).rankLabel->caption()));
     }
 
     void namesFollowTheLanguageAndTheReset()
@@ -163,11 +163,11 @@ private slots:
         MainWindow &w = *w_.window;
         pressTalentTimes(w, 2, 1, 2);
         chooseEntry(languageBox(w), 1);
-        QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 2/3"));
+        QCOMPARE(nameOf(w.board().cell(2, 1).icon), QStringLiteral("ru talent 1-2 2/3"));
         pressTalent(w, 2, 1);
         resetButton(w)->click();
-        QCOMPARE(nameOf(w.cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));
-        QCOMPARE(nameOf(w.cell(1, 3).icon), QStringLiteral("ru talent 3-1 0/5"));
+        QCOMPARE(nameOf(w.board().cell(2, 1).icon), QStringLiteral("ru talent 1-2 0/3"));
+        QCOMPARE(nameOf(w.board().cell(1, 3).icon), QStringLiteral("ru talent 3-1 0/5"));
     }
 };
 

@@ -44,8 +44,8 @@ quint32 shownColour(const ArrowEntry &entry)
 // The entry in use whose arrow points at (slot, tree), or nullptr.
 const ArrowEntry *arrowOf(const MainWindow &w, int slot, int tree)
 {
-    for (int k = 0; k < w.arrows().count(); ++k) {
-        const ArrowEntry &entry = w.arrows().entries()[static_cast<size_t>(k)];
+    for (int k = 0; k < w.board().arrows().count(); ++k) {
+        const ArrowEntry &entry = w.board().arrows().entries()[static_cast<size_t>(k)];
         if (entry.slot == slot && entry.tree == tree)
             return &entry;
     }
@@ -55,9 +55,9 @@ const ArrowEntry *arrowOf(const MainWindow &w, int slot, int tree)
 QList<QPoint> placedArrows(const MainWindow &w)
 {
     QList<QPoint> out;
-    for (int k = 0; k < w.arrows().count(); ++k)
-        out.append({w.arrows().entries()[static_cast<size_t>(k)].slot,
-                    w.arrows().entries()[static_cast<size_t>(k)].tree});
+    for (int k = 0; k < w.board().arrows().count(); ++k)
+        out.append({w.board().arrows().entries()[static_cast<size_t>(k)].slot,
+                    w.board().arrows().entries()[static_cast<size_t>(k)].tree});
     return out;
 }
 
@@ -77,11 +77,11 @@ private slots:
     void entriesFollowThePlacementOrder()
     {
         const MainWindow &w = *w_.window;
-        QCOMPARE(w.arrows().entries().size(), size_t(30));
-        QCOMPARE(w.arrows().count(), 13);
+        QCOMPARE(w.board().arrows().entries().size(), size_t(30));
+        QCOMPARE(w.board().arrows().count(), 13);
         QCOMPARE(placedArrows(w), StandardArrows);
         for (int k = 0; k < 30; ++k) {
-            const ArrowEntry &entry = w.arrows().entries()[static_cast<size_t>(k)];
+            const ArrowEntry &entry = w.board().arrows().entries()[static_cast<size_t>(k)];
             QVERIFY(entry.image);
             QVERIFY(entry.image->isTransparent());
             QCOMPARE(entry.image->isVisible(), k < 13);
@@ -91,7 +91,7 @@ private slots:
             }
         }
         // Each arrow read its locked bitmap once, at registration.
-        QCOMPARE(w.arrows().reads(), 13);
+        QCOMPARE(w.board().arrows().reads(), 13);
     }
 
     void piecesStandBesideTheirDependants_data()
@@ -161,10 +161,10 @@ private slots:
         int step = 0;
         for (const Step &s : steps) {
             ++step;
-            const int readsBefore = w.arrows().reads();
+            const int readsBefore = w.board().arrows().reads();
             pressTalent(w, s.slot, 1, s.button);
             QVERIFY2(entry->variant == s.variant, qPrintable(QString::number(step)));
-            QCOMPARE(w.arrows().reads() - readsBefore, s.reads);
+            QCOMPARE(w.board().arrows().reads() - readsBefore, s.reads);
             QCOMPARE(shownColour(*entry), variantColour(s.variant));
             QVERIFY(entry->image->isVisible());
             QCOMPARE(entry->image->pos(), QPoint(107, 45));
@@ -193,11 +193,11 @@ private slots:
         QFETCH(int, tree);
         QFETCH(int, button);
         MainWindow &w = *w_.window;
-        const int reads = w.arrows().reads();
+        const int reads = w.board().arrows().reads();
         pressTalentTimes(w, slot, tree, 2, Qt::MouseButton(button));
-        QCOMPARE(w.arrows().reads(), reads);
-        for (int k = 0; k < w.arrows().count(); ++k)
-            QCOMPARE(w.arrows().entries()[static_cast<size_t>(k)].variant, 'w');
+        QCOMPARE(w.board().arrows().reads(), reads);
+        for (int k = 0; k < w.board().arrows().count(); ++k)
+            QCOMPARE(w.board().arrows().entries()[static_cast<size_t>(k)].variant, 'w');
     }
 
     void anOpenDependantShowsOpenAfterTheLoad()
@@ -213,17 +213,17 @@ private slots:
         QVERIFY(w_.dialogs.messages.isEmpty());
         const MainWindow &w = *w_.window;
         QCOMPARE(placedArrows(w), (QList<QPoint>{{2, 1}, {5, 1}}));
-        const ArrowEntry &open = w.arrows().entries()[0];
+        const ArrowEntry &open = w.board().arrows().entries()[0];
         QCOMPARE(open.variant, 'g');
         QCOMPARE(shownColour(open), variantColour('g'));
         QCOMPARE(open.image->pos(), QPoint(95, 13));
         QCOMPARE(open.image->size(), pieceSize("l1"));
-        const ArrowEntry &locked = w.arrows().entries()[1];
+        const ArrowEntry &locked = w.board().arrows().entries()[1];
         QCOMPARE(locked.variant, 'w');
         QCOMPARE(shownColour(locked), variantColour('w'));
         QCOMPARE(locked.image->pos(), QPoint(37, 45));
         // Each arrow takes one bitmap, in the variant it shows when the load is over.
-        QCOMPARE(w.arrows().reads(), 2);
+        QCOMPARE(w.board().arrows().reads(), 2);
         w_.window.reset(); // before its data folder goes
     }
 
@@ -246,13 +246,13 @@ private slots:
         chooseEntry(classBox(w), 1);
         QVERIFY(w_.dialogs.messages.isEmpty());
         QCOMPARE(placedArrows(w), (QList<QPoint>{{5, 1}}));
-        const ArrowEntry &only = w.arrows().entries()[0];
+        const ArrowEntry &only = w.board().arrows().entries()[0];
         QVERIFY(only.image->isVisible());
         QCOMPARE(only.variant, 'w');
         QCOMPARE(shownColour(only), variantColour('w'));
         QCOMPARE(only.image->pos(), QPoint(37, 45));
         for (int k = 1; k < 30; ++k) {
-            const ArrowEntry &entry = w.arrows().entries()[static_cast<size_t>(k)];
+            const ArrowEntry &entry = w.board().arrows().entries()[static_cast<size_t>(k)];
             QVERIFY2(!entry.image->isVisible(), qPrintable(QString::number(k + 1)));
             QCOMPARE(entry.slot, 0);
             QCOMPARE(entry.tree, 0);
@@ -260,15 +260,15 @@ private slots:
         }
 
         chooseEntry(classBox(w), 2);
-        QCOMPARE(w.arrows().count(), 0);
-        for (const ArrowEntry &entry : w.arrows().entries())
+        QCOMPARE(w.board().arrows().count(), 0);
+        for (const ArrowEntry &entry : w.board().arrows().entries())
             QVERIFY(!entry.image->isVisible());
 
         // Back to the first class: every arrow anew and locked, the earlier points gone.
         chooseEntry(classBox(w), 0);
         QCOMPARE(placedArrows(w), StandardArrows);
         for (int k = 0; k < 13; ++k) {
-            const ArrowEntry &entry = w.arrows().entries()[static_cast<size_t>(k)];
+            const ArrowEntry &entry = w.board().arrows().entries()[static_cast<size_t>(k)];
             QVERIFY(entry.image->isVisible());
             QCOMPARE(entry.variant, 'w');
             QCOMPARE(shownColour(entry), variantColour('w'));
@@ -308,9 +308,9 @@ private slots:
         QCOMPARE(placedArrows(w), (QList<QPoint>{{2, 1}, {3, 1}, {4, 1}, {17, 1}}));
 
         auto verifyAllHidden = [&] {
-            for (const ArrowEntry &entry : w.arrows().entries())
+            for (const ArrowEntry &entry : w.board().arrows().entries())
                 QVERIFY(!entry.image->isVisible());
-            QCOMPARE(w.arrows().reads(), 0);
+            QCOMPARE(w.board().arrows().reads(), 0);
             QVERIFY(w_.dialogs.messages.isEmpty());
             QVERIFY(w.isEnabled());
         };
@@ -366,8 +366,8 @@ private slots:
         w_.open(world);
         MainWindow &w = *w_.window;
         QVERIFY(w_.dialogs.messages.isEmpty());
-        QCOMPARE(w.arrows().count(), 1);
-        const ArrowEntry &entry = w.arrows().entries()[0];
+        QCOMPARE(w.board().arrows().count(), 1);
+        const ArrowEntry &entry = w.board().arrows().entries()[0];
         if (code.isEmpty()) {
             QVERIFY(!entry.image->isVisible());
         } else {
@@ -397,14 +397,14 @@ private slots:
         w_.open(world);
         const MainWindow &w = *w_.window;
         QVERIFY(w_.dialogs.messages.isEmpty());
-        QCOMPARE(w.arrows().count(), 30);
-        const ArrowEntry &last = w.arrows().entries()[29];
+        QCOMPARE(w.board().arrows().count(), 30);
+        const ArrowEntry &last = w.board().arrows().entries()[29];
         QCOMPARE(last.slot, 41);
         QCOMPARE(last.tree, 3);
         QVERIFY(last.image->isVisible());
         QCOMPARE(last.image->pos(), QPoint(637, 621));
         // Slot 5 of each tree waits for its row only: five points above that it can't have yet.
-        for (const ArrowEntry &entry : w.arrows().entries())
+        for (const ArrowEntry &entry : w.board().arrows().entries())
             QCOMPARE(entry.variant, 'w');
         w_.window.reset();
     }
@@ -449,7 +449,7 @@ private slots:
         if (before.isEmpty() && errors > 0) {
             // The load itself needs the bitmap: the class is not shown at all.
             QVERIFY(!w.talents().at(1, 1).present);
-            QCOMPARE(w.arrows().count(), 0);
+            QCOMPARE(w.board().arrows().count(), 0);
             w_.window.reset();
             return;
         }

@@ -2,8 +2,8 @@
 #include "board/cell_geometry.h"
 #include "board/fonts.h"
 #include "board/grey.h"
+#include "board/icon_tag.h"
 #include "board/rank_look.h"
-#include "talents/icon_tag.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
@@ -41,7 +41,7 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        const TalentCell &c = w->cell(slot, tree);
+        const TalentCell &c = w->board().cell(slot, tree);
         QVERIFY(w->talents().at(slot, tree).present);
         QVERIFY(c.icon->isVisible());
         QVERIFY(c.icon->isEnabled());
@@ -64,7 +64,7 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        const TalentCell &c = w->cell(3, 2);
+        const TalentCell &c = w->board().cell(3, 2);
         const quint32 colour = c.iconSource->pixelColour(20, 20);
         QVERIFY(colour != greyOf(colour)); // the fixture icons are coloured
         QCOMPARE(c.icon->pixelColour(20, 20), greyOf(colour));
@@ -84,9 +84,9 @@ private slots:
         QCOMPARE(levelLabel(*w)->caption(), QStringLiteral("en:15: 9"));
         // Row 1 without a prerequisite is open; row 2 and a row-1 talent behind a prerequisite
         // are not.
-        QCOMPARE(w->cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
-        QCOMPARE(w->cell(1, 1).rankLabel->fontColour(), RankGreen);
-        QCOMPARE(w->cell(5, 1).rankLabel->fontColour(), RankWhite);
+        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
+        QCOMPARE(w->board().cell(1, 1).rankLabel->fontColour(), RankGreen);
+        QCOMPARE(w->board().cell(5, 1).rankLabel->fontColour(), RankWhite);
         QVERIFY(w->talents().at(1, 1).available);
         QVERIFY(!w->talents().at(5, 1).available);
     }
@@ -101,8 +101,8 @@ private slots:
         QVERIFY(!t.present);
         QCOMPARE(t.maxRank, 3);
         QCOMPARE(t.name, QStringLiteral("en talent 1-7"));
-        QVERIFY(!w->cell(7, 1).icon->isVisible());
-        QVERIFY(!w->cell(7, 1).rankLabel->isVisible());
+        QVERIFY(!w->board().cell(7, 1).icon->isVisible());
+        QVERIFY(!w->board().cell(7, 1).rankLabel->isVisible());
         // Its dependant is placed but can never open.
         QVERIFY(w->talents().at(11, 1).present);
         QVERIFY(!w->talents().at(11, 1).available);
@@ -117,7 +117,7 @@ private slots:
         world.writeTree(QStringLiteral("Dr"), 3, {QStringLiteral("Third"), {{44, 2}}});
         OpenedWindow w;
         w.open(world);
-        QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
+        QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
         QCOMPARE(w->talents().totalPoints, 1);
         chooseEntry(classBox(*w), 1);
         QVERIFY(w.dialogs.messages.isEmpty());
@@ -126,12 +126,12 @@ private slots:
         QVERIFY(!gone.present);
         QCOMPARE(gone.rank, 0);
         QCOMPARE(gone.maxRank, 0);
-        QVERIFY(!w->cell(1, 1).icon->isVisible());
+        QVERIFY(!w->board().cell(1, 1).icon->isVisible());
         QCOMPARE(treeLabel(*w, 1)->caption(), QStringLiteral("Named only: 0"));
         QVERIFY(w->talents().at(44, 3).present);
         chooseEntry(classBox(*w), 0);
         QCOMPARE(w->talents().at(1, 1).rank, 0);
-        QCOMPARE(w->cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
+        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
     }
 
     void captionShowsTheLoadAndComesBack()
@@ -160,7 +160,7 @@ private slots:
                     "Broken\r\n#1 2\r\nname\r\nr1\r\nr2\r\n#45 1\r\n");
         OpenedWindow w;
         w.open(world);
-        QTest::mouseClick(w->cell(1, 1).icon, Qt::LeftButton);
+        QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
         chooseEntry(classBox(*w), 1);
         QCOMPARE(w.dialogs.messages.size(), 1);
         const QString text = w.dialogs.messages[0].text;
@@ -170,11 +170,11 @@ private slots:
         QVERIFY(w->isEnabled());
         QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
         QCOMPARE(classBox(*w)->currentIndex(), 0);
-        QCOMPARE(w->cell(1, 1).rankLabel->caption(), QStringLiteral("1/5"));
+        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("1/5"));
         // And another class still loads.
         chooseEntry(classBox(*w), 2);
         QCOMPARE(w.dialogs.messages.size(), 1);
-        QCOMPARE(w->cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
+        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
     }
 
     void brokenIconIsNamed()
@@ -190,7 +190,7 @@ private slots:
         // the talents read before the broken picture.
         const TalentTable &table = w->talents();
         QVERIFY(!table.at(1, 1).present && !table.at(2, 1).present);
-        QVERIFY(!w->cell(2, 1).icon->isVisible());
+        QVERIFY(!w->board().cell(2, 1).icon->isVisible());
         QVERIFY(!table.at(1, 2).present);
         QVERIFY(w->isEnabled());
     }

@@ -3,7 +3,7 @@
 #include "board_driver.h"
 #include "build/plan_file.h"
 #include "standard_window_test.h"
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "toolkit/label_control.h"
 
 #include <QAbstractItemView>
@@ -129,7 +129,7 @@ private slots:
         for (const QPoint &p : refunds)
             pressTalent(*w_, p.x(), p.y(), Qt::RightButton);
         const QByteArray plan = formatPlan(0, w_->talents());
-        const PointOrder order = w_->pointOrder();
+        const PointOrder order = w_->build().order();
 
         openFreshWindow();
         activate();
@@ -146,7 +146,7 @@ private slots:
             key(refundKeys[k]);
         }
         QCOMPARE(formatPlan(0, w_->talents()), plan);
-        QCOMPARE(w_->pointOrder(), order);
+        QCOMPARE(w_->build().order(), order);
         key(Qt::Key_Home);
         key(Qt::Key_End);
         QCOMPARE(focusName(), QStringLiteral("talent 1-41"));
@@ -158,20 +158,20 @@ private slots:
         world_.writeStandardClass(QStringLiteral("Dr"));
         ChoiceBox *box = classBox(*w_);
         box->setFocus();
-        const int steps = w_->history().count();
+        const int steps = w_->build().history().count();
         key(Qt::Key_Down);
         QTRY_VERIFY(box->view()->isVisible());
         box->view()->setCurrentIndex(box->view()->model()->index(1, 0));
         QTest::keyClick(box->view(), Qt::Key_Return);
         QTRY_COMPARE(box->currentIndex(), 1);
-        QCOMPARE(w_->history().count(), steps + 1);
+        QCOMPARE(w_->build().history().count(), steps + 1);
         QCOMPARE(focused(), box);
         QWheelEvent wheel({5, 5}, box->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(box, &wheel);
         key(Qt::Key_End);
         QCOMPARE(box->currentIndex(), 1);
-        QCOMPARE(w_->history().count(), steps + 1);
+        QCOMPARE(w_->build().history().count(), steps + 1);
     }
 
     void aTalentIsDescribedByItsState_data()
@@ -196,7 +196,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, description);
         pressTalentTimes(*w_, 1, 1, pressesOnFirst);
-        ImageControl *icon = w_->cell(slot, 1).icon;
+        ImageControl *icon = w_->board().cell(slot, 1).icon;
         QCOMPARE(accessibleText(icon, QAccessible::Name), name);
         QVERIFY2(accessibleText(icon, QAccessible::Description).startsWith(description),
                  qPrintable(accessibleText(icon, QAccessible::Description)));
@@ -231,7 +231,7 @@ private slots:
         int dimmed = 0;
         for (int tree = 1; tree <= 3; ++tree) {
             for (int slot = 1; slot <= 44; ++slot)
-                dimmed += w_->cell(slot, tree).icon->isDimmed() ? 1 : 0;
+                dimmed += w_->board().cell(slot, tree).icon->isDimmed() ? 1 : 0;
         }
         int placed = 0;
         for (int tree = 1; tree <= 3; ++tree) {
@@ -247,7 +247,7 @@ private slots:
         key(Qt::Key_Escape);
         QVERIFY(!field->isVisible());
         QCOMPARE(focusName(), QStringLiteral("talent 2-10"));
-        QVERIFY(!w_->cell(2, 1).icon->isDimmed() && !w_->cell(1, 1).icon->isDimmed());
+        QVERIFY(!w_->board().cell(2, 1).icon->isDimmed() && !w_->board().cell(1, 1).icon->isDimmed());
         QCOMPARE(formatPlan(0, w_->talents()), plan);
     }
 };

@@ -284,7 +284,7 @@ private slots:
         OpenedWindow w;
         w.open(world);
         QVERIFY(!w->endRequested());
-        QCOMPARE(w->languageCode(), language);
+        QCOMPARE(w->build().languageCode(), language);
         if (errorNames.isEmpty()) {
             QVERIFY(w.dialogs.messages.isEmpty());
             QVERIFY(w->talents().at(1, 1).present);
@@ -332,7 +332,7 @@ private slots:
         OpenedWindow again;
         again.open(world);
         QVERIFY(again.dialogs.messages.isEmpty());
-        QCOMPARE(again->languageCode(), QStringLiteral("ru"));
+        QCOMPARE(again->build().languageCode(), QStringLiteral("ru"));
         chooseEntry(languageBox(*again), 0);
         QVERIFY(again->close());
         QVERIFY(again.dialogs.messages.isEmpty());

@@ -35,7 +35,7 @@ QString boardState(const MainWindow &w)
             const Talent &t = w.talents().at(slot, tree);
             if (!t.present)
                 continue;
-            const TalentCell &c = w.cell(slot, tree);
+            const TalentCell &c = w.board().cell(slot, tree);
             state += QStringLiteral("%1%2%3%4")
                          .arg(t.available)
                          .arg(c.rankLabel->caption())
@@ -43,8 +43,8 @@ QString boardState(const MainWindow &w)
                          .arg(c.icon->pixelColour(20, 20) == c.iconSource->pixelColour(20, 20));
         }
     }
-    for (int k = 0; k < w.arrows().count(); ++k)
-        state += QLatin1Char(w.arrows().entries()[k].variant);
+    for (int k = 0; k < w.board().arrows().count(); ++k)
+        state += QLatin1Char(w.board().arrows().entries()[k].variant);
     return state;
 }
 
@@ -149,7 +149,7 @@ private slots:
         for (int tree = 1; tree <= 3; ++tree) {
             for (int slot = 1; slot <= 44; ++slot) {
                 if (w.talents().at(slot, tree).present)
-                    QVERIFY(w.cell(slot, tree).rankLabel->fontColour() != RankGreen);
+                    QVERIFY(w.board().cell(slot, tree).rankLabel->fontColour() != RankGreen);
             }
         }
     }
@@ -165,11 +165,12 @@ private slots:
         file.close();
         load(planPath(QStringLiteral("odd.plan")));
         QVERIFY(w_.dialogs.messages.isEmpty());
-        QCOMPARE(w_->cell(6, 1).rankLabel->fontColour(), RankGold);
+        QCOMPARE(w_->board().cell(6, 1).rankLabel->fontColour(), RankGold);
         bool found = false;
-        for (int k = 0; k < w_->arrows().count(); ++k) {
-            if (w_->arrows().entries()[k].slot == 6 && w_->arrows().entries()[k].tree == 1) {
-                QCOMPARE(w_->arrows().entries()[k].variant, 'w');
+        for (int k = 0; k < w_->board().arrows().count(); ++k) {
+            if (w_->board().arrows().entries()[k].slot == 6 &&
+                w_->board().arrows().entries()[k].tree == 1) {
+                QCOMPARE(w_->board().arrows().entries()[k].variant, 'w');
                 found = true;
             }
         }

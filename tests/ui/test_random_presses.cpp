@@ -105,7 +105,7 @@ private:
                 if (!m.placed || m.maxRank == 0)
                     continue;
                 const Talent &t = table.at(slot, tree);
-                const TalentCell &c = w.cell(slot, tree);
+                const TalentCell &c = w.board().cell(slot, tree);
                 const QString cellWhere =
                     where + QStringLiteral(" / cell %1-%2").arg(tree).arg(slot);
                 QVERIFY2(t.rank == m.rank && t.rank >= 0 && t.rank <= t.maxRank,

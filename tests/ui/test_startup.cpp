@@ -69,7 +69,7 @@ private slots:
         w.open(world);
         QVERIFY(!w->endRequested());
         QCOMPARE(w.dialogs.messages.size(), errors);
-        QCOMPARE(w->languageCode(), language);
+        QCOMPARE(w->build().languageCode(), language);
         QCOMPARE(languageLabel(*w)->caption(), language + QStringLiteral(":9"));
         QCOMPARE(spentLabel(*w)->caption(), language + QStringLiteral(":7: 0"));
         QCOMPARE(w->talents().at(1, 1).present, true);
@@ -89,7 +89,7 @@ private slots:
         chooseEntry(classBox(*w), 4);
         chooseEntry(languageBox(*w), 1);
         QVERIFY(w.dialogs.messages.isEmpty());
-        QCOMPARE(w->languageCode(), QStringLiteral("ru"));
+        QCOMPARE(w->build().languageCode(), QStringLiteral("ru"));
         QCOMPARE(learnHint(*w)->caption(), QStringLiteral(" ru:0"));
         QCOMPARE(unlearnHint(*w)->caption(), QStringLiteral("ru:1"));
         QCOMPARE(spentLabel(*w)->caption(), QStringLiteral("ru:7: 0"));
@@ -100,8 +100,8 @@ private slots:
         QCOMPARE(loadButton(*w)->text(), QStringLiteral("ru:11"));
         QCOMPARE(saveButton(*w)->text(), QStringLiteral("ru:12"));
         QCOMPARE(resetButton(*w)->text(), QStringLiteral("ru:14"));
-        QCOMPARE(w->openDialogSettings().title, QStringLiteral("ru:11"));
-        QCOMPARE(w->saveDialogSettings().title, QStringLiteral("ru:12"));
+        QCOMPARE(w->fileDialogs().open().title, QStringLiteral("ru:11"));
+        QCOMPARE(w->fileDialogs().save().title, QStringLiteral("ru:12"));
         QCOMPARE(classBox(*w)->count(), 10);
         QCOMPARE(classBox(*w)->itemText(9), QStringLiteral("ru class 9"));
         QCOMPARE(classBox(*w)->currentIndex(), 4);
@@ -203,7 +203,7 @@ private slots:
         again.open(world);
         QVERIFY(!again->endRequested());
         QVERIFY(again.dialogs.messages.isEmpty());
-        QCOMPARE(again->languageCode(), QStringLiteral("ru"));
+        QCOMPARE(again->build().languageCode(), QStringLiteral("ru"));
     }
 
     void closeGoesOnWhenTheLanguageCannotBeSaved()

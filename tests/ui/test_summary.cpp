@@ -1,7 +1,9 @@
 // The summary through the window: its key, its picture and the files it saves.
 #include "base/write_file.h"
 #include "board/rank_look.h"
+#include "board/trees_picture.h"
 #include "board_driver.h"
+#include "build/build_picture.h"
 #include "bundled_world.h"
 #include "standard_window_test.h"
 
@@ -39,11 +41,11 @@ private slots:
     {
         MainWindow &w = *w_.window;
         pressTalentTimes(w, 1, 1, 5);
-        const QImage picture = w.boardPicture(1);
+        const QImage picture = paintTrees(treesPictureOf(w.build()), 1);
         QCOMPARE(picture.size(), QSize(910, 721));
-        QCOMPARE(w.boardPicture(2).size(), QSize(1820, 1442));
+        QCOMPARE(paintTrees(treesPictureOf(w.build()), 2).size(), QSize(1820, 1442));
         // The full talent's label in gold.
-        const QRect label = w.cell(1, 1).rankLabel->geometry();
+        const QRect label = w.board().cell(1, 1).rankLabel->geometry();
         bool gold = false;
         for (int y = label.top(); y <= label.bottom(); ++y)
             for (int x = label.left(); x <= label.right(); ++x)
@@ -52,9 +54,9 @@ private slots:
         // Neither the tooltip, the focus frame nor a search's dimming reaches the picture.
         pointAtTalent(w, 1, 1);
         QVERIFY(w.findChild<QWidget *>(QStringLiteral("p_info"))->isVisible());
-        w.cell(1, 1).icon->setMarked(true);
-        w.cell(2, 1).icon->setDimmed(true);
-        QCOMPARE(w.boardPicture(1), picture);
+        w.board().cell(1, 1).icon->setMarked(true);
+        w.board().cell(2, 1).icon->setDimmed(true);
+        QCOMPARE(paintTrees(treesPictureOf(w.build()), 1), picture);
     }
 
     // The picture, painted from what the board shows, is the one its controls draw.
@@ -90,7 +92,7 @@ private slots:
         painter.scale(scale, scale);
         w.render(&painter, QPoint(), QRegion(trees),
                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
-        QCOMPARE(w.boardPicture(scale), rendered);
+        QCOMPARE(paintTrees(treesPictureOf(w.build()), scale), rendered);
     }
 
     // Save picture offers PNG and adds its extension to a bare name; the plan dialogs offer all.

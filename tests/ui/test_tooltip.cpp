@@ -30,7 +30,7 @@ QString needs(const QString &number, const QString &name)
 // Where the panel must stand beside the icon of (slot, tree) at its current size.
 QPoint besideIcon(const MainWindow &w, int slot, int tree)
 {
-    const QRect icon = w.cell(slot, tree).icon->geometry();
+    const QRect icon = w.board().cell(slot, tree).icon->geometry();
     const int x = tree == 3 ? icon.left() - tooltip(w)->width() - 5 : icon.right() + 1 + 5;
     const int y = slot <= 32 ? icon.top() : icon.top() - tooltip(w)->height();
     return {x, y};
@@ -222,7 +222,7 @@ private slots:
         MainWindow &w = *w_.window;
         pointAtTalent(w, 1, 3);
         QVERIFY(tooltip(w)->isVisible());
-        const QRect icon = w.cell(1, 2).icon->geometry();
+        const QRect icon = w.board().cell(1, 2).icon->geometry();
         QVERIFY(tooltip(w)->geometry().contains(icon.center()));
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, icon.center());
         QCOMPARE(w.talents().at(1, 2).rank, 1);
@@ -233,7 +233,7 @@ private slots:
     {
         MainWindow &w = *w_.window;
         chooseEntry(languageBox(w), 1);
-        QCOMPARE(w.languageCode(), QStringLiteral("ru"));
+        QCOMPARE(w.build().languageCode(), QStringLiteral("ru"));
         pointAtTalent(w, 14, 1);
         QCOMPARE(tooltipName(w)->caption(), QStringLiteral("ru talent 1-14"));
         QCOMPARE(tooltipRank(w)->caption(), QStringLiteral("ru:6:0/3"));

@@ -81,13 +81,13 @@ private slots:
                 classBox(window)->setCurrentIndex(c);
                 emit classBox(window)->activated(c);
                 const QString where =
-                    window.languageCode() + u' ' + QLatin1String(classCodes[size_t(c)]);
+                    window.build().languageCode() + u' ' + QLatin1String(classCodes[size_t(c)]);
                 QVERIFY2(dialogs.messages.isEmpty(),
                          qPrintable(where + u' ' + dialogs.messages.value(0).text));
                 for (int tree = 1; tree <= TreeCount; ++tree)
                     QVERIFY2(!window.talents().treeName(tree).isEmpty(), qPrintable(where));
-                for (int k = 0; k < window.arrows().count(); ++k) {
-                    const ArrowEntry &a = window.arrows().entries()[size_t(k)];
+                for (int k = 0; k < window.board().arrows().count(); ++k) {
+                    const ArrowEntry &a = window.board().arrows().entries()[size_t(k)];
                     QVERIFY2(!a.image->isHidden(), qPrintable(where)); // every arrow draws
                 }
             }

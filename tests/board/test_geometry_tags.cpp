@@ -1,4 +1,4 @@
-#include "talents/icon_tag.h"
+#include "board/icon_tag.h"
 #include "talents/slot_cell.h"
 
 #include <QSet>
