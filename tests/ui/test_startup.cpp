@@ -1,5 +1,6 @@
 // Start-up, the fatal checks, the remembered language and the close.
 #include "board/fonts.h"
+#include "last_language_files.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/label_control.h"
@@ -21,6 +22,7 @@ private slots:
         // test location here (see test_language_memory).
         QStandardPaths::setTestModeEnabled(true);
     }
+    void init() { QDir(QFileInfo(userLastLanguageFile()).absolutePath()).removeRecursively(); }
 
     void missingFileIsFatal_data()
     {
@@ -34,6 +36,8 @@ private slots:
         FixtureWorld world;
         world.writeStandardClass();
         world.remove(file);
+        // The user's own file never stands in for the data folder's.
+        prepare(userLastLanguageFile(), Spot::File, "1\r\n");
         RecordingDialogs dialogs;
         MainWindow window(world.exeDir());
         QCOMPARE(dialogs.messages.size(), 1);
@@ -76,6 +80,60 @@ private slots:
         QVERIFY(w->isEnabled());
         if (errors > 0)
             QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
+    }
+
+    // The window at start: which file gives the language, and what an unreadable one reports.
+    void languageAtStart_data()
+    {
+        QTest::addColumn<Spot>("dataSpot");
+        QTest::addColumn<QByteArray>("dataBytes");
+        QTest::addColumn<Spot>("userSpot");
+        QTest::addColumn<QByteArray>("userBytes");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("errorNames"); // "data", "user" or "" for no error
+        QTest::newRow("writable data")
+            << Spot::File << QByteArray("1\r\n") << Spot::Missing << QByteArray() << "ru"
+            << "";
+        QTest::newRow("writable data wins")
+            << Spot::File << QByteArray("0\r\n") << Spot::File << QByteArray("1\r\n") << "en"
+            << "";
+        QTest::newRow("unwritable data, user file")
+            << Spot::Folder << QByteArray() << Spot::File << QByteArray("1\r\n") << "ru"
+            << "";
+        QTest::newRow("unwritable data, bad user file")
+            << Spot::Folder << QByteArray() << Spot::File << QByteArray("one\r\n") << "en"
+            << "user";
+        QTest::newRow("unwritable data, no user file")
+            << Spot::Folder << QByteArray() << Spot::Missing << QByteArray() << ""
+            << "data";
+    }
+    void languageAtStart()
+    {
+        QFETCH(Spot, dataSpot);
+        QFETCH(QByteArray, dataBytes);
+        QFETCH(Spot, userSpot);
+        QFETCH(QByteArray, userBytes);
+        QFETCH(QString, language);
+        QFETCH(QString, errorNames);
+        FixtureWorld world;
+        world.writeStandardClass();
+        prepare(world.path(QStringLiteral("last.ini")), dataSpot, dataBytes);
+        prepare(userLastLanguageFile(), userSpot, userBytes);
+        OpenedWindow w;
+        w.open(world);
+        QVERIFY(!w->endRequested());
+        QCOMPARE(w->build().languageCode(), language);
+        if (errorNames.isEmpty()) {
+            QVERIFY(w.dialogs.messages.isEmpty());
+            QVERIFY(w->talents().at(1, 1).present);
+        } else {
+            QCOMPARE(w.dialogs.messages.size(), 1);
+            const QString named = errorNames == QStringLiteral("user")
+                                      ? userLastLanguageFile()
+                                      : world.path(QStringLiteral("last.ini"));
+            QVERIFY2(w.dialogs.messages[0].text.contains(named),
+                     qPrintable(w.dialogs.messages[0].text));
+        }
     }
 
     void captionsOfALanguage()
@@ -188,6 +246,33 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), written);
         QVERIFY(w.dialogs.messages.isEmpty());
+        QVERIFY(!QFileInfo::exists(userLastLanguageFile())); // only the data folder is written
+    }
+
+    // An installed copy across two runs: the language chosen in the first is there in the second,
+    // and neither close reports an error.
+    void installedCopyRemembersTheLanguage()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        const QString dataFile = world.path(QStringLiteral("last.ini"));
+        {
+            OpenedWindow w;
+            w.open(world);
+            prepare(dataFile, Spot::Folder);
+            chooseEntry(languageBox(*w), 1);
+            QVERIFY(w->close());
+            QVERIFY(w.dialogs.messages.isEmpty());
+        }
+        QCOMPARE(contents(userLastLanguageFile()), QByteArray("1\r\n"));
+        OpenedWindow again;
+        again.open(world);
+        QVERIFY(again.dialogs.messages.isEmpty());
+        QCOMPARE(again->build().languageCode(), QStringLiteral("ru"));
+        chooseEntry(languageBox(*again), 0);
+        QVERIFY(again->close());
+        QVERIFY(again.dialogs.messages.isEmpty());
+        QCOMPARE(contents(userLastLanguageFile()), QByteArray("0\r\n"));
     }
 
     void aLastLanguageFileDeletedMeanwhileIsMadeAgain()
@@ -216,15 +301,12 @@ private slots:
         world.remove(QStringLiteral("last.ini"));
         QVERIFY(QDir().mkpath(world.path(QStringLiteral("last.ini"))));
         // Nor the user's own file, where the language goes when the data folder cannot take it.
-        const QString userFile =
-            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-            QStringLiteral("/last.ini");
-        QVERIFY(QDir().mkpath(userFile));
+        prepare(userLastLanguageFile(), Spot::Folder);
         QVERIFY(w->close());
-        QVERIFY(QDir(userFile).removeRecursively());
         QVERIFY(!w->isVisible());
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
+        QVERIFY(w.dialogs.messages[0].text.contains(userLastLanguageFile()));
     }
 
     void controlsStandWhereTheDesignPutsThem_data()
