@@ -1,15 +1,10 @@
-// The history of a build: a random walk of changes undone to its start and redone to its end
-// against the independent rules model, presses that change nothing, and steps that can no longer
-// be read.
-#include "base/error.h"
+// The history of a build: a random walk of changes, presses the rules refuse among them, undone
+// to its start and redone to its end against the independent rules model.
 #include "build/build.h"
 #include "bundled_world.h"
-#include "fixture_world.h"
 
 #include <QRandomGenerator>
 #include <QTest>
-
-Q_DECLARE_METATYPE(PressButton)
 
 namespace {
 
@@ -80,12 +75,7 @@ bool sameBoard(const Snapshot &a, const Snapshot &b)
 
 class TestBuildHistory : public QObject {
     Q_OBJECT
-    FixtureWorld world_;
-    QString data() const { return world_.path(QString()); }
-
 private slots:
-    void initTestCase() { world_.writeStandardClass(); }
-
     void aRandomWalkIsUndoneAndRedoneStepByStep()
     {
         Build b(worldDir() + u'/', QStringLiteral("en"));
@@ -164,63 +154,6 @@ private slots:
             QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("redo to %1: ").arg(k) + wrong));
         }
         QVERIFY(!b.history().canRedo());
-    }
-
-    void aPressThatChangesNothingIsNoStep_data()
-    {
-        QTest::addColumn<PressButton>("button");
-        QTest::newRow("right at rank 0") << PressButton::Right;
-        QTest::newRow("middle") << PressButton::Middle;
-    }
-    void aPressThatChangesNothingIsNoStep()
-    {
-        QFETCH(PressButton, button);
-        Build b(data(), QStringLiteral("en"));
-        b.changeClass(0);
-        b.press(1, 3, PressButton::Left);
-        const int steps = b.history().count();
-        b.press(1, 1, button);
-        QCOMPARE(b.history().count(), steps);
-    }
-
-    // A class whose files broke since its step was recorded: the step fails and nothing moves.
-    void aStepThatCannotBeReadChangesNothing_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::newRow("class change") << "class";
-        QTest::newRow("undo") << "undo";
-        QTest::newRow("redo") << "redo";
-    }
-    void aStepThatCannotBeReadChangesNothing()
-    {
-        QFETCH(QString, action);
-        world_.writeStandardClass(QStringLiteral("Dr"));
-        Build b(data(), QStringLiteral("en"));
-        b.changeClass(0);
-        b.press(2, 1, PressButton::Left);
-        if (action != "class") {
-            b.changeClass(1); // to the class that will break
-            b.changeClass(0);
-        }
-        if (action == "redo") {
-            b.undo();
-            b.undo();
-        }
-        const BoardState before = b.state();
-        const int index = b.history().index();
-        world_.write(QStringLiteral("Dr/2/fon.jpg"), "broken");
-        QString message;
-        try {
-            if (action == "class")
-                b.changeClass(1);
-            else
-                action == "undo" ? b.undo() : b.redo();
-        } catch (const Error &e) {
-            message = e.message();
-        }
-        QVERIFY2(message.contains(world_.path("Dr/2/fon.jpg")), qPrintable(message));
-        QVERIFY(b.state() == before);
-        QCOMPARE(b.history().index(), index);
     }
 };
 
