@@ -1,7 +1,7 @@
 // The plan file format: writing, reading and the checks against a class, without a window, and a
 // write that fails without harming the old file.
-#include "base/error.h"
 #include "build/plan_file.h"
+#include "error_of.h"
 #include "talents/tree_file.h"
 
 #include <QDir>
@@ -23,16 +23,6 @@ ClassLayout layoutWith(std::initializer_list<std::tuple<int, int, int>> talents)
     for (const auto &[slot, tree, maxRank] : talents)
         layout.set(slot, tree, true, maxRank);
     return layout;
-}
-
-QString errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Error &e) {
-        return e.message();
-    }
-    return {};
 }
 } // namespace
 
