@@ -7,12 +7,11 @@
 #include <QStandardPaths>
 #include <QString>
 
-// What a test puts where a last.ini may be: a file, a folder (which nothing can write as a file,
-// not even root) or nothing.
+// Puts a file with `bytes`, a folder (which nothing can write as a file, not even root) or
+// nothing where a last.ini may be.
 enum class Spot { File, Folder, Missing };
 Q_DECLARE_METATYPE(Spot)
 
-// Puts a file with `bytes`, a folder or nothing at `path`.
 inline void prepare(const QString &path, Spot spot, const QByteArray &bytes = "0\r\n")
 {
     QFile::remove(path);

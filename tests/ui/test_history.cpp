@@ -1,11 +1,9 @@
 // The history's controls: Undo and Redo by button and by key, the reset of a tree from its menu
-// and by key, their enabled state, the class box and counters following a step, and a step that
-// cannot be read reported in a box.
+// and by key, their enabled state, and the class box and counters following a step.
 #include "board_driver.h"
 #include "standard_window_test.h"
 
 #include <QMenu>
-#include <QUndoStack>
 
 namespace {
 
@@ -45,7 +43,6 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier);
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(w.talents().treePoints(1), 0);
-        QVERIFY(!redoButton(w)->isEnabled());
         resetTreeFromItsMenu(w, 3);
         QCOMPARE(w.talents().treePoints(3), 0);
         chooseEntry(classBox(w), 1);
@@ -60,22 +57,6 @@ private slots:
         QVERIFY(!redoButton(w)->isEnabled());
         QVERIFY(undoButton(w)->isEnabled());
         QVERIFY(w_.dialogs.messages.isEmpty());
-    }
-
-    void aStepThatCannotBeReadIsReported()
-    {
-        world_.writeStandardClass(QStringLiteral("Dr"));
-        openFreshWindow();
-        MainWindow &w = *w_.window;
-        pressTalent(w, 2, 1);
-        chooseEntry(classBox(w), 1); // to the class that will break
-        chooseEntry(classBox(w), 0);
-        world_.write(QStringLiteral("Dr/2/fon.jpg"), "broken");
-        undoButton(w)->click();
-        QCOMPARE(w_.dialogs.messages.size(), 1);
-        QVERIFY(w_.dialogs.messages[0].text.contains(world_.path("Dr/2/fon.jpg")));
-        QCOMPARE(classBox(w)->currentIndex(), 0);
-        QCOMPARE(w.windowTitle(), QStringLiteral("Runeplan 3.1.0"));
     }
 };
 
