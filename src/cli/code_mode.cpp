@@ -4,7 +4,7 @@
 #include "base/write_file.h"
 #include "build/plan_file.h"
 #include "datafolder/class_layout.h"
-#include "datafolder/language_memory.h"
+#include "datafolder/data_folder_error.h"
 #include "talents/build_code.h"
 #include "talents/code_on_trees.h"
 #include "talents/text_lines.h"
@@ -23,37 +23,18 @@ void say(const QString &line)
     sayOnConsole(line);
 }
 
-QString languageToUse(const QString &dataFolder, const QString &requested)
+// Runs a read of the data folder or an operation of the build document: what it throws ends the
+// mode, with the exit code of the data folder when its files failed and of bad input otherwise.
+template <typename Operation> void asMode(Operation &&operation)
 {
-    QStringList languages;
     try {
-        languages = readListFile(QDir(dataFolder).filePath(QStringLiteral("la.ini")));
+        std::forward<Operation>(operation)();
+    } catch (const DataFolderError &e) {
+        // The reader's own words: the mode's line is the cause, not the operation.
+        throw Failure{ExitCode::DataFolder, e.cause()};
     } catch (const Error &e) {
-        throw Failure{ExitCode::DataFolder, e.message()};
+        throw Failure{ExitCode::BadInput, e.message()};
     }
-    if (languages.isEmpty())
-        throw Failure{
-            ExitCode::DataFolder,
-            QStringLiteral("%1 lists no language").arg(QDir(dataFolder).filePath("la.ini"))};
-    if (!requested.isEmpty()) {
-        if (!languages.contains(requested))
-            throw Failure{ExitCode::BadInput,
-                          QStringLiteral("unknown language '%1': the data folder offers %2")
-                              .arg(requested, languages.join(QStringLiteral(", ")))};
-        return requested;
-    }
-    // The language the planner would start in; the first one when that cannot be told.
-    try {
-        const QString remembered =
-            LanguageMemory::beside(QDir(dataFolder).filePath(QStringLiteral("last.ini")))
-                .fileToRead();
-        const QStringList lines = readListFile(remembered);
-        const auto index = parseDecimal(trimControl(lines.value(0)));
-        if (index && *index >= 0 && *index < languages.size())
-            return languages.at(*index);
-    } catch (const Error &) {
-    }
-    return languages.first();
 }
 
 TalentTable classTalents(const QString &dataFolder, int classIndex, const QString &language)
@@ -85,7 +66,7 @@ BuildCode codeOfPlan(const DataChoice &data, const PlanText &text, const QString
     } catch (const Error &e) {
         throw Failure{ExitCode::BadInput, e.message()};
     }
-    const TalentTable table = classTalents(data.dataFolder, text.classIndex, data.language);
+    const TalentTable table = classTalents(data.dataFolder, text.classIndex, data.language());
     ClassLayout layout;
     for (int tree = 1; tree <= TreeCount; ++tree)
         for (int slot = 1; slot <= SlotsPerTree; ++slot)
@@ -104,7 +85,7 @@ BuildCode codeOnTheseTrees(const DataChoice &data, const BuildCode &code)
     if (!classIndex || !QFileInfo(QDir(data.dataFolder).filePath(code.classCode)).isDir())
         throw Failure{ExitCode::BadInput,
                       QStringLiteral("class %1 is not in this data folder").arg(code.classCode)};
-    const TalentTable table = classTalents(data.dataFolder, *classIndex, data.language);
+    const TalentTable table = classTalents(data.dataFolder, *classIndex, data.language());
     CodeOnTrees loaded;
     try {
         loaded = codeOnTrees(code, table);
@@ -152,15 +133,26 @@ void sayOnConsole(const QString &message)
         std::fprintf(stderr, "runeplan: %s\n", line.toLocal8Bit().constData());
 }
 
-DataChoice chooseDataAndLanguage(const CommandLine &line, const QString &exeDir)
+DataChoice dataForModes(const CommandLine &line, const QString &exeDir)
 {
-    const QString dataFolder = line.dataFolder.isEmpty()
-                                   ? QDir(exeDir).filePath(QStringLiteral("datas"))
-                                   : line.dataFolder;
-    if (!QFileInfo(dataFolder).isDir())
+    const QString folder = line.dataFolder.isEmpty()
+                               ? QDir(exeDir).filePath(QStringLiteral("datas"))
+                               : line.dataFolder;
+    DataChoice choice;
+    asMode([&] { choice = chooseDataAndLanguage(folder, line.language); });
+    if (choice.notAFolder)
         throw Failure{ExitCode::DataFolder,
-                      QStringLiteral("the data folder %1 is not a folder").arg(dataFolder)};
-    return {dataFolder, languageToUse(dataFolder, line.language)};
+                      QStringLiteral("the data folder %1 is not a folder").arg(folder)};
+    if (choice.languageListMissing)
+        throw Failure{ExitCode::DataFolder, choice.languageListError};
+    if (choice.languages.isEmpty())
+        throw Failure{ExitCode::DataFolder,
+                      QStringLiteral("%1 lists no language").arg(choice.languageList)};
+    if (choice.requestedUnknown)
+        throw Failure{ExitCode::BadInput,
+                      QStringLiteral("unknown language '%1': the data folder offers %2")
+                          .arg(line.language, choice.languages.join(QStringLiteral(", ")))};
+    return choice;
 }
 
 BuildCode codeOfArgument(const DataChoice &data, const QString &argument)
@@ -195,7 +187,7 @@ void printOnConsole(const QByteArray &bytes)
 int runCodeMode(const CommandLine &line, const QString &exeDir)
 {
     try {
-        const BuildCode code = codeOfArgument(chooseDataAndLanguage(line, exeDir), line.input);
+        const BuildCode code = codeOfArgument(dataForModes(line, exeDir), line.input);
         printOnConsole(encodeBuildCode(code).toLatin1() + '\n');
         return ExitCode::Success;
     } catch (const Failure &failure) {

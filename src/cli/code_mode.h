@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/command_line.h"
+#include "datafolder/data_choice.h"
 
 // An error of a mode without a window, with the exit code it ends the program with.
 struct CommandFailure {
@@ -8,12 +9,10 @@ struct CommandFailure {
     QString message;
 };
 
-// The data folder and the language a mode without a window works in; throws CommandFailure.
-struct DataChoice {
-    QString dataFolder;
-    QString language;
-};
-DataChoice chooseDataAndLanguage(const CommandLine &line, const QString &exeDir);
+// The data folder and the language a mode without a window works in: --data (or "datas" beside
+// the program) and --lang, else the language last.ini keeps, else the first; a last.ini that is
+// missing or holds no number never stops a mode. Throws CommandFailure.
+DataChoice dataForModes(const CommandLine &line, const QString &exeDir);
 
 // The build code the argument of --code, --summary or --picture stands for, on the data folder's
 // trees as they are now: an existing file is read as a plan file, else as a text holding a build

@@ -10,7 +10,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -39,10 +38,10 @@ void runOnBuild(const CommandLine &line)
 {
     // The argument is read as --code reads it: the same cause ends every mode with the same
     // message and exit code.
-    const DataChoice data = chooseDataAndLanguage(line, QCoreApplication::applicationDirPath());
+    const DataChoice data = dataForModes(line, QCoreApplication::applicationDirPath());
     const QString code = encodeBuildCode(codeOfArgument(data, line.input));
     try {
-        Build build(QDir(data.dataFolder).absolutePath() + u'/', data.language);
+        Build build(data.dataFolder, data.language());
         // A code of these very trees: the load reports no change.
         build.loadCode(code);
         if (line.mode == CommandLine::Mode::Summary) {

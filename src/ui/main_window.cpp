@@ -2,8 +2,8 @@
 #include "ui/main_window.h"
 
 #include "base/error.h"
+#include "datafolder/data_choice.h"
 #include "datafolder/language_memory.h"
-#include "talents/text_lines.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
@@ -138,43 +137,36 @@ void MainWindow::createCells()
 
 void MainWindow::startUp()
 {
-
-    const QString languageList = dataPath(QStringLiteral("la.ini"));
-    if (!QFileInfo::exists(languageList)) {
-        failStartUp(QStringLiteral("File ") + languageList + QStringLiteral(" not found "));
+    const DataChoice choice = chooseDataAndLanguage(dataFolder_, startLanguage_);
+    if (choice.languageListMissing) {
+        failStartUp(QStringLiteral("File ") + choice.languageList + QStringLiteral(" not found "));
         return;
     }
     languageBox_->clear();
-    languageBox_->addItems(readListFile(languageList));
+    languageBox_->addItems(choice.languages);
     if (withoutWindow_) {
         languageBox_->select(std::max(languageBox_->findText(startLanguage_), 0));
         applyLanguage();
         return;
     }
 
-    const QString lastLanguage = dataPath(QStringLiteral("last.ini"));
-    if (!QFileInfo::exists(lastLanguage)) {
-        failStartUp(QStringLiteral("File ") + lastLanguage + QStringLiteral(" not found "));
+    // The data folder's file must be there even when the user's own file is the one read.
+    if (choice.lastLanguageMissing) {
+        failStartUp(QStringLiteral("File ") + choice.lastLanguage + QStringLiteral(" not found "));
         return;
     }
-    // The data folder's file must be there even when the user's own file is the one read.
-    const QString rememberedIn = LanguageMemory::beside(lastLanguage).fileToRead();
-    const QStringList lines = readListFile(rememberedIn);
-    const QString first = lines.isEmpty() ? QString() : lines.first();
-    const auto index = parseDecimal(trimControl(first));
-    if (!index) {
-        // Said once; the planner then starts in the first language, with a class on the board.
-        reportError(rememberedIn + QStringLiteral(": ") + notAnIntegerMessage(first));
+    if (!choice.lastLanguageUnreadable.isEmpty()) {
+        reportError(choice.lastLanguageUnreadable);
+        return;
     }
-    languageBox_->select(index.value_or(0));
-    if (!startLanguage_.isEmpty()) {
-        const int asked = languageBox_->findText(startLanguage_);
-        if (asked >= 0)
-            languageBox_->select(asked);
-        else
-            reportError(QStringLiteral("The language '%1' is not in %2; the planner starts in "
-                                       "the language it used last")
-                            .arg(startLanguage_, languageList));
+    // Said once; the planner then starts in the first language, with a class on the board.
+    if (!choice.lastLanguageNotANumber.isEmpty())
+        reportError(choice.lastLanguageNotANumber);
+    languageBox_->select(choice.languageIndex);
+    if (choice.requestedUnknown) {
+        reportError(QStringLiteral("The language '%1' is not in %2; the planner starts in "
+                                   "the language it used last")
+                        .arg(startLanguage_, choice.languageList));
     }
 
     applyLanguage();
