@@ -46,6 +46,8 @@ public:
 
     const TalentCell &cell(int slot, int tree) const;
     const ArrowLayer &arrows() const { return arrows_; }
+    // A tree's label: its name and the points spent in it.
+    const QString &treeLabel(int tree) const { return trees_[tree - 1].label; }
     // The talent placed at `point` (in the board's coordinates, which are the window's).
     std::optional<TreeSlot> talentAt(QPoint point) const;
     // The talents in the board's order (tree by tree, slot by slot) that a class places.

@@ -79,8 +79,8 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        QCOMPARE(treeLabel(*w, 0)->caption(), QStringLiteral("First Tree: 0"));
-        QCOMPARE(treeLabel(*w, 2)->caption(), QStringLiteral("Third Tree: 0"));
+        QCOMPARE(treeLabel(*w, 0), QStringLiteral("First Tree: 0"));
+        QCOMPARE(treeLabel(*w, 2), QStringLiteral("Third Tree: 0"));
         QCOMPARE(spentLabel(*w)->caption(), QStringLiteral("en:7: 0"));
         QCOMPARE(freeLabel(*w)->caption(), QStringLiteral("en:8: 71"));
         QCOMPARE(levelLabel(*w)->caption(), QStringLiteral("en:15: 9"));
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(gone.rank, 0);
         QCOMPARE(gone.maxRank, 0);
         QVERIFY(!w->board().cell(1, 1).icon->isVisible());
-        QCOMPARE(treeLabel(*w, 1)->caption(), QStringLiteral("Named only: 0"));
+        QCOMPARE(treeLabel(*w, 1), QStringLiteral("Named only: 0"));
         QVERIFY(w->talents().at(44, 3).present);
         chooseEntry(classBox(*w), 0);
         QCOMPARE(w->talents().at(1, 1).rank, 0);

@@ -32,7 +32,7 @@ QString boardState(const MainWindow &w)
                     QString::fromLatin1(formatPlan(classBox(w)->currentIndex(), w.talents())) +
                     spentLabel(w)->caption() + freeLabel(w)->caption() + levelLabel(w)->caption();
     for (int tree = 1; tree <= 3; ++tree) {
-        state += treeLabel(w, tree - 1)->caption();
+        state += treeLabel(w, tree - 1);
         for (int slot = 1; slot <= 44; ++slot) {
             const Talent &t = w.talents().at(slot, tree);
             if (!t.present)

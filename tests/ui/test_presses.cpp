@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(w.board().cell(2, 1).icon->pixelColour(10, 10), colour);
         QCOMPARE(w.board().cell(2, 1).rankLabel->caption(), QStringLiteral("1/3"));
         QCOMPARE(w.board().cell(2, 1).rankLabel->fontColour(), RankGreen);
-        QCOMPARE(treeLabel(w, 0)->caption(), QStringLiteral("First Tree: 1"));
+        QCOMPARE(treeLabel(w, 0), QStringLiteral("First Tree: 1"));
         QCOMPARE(spentLabel(w)->caption(), QStringLiteral("en:7: 1"));
         QCOMPARE(freeLabel(w)->caption(), QStringLiteral("en:8: 70"));
         QCOMPARE(levelLabel(w)->caption(), QStringLiteral("en:15: 10"));

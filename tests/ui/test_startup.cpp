@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(classBox(*w)->count(), 10);
         QCOMPARE(classBox(*w)->itemText(9), QStringLiteral("ru class 9"));
         QCOMPARE(classBox(*w)->currentIndex(), 4);
-        QCOMPARE(treeLabel(*w, 0)->caption(), QStringLiteral("First Tree: 0"));
+        QCOMPARE(treeLabel(*w, 0), QStringLiteral("First Tree: 0"));
         QCOMPARE(w->talents().at(1, 1).name, QStringLiteral("ru talent 1-1"));
         QVERIFY(w->isEnabled());
         // The window opens on the first stop of its Tab chain; the hidden focus rest takes none.
