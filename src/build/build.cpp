@@ -5,6 +5,7 @@
 #include "build/load_report.h"
 #include "build/plan_file.h"
 #include "datafolder/class_layout.h"
+#include "datafolder/data_folder_error.h"
 #include "talents/build_code.h"
 #include "talents/code_on_trees.h"
 #include "talents/rank_grid.h"
@@ -12,12 +13,25 @@
 
 namespace {
 
+// Runs a read of the data folder's files: whatever fails there is the data folder's failure.
+template <typename Read> auto fromDataFolder(Read &&read)
+{
+    try {
+        return std::forward<Read>(read)();
+    } catch (const DataFolderError &) {
+        throw;
+    } catch (const Error &e) {
+        throw DataFolderError(e.message());
+    }
+}
+
 // The code becomes part of file names; one that would reach outside the data folder is refused.
 void checkLanguageCode(const QString &code, const QString &dataFolder)
 {
     if (code.contains(u'/') || code.contains(u'\\')) {
-        throw Error(QStringLiteral("The language code '%1' in %2 is not a valid file name part")
-                        .arg(code, dataFolder + QStringLiteral("la.ini")));
+        throw DataFolderError(
+            QStringLiteral("The language code '%1' in %2 is not a valid file name part")
+                .arg(code, dataFolder + QStringLiteral("la.ini")));
     }
 }
 
@@ -44,8 +58,10 @@ void Build::setLanguage(const QString &code)
         strings_.clear();
         throw;
     }
-    strings_.load(dataFolder_ + QStringLiteral("lang.") + code);
-    more_.load(dataFolder_ + QStringLiteral("more.") + code);
+    fromDataFolder([&] {
+        strings_.load(dataFolder_ + QStringLiteral("lang.") + code);
+        more_.load(dataFolder_ + QStringLiteral("more.") + code);
+    });
     emit languageChanged();
 }
 
@@ -122,9 +138,13 @@ void Build::changeClass(int index)
 
 void Build::loadPlanFile(const QString &path)
 {
-    const PlanText text = parsePlanText(readPlanFile(path), path);
-    checkPlanClass(text, classCount(), path);
-    auto [state, staged] = stagePlan(text, path);
+    loadPlan(parsePlanText(readPlanFile(path), path), path);
+}
+
+void Build::loadPlan(const PlanText &plan, const QString &path)
+{
+    checkPlanClass(plan, classCount(), path);
+    auto [state, staged] = stagePlan(plan, path);
     stepTo(state, std::move(staged));
 }
 
@@ -134,8 +154,9 @@ std::pair<BoardState, PreparedClass> Build::stagePlan(const PlanText &text, cons
     try {
         layout = readClassLayout(dataFolder_ + *classCode(text.classIndex), languageCode_);
     } catch (const Error &e) {
-        throw Error(
-            QStringLiteral("Cannot check plan %1 against its class: %2").arg(path, e.message()));
+        throw DataFolderError(
+            QStringLiteral("Cannot check plan %1 against its class: %2").arg(path, e.message()),
+            e.message());
     }
     const PlanRanks plan = checkPlan(text, layout, path);
     // A plan file keeps no order: the order its ranks imply stands in for it.
@@ -144,7 +165,7 @@ std::pair<BoardState, PreparedClass> Build::stagePlan(const PlanText &text, cons
     return {{plan.classIndex, plan.ranks, std::move(order), true}, std::move(staged)};
 }
 
-QString Build::loadCode(const QString &text)
+QString Build::loadCode(const QString &text, QVector<RankChange> *changes)
 {
     const auto found = findBuildCode(text);
     if (const auto *error = std::get_if<BuildCodeError>(&found))
@@ -161,6 +182,8 @@ QString Build::loadCode(const QString &text)
     const bool derived = !loaded.order.has_value();
     PointOrder order = derived ? derivedOrder(prepared.table, loaded.ranks) : *loaded.order;
     stepTo({*index, loaded.ranks, std::move(order), derived}, std::move(prepared));
+    if (changes)
+        *changes = loaded.changes;
     return report;
 }
 
@@ -168,16 +191,19 @@ void Build::changeLanguage(const QString &code)
 {
     checkLanguageCode(code, dataFolder_);
     UiStrings strings;
-    strings.load(dataFolder_ + QStringLiteral("lang.") + code);
-    strings.requireInterfaceLines();
+    fromDataFolder([&] {
+        strings.load(dataFolder_ + QStringLiteral("lang.") + code);
+        strings.requireInterfaceLines();
+    });
     if (classIndex() >= strings.classNames().size()) {
-        throw Error(QStringLiteral("The strings file %1 names no class folder for the class on the "
-                                   "board: it names %2 classes")
-                        .arg(dataFolder_ + QStringLiteral("lang.") + code)
-                        .arg(strings.classNames().size()));
+        throw DataFolderError(
+            QStringLiteral("The strings file %1 names no class folder for the class on the "
+                           "board: it names %2 classes")
+                .arg(dataFolder_ + QStringLiteral("lang.") + code)
+                .arg(strings.classNames().size()));
     }
     MoreStrings more;
-    more.load(dataFolder_ + QStringLiteral("more.") + code);
+    fromDataFolder([&] { more.load(dataFolder_ + QStringLiteral("more.") + code); });
     // The class shown is read in the new language and keeps its ranks, or the change is refused.
     std::optional<PreparedClass> staged;
     if (classIndex() >= 0)
@@ -244,7 +270,7 @@ PreparedClass Build::read(int index, const QString &languageCode)
         Build *build;
         ~Done() { emit build->reading(false); }
     } done{this};
-    return prepareClass(dataFolder_, index, languageCode);
+    return fromDataFolder([&] { return prepareClass(dataFolder_, index, languageCode); });
 }
 
 PreparedClass Build::stage(int index, const RankGrid &ranks, const QString &languageCode)

@@ -7,6 +7,7 @@
 #include "datafolder/ui_strings.h"
 #include "talents/point_order.h"
 #include "talents/press.h"
+#include "talents/rank_fit.h"
 
 #include <QObject>
 #include <QString>
@@ -15,8 +16,9 @@
 
 // A build: one class of a data folder, read whole in a language, the ranks of its talents, the
 // order its points were spent in, and the history of its changes. Every change is an operation
-// that applies completely or throws Error with nothing changed; views follow the signals. Builds
-// are independent of each other: two can be open at once, on the same data folder or not.
+// that applies completely or throws Error with nothing changed (DataFolderError when the data
+// folder's files cannot be read); views follow the signals. Builds are independent of each other:
+// two can be open at once, on the same data folder or not.
 class Build final : public QObject {
     Q_OBJECT
 public:
@@ -52,9 +54,12 @@ public:
     void resetTree(int tree);
     void changeClass(int classIndex);
     void loadPlanFile(const QString &path);
+    // A plan already read from the file `path`, as loadPlanFile() loads it.
+    void loadPlan(const PlanText &plan, const QString &path);
     // Loads the first build code found in `text`; returns the report of what it had to change to
-    // fit trees that changed since the code was made (empty when it fitted as it was).
-    QString loadCode(const QString &text);
+    // fit trees that changed since the code was made (empty when it fitted as it was). `changes`,
+    // when given, receives those changes of ranks one by one.
+    QString loadCode(const QString &text, QVector<RankChange> *changes = nullptr);
     // Reads the class shown in the new language with the same ranks; refused when they do not
     // fit its trees there.
     void changeLanguage(const QString &languageCode);

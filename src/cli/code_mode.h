@@ -1,6 +1,11 @@
 #pragma once
 
 #include "cli/command_line.h"
+#include "datafolder/data_choice.h"
+
+#include <memory>
+
+class Build;
 
 // An error of a mode without a window, with the exit code it ends the program with.
 struct CommandFailure {
@@ -8,19 +13,17 @@ struct CommandFailure {
     QString message;
 };
 
-// The data folder and the language a mode without a window works in; throws CommandFailure.
-struct DataChoice {
-    QString dataFolder;
-    QString language;
-};
-DataChoice chooseDataAndLanguage(const CommandLine &line, const QString &exeDir);
+// The data folder and the language a mode without a window works in: --data (or "datas" beside
+// the program) and --lang, else the language last.ini keeps, else the first; a last.ini that is
+// missing or holds no number never stops a mode. Throws CommandFailure.
+DataChoice dataForModes(const CommandLine &line, const QString &exeDir);
 
-// The build code the argument of --code, --summary or --picture stands for, on the data folder's
-// trees as they are now: an existing file is read as a plan file, else as a text holding a build
-// code; anything else as a build code (or a text holding one). The one reading of every mode, so
-// that a cause ends each of them with the same message and exit code; throws CommandFailure.
-struct BuildCode;
-BuildCode codeOfArgument(const DataChoice &data, const QString &argument);
+// The build the argument of --code, --summary or --picture stands for, loaded through the build
+// document as the window loads it: an existing file is read as a plan file, else as a text
+// holding a build code; anything else as a build code (or a text holding one). The one reading of
+// every mode, so that a cause ends each of them with the same message and exit code. A code made
+// on other trees says each rank it changed on standard error. Throws CommandFailure.
+std::unique_ptr<Build> buildOfArgument(const DataChoice &data, const QString &argument);
 
 // Writes `bytes` to standard output; throws CommandFailure naming the cause when that fails.
 void printOnConsole(const QByteArray &bytes);

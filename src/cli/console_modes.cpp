@@ -6,11 +6,9 @@
 #include "build/build.h"
 #include "build/build_picture.h"
 #include "cli/code_mode.h"
-#include "talents/build_code.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -34,30 +32,25 @@ void writePicture(const QString &out, const QByteArray &png)
     }
 }
 
-// The build the command line names, loaded as the window loads a code.
+// The build the command line names, loaded as the window loads a plan or a code.
 void runOnBuild(const CommandLine &line)
 {
-    // The argument is read as --code reads it: the same cause ends every mode with the same
-    // message and exit code.
-    const DataChoice data = chooseDataAndLanguage(line, QCoreApplication::applicationDirPath());
-    const QString code = encodeBuildCode(codeOfArgument(data, line.input));
+    const auto build =
+        buildOfArgument(dataForModes(line, QCoreApplication::applicationDirPath()), line.input);
+    if (line.mode == CommandLine::Mode::Summary) {
+        printOnConsole(build->summary().toUtf8());
+        return;
+    }
+    QByteArray png;
     try {
-        Build build(QDir(data.dataFolder).absolutePath() + u'/', data.language);
-        // A code of these very trees: the load reports no change.
-        build.loadCode(code);
-        if (line.mode == CommandLine::Mode::Summary) {
-            printOnConsole(build.summary().toUtf8());
-            return;
-        }
-        QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        paintTrees(treesPictureOf(build), line.scale).save(&buffer, "PNG");
-        writePicture(line.pictureFile, png);
+        paintTrees(treesPictureOf(*build), line.scale).save(&buffer, "PNG");
     } catch (const Error &e) {
-        // The plan was read against the trees already: what fails now is the data folder's.
+        // The build is loaded: what fails now is the data folder's (an arrow's bitmap).
         throw CommandFailure{ExitCode::DataFolder, e.message()};
     }
+    writePicture(line.pictureFile, png);
 }
 
 int reportingFailure(const CommandLine &line)

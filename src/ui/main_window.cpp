@@ -2,8 +2,8 @@
 #include "ui/main_window.h"
 
 #include "base/error.h"
+#include "datafolder/data_choice.h"
 #include "datafolder/language_memory.h"
-#include "talents/text_lines.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
@@ -11,7 +11,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 #include <QUndoStack>
 
@@ -75,40 +74,33 @@ void MainWindow::showLanguageTexts()
 
 void MainWindow::startUp()
 {
-    const QString languageList = dataFolder_ + QStringLiteral("la.ini");
-    if (!QFileInfo::exists(languageList)) {
-        failStartUp(QStringLiteral("File ") + languageList + QStringLiteral(" not found "));
+    const DataChoice choice = chooseDataAndLanguage(dataFolder_, startLanguage_);
+    if (choice.languageListMissing) {
+        failStartUp(QStringLiteral("File ") + choice.languageList + QStringLiteral(" not found "));
         return;
     }
-    languages_ = readListFile(languageList);
+    languages_ = choice.languages;
     side_->languageBox->clear();
     side_->languageBox->addItems(languages_);
-
-    const QString lastLanguage = dataFolder_ + QStringLiteral("last.ini");
-    if (!QFileInfo::exists(lastLanguage)) {
-        failStartUp(QStringLiteral("File ") + lastLanguage + QStringLiteral(" not found "));
+    // The data folder's file must be there even when the user's own file is the one read.
+    if (choice.lastLanguageMissing) {
+        failStartUp(QStringLiteral("File ") + choice.lastLanguage + QStringLiteral(" not found "));
         return;
     }
-    // The data folder's file must be there even when the user's own file is the one read.
-    const QString rememberedIn = LanguageMemory::beside(lastLanguage).fileToRead();
-    const QStringList lines = readListFile(rememberedIn);
-    const QString first = lines.isEmpty() ? QString() : lines.first();
-    const auto index = parseDecimal(trimControl(first));
-    if (!index) {
-        // Said once; the planner then starts in the first language, with a class on the board.
-        reportError(rememberedIn + QStringLiteral(": ") + notAnIntegerMessage(first));
+    if (!choice.lastLanguageUnreadable.isEmpty()) {
+        reportError(choice.lastLanguageUnreadable);
+        return;
     }
-    int language = index.value_or(0);
-    if (!startLanguage_.isEmpty()) {
-        const int asked = static_cast<int>(languages_.indexOf(startLanguage_));
-        if (asked >= 0)
-            language = asked;
-        else
-            reportError(QStringLiteral("The language '%1' is not in %2; the planner starts in "
-                                       "the language it used last")
-                            .arg(startLanguage_, languageList));
+    // Said once; the planner then starts in the first language, with a class on the board.
+    if (!choice.lastLanguageNotANumber.isEmpty())
+        reportError(choice.lastLanguageNotANumber);
+    if (choice.requestedUnknown) {
+        reportError(QStringLiteral("The language '%1' is not in %2; the planner starts in "
+                                   "the language it used last")
+                        .arg(startLanguage_, choice.languageList));
     }
     // A remembered index past the list starts in the first language.
+    const int language = choice.languageIndex;
     boardLanguage_ = language >= 0 && language < languages_.size() ? language : 0;
     side_->languageBox->select(boardLanguage_);
     build_->setLanguage(languages_.value(boardLanguage_));

@@ -1,9 +1,15 @@
-// The plan file format: writing, reading and the checks against a class, without a window.
-#include "base/error.h"
+// The plan file format: writing, reading and the checks against a class, without a window, and a
+// write that fails without harming the old file.
 #include "build/plan_file.h"
+#include "error_of.h"
 #include "talents/tree_file.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 QString zeros()
@@ -17,16 +23,6 @@ ClassLayout layoutWith(std::initializer_list<std::tuple<int, int, int>> talents)
     for (const auto &[slot, tree, maxRank] : talents)
         layout.set(slot, tree, true, maxRank);
     return layout;
-}
-
-QString errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Error &e) {
-        return e.message();
-    }
-    return {};
 }
 } // namespace
 
@@ -194,6 +190,28 @@ private slots:
         plan.treeLines[2] = QStringLiteral("55551") + QString(39, u'0');
         PlanRanks ranks;
         QVERIFY(errorOf([&] { ranks = checkPlan(plan, layout, QStringLiteral("p")); }).isEmpty());
+    }
+
+    void aFailedWriteKeepsTheOldFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("old.plan"));
+        writePlanFile(path, "old");
+        // Writes past 16 bytes fail while the limit holds, as on a full disk.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        const QString message = errorOf([&] { writePlanFile(path, QByteArray(140, '0')); });
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY2(message.contains(path), qPrintable(message));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("old.plan")});
     }
 };
 

@@ -48,10 +48,11 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// A data folder of links to the bundled one beside the program, but for what `own` makes.
-bool linkedWorld(const QString &folder, const QStringList &own)
+// A data folder (or its folder `part`) of links to the bundled one beside the program, but for
+// what `own` makes.
+bool linkedWorld(const QString &folder, const QStringList &own, const QString &part = {})
 {
-    const QDir bundled(QFileInfo(QStringLiteral(RUNEPLAN_PROGRAM)).dir().filePath("datas"));
+    const QDir bundled(QFileInfo(QStringLiteral(RUNEPLAN_PROGRAM)).dir().filePath("datas/" + part));
     if (!QDir().mkpath(folder))
         return false;
     for (const QString &name : bundled.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
@@ -154,7 +155,13 @@ private slots:
             QTest::addRow("%s: a tree folder that cannot be read", name.constData())
                 << QStringList{"--data", "@garbled"} + mode + QStringList{plan} << 3 << ""
                 << "Dd/1/tal.en: Not a directory";
+            QTest::addRow("%s: no strings file", name.constData())
+                << QStringList{"--data", "@nostrings"} + mode + QStringList{plan} << 3 << ""
+                << "lang.en: No such file";
         }
+        QTest::newRow("code of trees that changed since")
+            << QStringList{"--data", "@changed", "--code", "@codefile"} << 0 << ""
+            << "tree 1, slot 1: 3 -> 0";
         QTest::newRow("picture of a code without the output")
             << QStringList{"--picture", "RB2Dd3jiCe2EAW0"} << 2 << ""
             << "--picture needs an output file";
@@ -197,15 +204,19 @@ private slots:
                 writeFile(at("garbled/last.ini"), "zz"));
         QVERIFY(linkedWorld(at("garbled/Dd"), {"1"}) && writeFile(at("garbled/Dd/1"), "x"));
         QVERIFY(linkedWorld(at("bare"), {"last.ini"}));
+        QVERIFY(linkedWorld(at("nostrings"), {"lang.en"}));
+        // Dd's first talent without its picture: no longer placed.
+        QVERIFY(linkedWorld(at("changed"), {"Dd"}) && linkedWorld(at("changed/Dd"), {"1"}, "Dd") &&
+                linkedWorld(at("changed/Dd/1"), {"1.jpg"}, "Dd/1"));
         if (arguments.contains(QStringLiteral("@codefile"))) {
             const Run code = run({QStringLiteral("--code"), at("plan.txt")});
             QVERIFY(writeFile(at("code.txt"), "My build: " + code.out));
         }
         const std::pair<const char *, const char *> places[] = {
-            {"@plan", "plan.txt"}, {"@junk", "junk.txt"},     {"@missing", "none"},
-            {"@out", "out.png"},   {"@codefile", "code.txt"}, {"@dir", "folder"},
-            {"@fifo", "fifo"},     {"@garbled", "garbled"},   {"@bare", "bare"},
-            {"@dr", "dr.txt"}};
+            {"@plan", "plan.txt"}, {"@junk", "junk.txt"},       {"@missing", "none"},
+            {"@out", "out.png"},   {"@codefile", "code.txt"},   {"@dir", "folder"},
+            {"@fifo", "fifo"},     {"@garbled", "garbled"},     {"@bare", "bare"},
+            {"@dr", "dr.txt"},     {"@nostrings", "nostrings"}, {"@changed", "changed"}};
         for (const auto &[placeholder, name] : places) {
             arguments.replaceInStrings(QString::fromLatin1(placeholder), at(name));
             err.replace(QString::fromLatin1(placeholder), at(name));

@@ -1,5 +1,6 @@
 // Start-up, the fatal checks, the remembered language and the close.
 #include "board/fonts.h"
+#include "last_language_files.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/label_control.h"
@@ -21,6 +22,7 @@ private slots:
         // test location here (see test_language_memory).
         QStandardPaths::setTestModeEnabled(true);
     }
+    void init() { QDir(QFileInfo(userLastLanguageFile()).absolutePath()).removeRecursively(); }
 
     void missingFileIsFatal_data()
     {
@@ -34,6 +36,8 @@ private slots:
         FixtureWorld world;
         world.writeStandardClass();
         world.remove(file);
+        // The user's own file never stands in for the data folder's.
+        prepare(userLastLanguageFile(), Spot::File, "1\r\n");
         RecordingDialogs dialogs;
         MainWindow window(world.exeDir());
         QCOMPARE(dialogs.messages.size(), 1);
@@ -76,6 +80,37 @@ private slots:
         QVERIFY(w->isEnabled());
         if (errors > 0)
             QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
+    }
+
+    // The window at start on a data folder whose file cannot be written (an installed copy): a
+    // language file that cannot be read is named in a box. The user's file giving the language is
+    // installedCopyRemembersTheLanguage's; which file is read, test_language_memory's.
+    void anUnreadableLanguageFileIsNamed_data()
+    {
+        QTest::addColumn<Spot>("userSpot");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("namesUserFile");
+        QTest::newRow("bad user file") << Spot::File << "en" << true;
+        QTest::newRow("no user file") << Spot::Missing << "" << false;
+    }
+    void anUnreadableLanguageFileIsNamed()
+    {
+        QFETCH(Spot, userSpot);
+        QFETCH(QString, language);
+        QFETCH(bool, namesUserFile);
+        FixtureWorld world;
+        world.writeStandardClass();
+        prepare(world.path(QStringLiteral("last.ini")), Spot::Folder);
+        prepare(userLastLanguageFile(), userSpot, "one\r\n");
+        OpenedWindow w;
+        w.open(world);
+        QVERIFY(!w->endRequested());
+        QCOMPARE(w->build().languageCode(), language);
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        const QString named =
+            namesUserFile ? userLastLanguageFile() : world.path(QStringLiteral("last.ini"));
+        QVERIFY2(w.dialogs.messages[0].text.contains(named),
+                 qPrintable(w.dialogs.messages[0].text));
     }
 
     void captionsOfALanguage()
@@ -188,6 +223,33 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), written);
         QVERIFY(w.dialogs.messages.isEmpty());
+        QVERIFY(!QFileInfo::exists(userLastLanguageFile())); // only the data folder is written
+    }
+
+    // An installed copy across two runs: the language chosen in the first is there in the second,
+    // and neither close reports an error.
+    void installedCopyRemembersTheLanguage()
+    {
+        FixtureWorld world;
+        world.writeStandardClass();
+        const QString dataFile = world.path(QStringLiteral("last.ini"));
+        {
+            OpenedWindow w;
+            w.open(world);
+            prepare(dataFile, Spot::Folder);
+            chooseEntry(languageBox(*w), 1);
+            QVERIFY(w->close());
+            QVERIFY(w.dialogs.messages.isEmpty());
+        }
+        QCOMPARE(contents(userLastLanguageFile()), QByteArray("1\r\n"));
+        OpenedWindow again;
+        again.open(world);
+        QVERIFY(again.dialogs.messages.isEmpty());
+        QCOMPARE(again->build().languageCode(), QStringLiteral("ru"));
+        chooseEntry(languageBox(*again), 0);
+        QVERIFY(again->close());
+        QVERIFY(again.dialogs.messages.isEmpty());
+        QCOMPARE(contents(userLastLanguageFile()), QByteArray("0\r\n"));
     }
 
     void aLastLanguageFileDeletedMeanwhileIsMadeAgain()
@@ -216,15 +278,12 @@ private slots:
         world.remove(QStringLiteral("last.ini"));
         QVERIFY(QDir().mkpath(world.path(QStringLiteral("last.ini"))));
         // Nor the user's own file, where the language goes when the data folder cannot take it.
-        const QString userFile =
-            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-            QStringLiteral("/last.ini");
-        QVERIFY(QDir().mkpath(userFile));
+        prepare(userLastLanguageFile(), Spot::Folder);
         QVERIFY(w->close());
-        QVERIFY(QDir(userFile).removeRecursively());
         QVERIFY(!w->isVisible());
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
+        QVERIFY(w.dialogs.messages[0].text.contains(userLastLanguageFile()));
     }
 
     void controlsStandWhereTheDesignPutsThem_data()

@@ -1,13 +1,9 @@
 // Where the last language is kept: the data folder's last.ini while it can be written, the user's
 // own last.ini in the configuration folder when it cannot (an installed copy).
 #include "base/error.h"
-#include "board/fonts.h"
 #include "datafolder/language_memory.h"
-#include "window_fixture.h"
+#include "last_language_files.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
@@ -15,30 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-enum class Spot { File, Folder, Missing };
-
-// Puts a file with `bytes`, a folder (which nothing can write as a file, not even root) or nothing
-// at `path`.
-void prepare(const QString &path, Spot spot, const QByteArray &bytes = "0\r\n")
-{
-    QFile::remove(path);
-    QDir(path).removeRecursively();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (spot == Spot::Folder) {
-        QDir().mkpath(path);
-    } else if (spot == Spot::File) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-    }
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
 
 // File permissions do not stop root (CI runs as root): there the check runs as an unprivileged
 // user. The real and effective user become `nobody` (its number, which needs no entry in the
@@ -97,15 +69,7 @@ void giveToUnprivileged(const QString &path)
     }
 }
 
-QString userFile()
-{
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-        .filePath(QStringLiteral("last.ini"));
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Spot)
 
 class TestLanguageMemory : public QObject {
     Q_OBJECT
@@ -117,13 +81,12 @@ private:
 private slots:
     void initTestCase()
     {
-        registerTahoma();
         // The user's configuration folder of these tests is a test location, never the real one.
         QStandardPaths::setTestModeEnabled(true);
     }
     void init()
     {
-        QDir(QFileInfo(userFile()).absolutePath()).removeRecursively();
+        QDir(QFileInfo(userLastLanguageFile()).absolutePath()).removeRecursively();
         QDir(dir_.path()).removeRecursively();
         QDir().mkpath(dir_.path());
     }
@@ -240,133 +203,10 @@ private slots:
 
     void theUserFileLivesInTheConfigurationFolder()
     {
-        QCOMPARE(LanguageMemory::beside(data()).userFile(), userFile());
+        QCOMPARE(LanguageMemory::beside(data()).userFile(), userLastLanguageFile());
         QCOMPARE(LanguageMemory::beside(data()).dataFile(), data());
-    }
-
-    // The window at start: which file gives the language, and what an unreadable one reports.
-    void languageAtStart_data()
-    {
-        QTest::addColumn<Spot>("dataSpot");
-        QTest::addColumn<QByteArray>("dataBytes");
-        QTest::addColumn<Spot>("userSpot");
-        QTest::addColumn<QByteArray>("userBytes");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("errorNames"); // "data", "user" or "" for no error
-        QTest::newRow("writable data")
-            << Spot::File << QByteArray("1\r\n") << Spot::Missing << QByteArray() << "ru"
-            << "";
-        QTest::newRow("writable data wins")
-            << Spot::File << QByteArray("0\r\n") << Spot::File << QByteArray("1\r\n") << "en"
-            << "";
-        QTest::newRow("unwritable data, user file")
-            << Spot::Folder << QByteArray() << Spot::File << QByteArray("1\r\n") << "ru"
-            << "";
-        QTest::newRow("unwritable data, bad user file")
-            << Spot::Folder << QByteArray() << Spot::File << QByteArray("one\r\n") << "en"
-            << "user";
-        QTest::newRow("unwritable data, no user file")
-            << Spot::Folder << QByteArray() << Spot::Missing << QByteArray() << ""
-            << "data";
-    }
-    void languageAtStart()
-    {
-        QFETCH(Spot, dataSpot);
-        QFETCH(QByteArray, dataBytes);
-        QFETCH(Spot, userSpot);
-        QFETCH(QByteArray, userBytes);
-        QFETCH(QString, language);
-        QFETCH(QString, errorNames);
-        FixtureWorld world;
-        world.writeStandardClass();
-        prepare(world.path(QStringLiteral("last.ini")), dataSpot, dataBytes);
-        prepare(userFile(), userSpot, userBytes);
-        OpenedWindow w;
-        w.open(world);
-        QVERIFY(!w->endRequested());
-        QCOMPARE(w->build().languageCode(), language);
-        if (errorNames.isEmpty()) {
-            QVERIFY(w.dialogs.messages.isEmpty());
-            QVERIFY(w->talents().at(1, 1).present);
-        } else {
-            QCOMPARE(w.dialogs.messages.size(), 1);
-            const QString named = errorNames == QStringLiteral("user")
-                                      ? userFile()
-                                      : world.path(QStringLiteral("last.ini"));
-            QVERIFY2(w.dialogs.messages[0].text.contains(named),
-                     qPrintable(w.dialogs.messages[0].text));
-        }
-    }
-
-    void missingDataFileStaysFatalWithAUserFile()
-    {
-        FixtureWorld world;
-        world.writeStandardClass();
-        world.remove(QStringLiteral("last.ini"));
-        prepare(userFile(), Spot::File, "1\r\n");
-        RecordingDialogs dialogs;
-        MainWindow window(world.exeDir());
-        QVERIFY(window.endRequested());
-        QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages[0].text, QStringLiteral("File ") +
-                                               world.path(QStringLiteral("last.ini")) +
-                                               QStringLiteral(" not found "));
-    }
-
-    // An installed copy across two runs: the language chosen in the first is there in the second,
-    // and neither close reports an error.
-    void installedCopyRemembersTheLanguage()
-    {
-        FixtureWorld world;
-        world.writeStandardClass();
-        const QString dataFile = world.path(QStringLiteral("last.ini"));
-        {
-            OpenedWindow w;
-            w.open(world);
-            prepare(dataFile, Spot::Folder);
-            chooseEntry(languageBox(*w), 1);
-            QVERIFY(w->close());
-            QVERIFY(w.dialogs.messages.isEmpty());
-        }
-        QCOMPARE(contents(userFile()), QByteArray("1\r\n"));
-        OpenedWindow again;
-        again.open(world);
-        QVERIFY(again.dialogs.messages.isEmpty());
-        QCOMPARE(again->build().languageCode(), QStringLiteral("ru"));
-        chooseEntry(languageBox(*again), 0);
-        QVERIFY(again->close());
-        QVERIFY(again.dialogs.messages.isEmpty());
-        QCOMPARE(contents(userFile()), QByteArray("0\r\n"));
-    }
-
-    void writableCopyWritesOnlyItsDataFolder()
-    {
-        FixtureWorld world;
-        world.writeStandardClass();
-        OpenedWindow w;
-        w.open(world);
-        chooseEntry(languageBox(*w), 1);
-        QVERIFY(w->close());
-        QVERIFY(w.dialogs.messages.isEmpty());
-        QCOMPARE(contents(world.path(QStringLiteral("last.ini"))), QByteArray("1\r\n"));
-        QVERIFY(!QFileInfo::exists(userFile()));
-    }
-
-    void closeReportsWhenNeitherCanBeWritten()
-    {
-        FixtureWorld world;
-        world.writeStandardClass();
-        OpenedWindow w;
-        w.open(world);
-        prepare(world.path(QStringLiteral("last.ini")), Spot::Folder);
-        prepare(userFile(), Spot::Folder);
-        QVERIFY(w->close());
-        QVERIFY(!w->isVisible());
-        QCOMPARE(w.dialogs.messages.size(), 1);
-        QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("last.ini"))));
-        QVERIFY(w.dialogs.messages[0].text.contains(userFile()));
     }
 };
 
-QTEST_MAIN(TestLanguageMemory)
+QTEST_GUILESS_MAIN(TestLanguageMemory)
 #include "test_language_memory.moc"
