@@ -105,6 +105,12 @@ public:
         }
         return -1;
     }
+    QAccessibleInterface *focusChild() const override
+    {
+        if (!board()->hasFocus())
+            return nullptr;
+        return child(static_cast<int>(board()->placedTalents().indexOf(board()->current())));
+    }
     QAccessibleInterface *childAt(int x, int y) const override
     {
         const auto at = board()->talentAt(board()->mapFromGlobal(QPoint(x, y)));

@@ -30,6 +30,9 @@ struct TalentCell {
     bool available = false;
     bool dimmed = false; // left out of a search's matches
     QString accessibleName;
+
+    // The icon's picture as drawn: in colour once the talent holds a point.
+    const QImage &shownPicture() const { return drawnRank > 0 ? colour : grey; }
 };
 
 // The three trees of the window, one widget painting one build: each tree's background, emblem

@@ -2,9 +2,10 @@
 
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <QList>
+#include <QMouseEvent>
 #include <QPoint>
 #include <QTest>
 #include <initializer_list>
@@ -21,6 +22,20 @@ inline void pressTalent(MainWindow &window, int slot, int tree,
                         Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(boardOf(window), button, {}, window.board().cell(slot, tree).icon.center());
+}
+
+// One pixel of a picture as a colour value 0x00BBGGRR, as the board's pictures are compared.
+inline quint32 pixelOf(const QImage &picture, int x, int y)
+{
+    const QRgb p = picture.pixel(x, y);
+    return qRed(p) | (qGreen(p) << 8) | (qBlue(p) << 16);
+}
+
+// What a screen reader finds of the talent of (slot, tree) on the board.
+inline QAccessibleInterface *talentInterface(const MainWindow &w, int slot, int tree)
+{
+    QAccessibleInterface *board = QAccessible::queryAccessibleInterface(boardOf(w));
+    return board->child(static_cast<int>(w.board().placedTalents().indexOf(TreeSlot{tree, slot})));
 }
 
 // A tree's label, trees counted from 0 as in the window's own arrays.
