@@ -44,6 +44,8 @@ RefusalWords refusalWords(const MoreStrings &more)
 BoardView::BoardView(QWidget &window, Build &build, const QString &dataFolder)
     : QWidget(&window), build_(build), arrows_(dataFolder)
 {
+    // Its interface is set before anything asks for it: the first question fixes it.
+    speakForBoard(*this);
     setObjectName(QStringLiteral("board"));
     setGeometry(BoardArea);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -52,7 +54,6 @@ BoardView::BoardView(QWidget &window, Build &build, const QString &dataFolder)
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QStringLiteral("Talent trees"));
     setAccessibleDescription(QStringLiteral("The class's three talent trees"));
-    speakForBoard(*this);
 
     // One black picture shared by the three trees until a class is shown.
     QImage blank(300, 717, QImage::Format_RGB32);
