@@ -4,7 +4,9 @@
 #include "controls_by_name.h"
 #include "toolkit/choice_box.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QMouseEvent>
 
 BenchSession::BenchSession(const QString &exeDir, const BenchClass &benchClass)
     : class_(benchClass), window_(std::make_unique<MainWindow>(exeDir))
@@ -58,6 +60,14 @@ QString BenchSession::takeError()
     return error;
 }
 
+void pressOnBoard(const BoardView &board, TreeSlot at, Qt::MouseButton button)
+{
+    const QPointF point = board.cell(at.slot, at.tree).icon.center();
+    QMouseEvent event(QEvent::MouseButtonPress, point, board.mapToGlobal(point), button, button,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(const_cast<BoardView *>(&board), &event);
+}
+
 void BenchSession::spendAllPoints()
 {
     // Left presses over the whole board, pass after pass, until none spends a point: a plan as
@@ -70,7 +80,7 @@ void BenchSession::spendAllPoints()
                 if (!t.present)
                     continue;
                 const int before = window_->talents().totalPoints;
-                emit window_->board().cell(slot, tree).icon->pressed(Qt::LeftButton);
+                pressOnBoard(window_->board(), {tree, slot}, Qt::LeftButton);
                 spent = spent || window_->talents().totalPoints > before;
             }
         }

@@ -9,6 +9,9 @@
 
 // The one window the window benchmarks share, opened on the bundled world with every dialog
 // recorded, and a plan of the benchmark class saved through it.
+// A press of `button` on the board's talent `at`, as the mouse makes it.
+void pressOnBoard(const BoardView &board, TreeSlot at, Qt::MouseButton button);
+
 class BenchSession {
 public:
     BenchSession(const QString &exeDir, const BenchClass &benchClass);

@@ -65,13 +65,13 @@ void press(benchmark::State &state, BenchSession &session, Qt::MouseButton timed
         session.loadEmptyBoard();
         const auto [tree, slot] = session.openTalent();
         MainWindow &window = session.window();
-        ImageControl *icon = window.board().cell(slot, tree).icon;
+        const BoardView &board = window.board();
         if (timed == Qt::RightButton)
-            emit icon->pressed(Qt::LeftButton);
+            pressOnBoard(board, {tree, slot}, Qt::LeftButton);
         for (auto _ : state) {
-            emit icon->pressed(timed);
+            pressOnBoard(board, {tree, slot}, timed);
             state.PauseTiming();
-            emit icon->pressed(undo);
+            pressOnBoard(board, {tree, slot}, undo);
             state.ResumeTiming();
         }
         if (window.talents().at(slot, tree).rank != (timed == Qt::LeftButton ? 0 : 1))
@@ -226,8 +226,8 @@ void focusKey(benchmark::State &state, BenchSession &session)
         MainWindow &window = session.window();
         window.activateWindow();
         QCoreApplication::processEvents();
-        ImageControl *icon = window.board().cell(1, 1).icon;
-        icon->setFocus();
+        auto *board = const_cast<BoardView *>(&window.board());
+        board->focusTalent({1, 1});
         for (auto _ : state) {
             sendKey(Qt::Key_Right);
             state.PauseTiming();
@@ -236,10 +236,10 @@ void focusKey(benchmark::State &state, BenchSession &session)
             QCoreApplication::processEvents();
             state.ResumeTiming();
         }
-        if (QApplication::focusWidget() != icon)
+        if (QApplication::focusWidget() != board || board->current() != TreeSlot{1, 1})
             state.SkipWithError("the keys did not move the focus to and fro");
         // The benchmarks after this one find the board without the keyboard focus.
-        icon->clearFocus();
+        board->clearFocus();
         QCoreApplication::processEvents();
     });
 }

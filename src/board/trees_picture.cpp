@@ -15,7 +15,9 @@ QImage asShown(const QImage &picture)
                                                     : picture.convertToFormat(QImage::Format_RGB32);
 }
 
-void drawPicture(QPainter &painter, const PlacedPicture &placed, bool keyed = false)
+} // namespace
+
+void drawBoardPicture(QPainter &painter, const PlacedPicture &placed, bool keyed)
 {
     if (placed.picture.isNull())
         return;
@@ -26,18 +28,22 @@ void drawPicture(QPainter &painter, const PlacedPicture &placed, bool keyed = fa
     painter.restore();
 }
 
-// Text as the board's labels draw it: from the top left corner of a box the text's own size,
-// filled first when a fill is given.
-void drawText(QPainter &painter, QPoint at, const QFont &font, const QColor &colour,
-              const QString &text, const QColor &fill = QColor())
+QSize boardTextSize(const QFont &font, const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    return QFontMetrics(font)
+        .boundingRect(0, 0, 2000, 2000, Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, text)
+        .size();
+}
+
+void drawBoardText(QPainter &painter, QPoint at, const QFont &font, const QColor &colour,
+                   const QString &text, const QColor &fill)
 {
     if (text.isEmpty())
         return;
     const bool rightToLeft = text.isRightToLeft();
-    const QSize size =
-        QFontMetrics(font)
-            .boundingRect(0, 0, 2000, 2000, Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, text)
-            .size();
+    const QSize size = boardTextSize(font, text);
     const int flags = (rightToLeft ? Qt::AlignRight | Qt::TextForceRightToLeft
                                    : Qt::AlignLeft | Qt::TextForceLeftToRight) |
                       Qt::AlignTop | Qt::AlignAbsolute;
@@ -54,8 +60,6 @@ void drawText(QPainter &painter, QPoint at, const QFont &font, const QColor &col
     painter.restore();
 }
 
-} // namespace
-
 QImage paintTrees(const TreesPicture &trees, int scale)
 {
     QImage image(trees.size * scale, QImage::Format_RGB32);
@@ -64,18 +68,19 @@ QImage paintTrees(const TreesPicture &trees, int scale)
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const TreeLook &tree : trees.trees)
-        drawPicture(painter, tree.background);
+        drawBoardPicture(painter, tree.background);
     const QFont labelFont = tahoma(LargeFont, true);
     for (const TreeLook &tree : trees.trees) {
-        drawPicture(painter, tree.emblem);
-        drawText(painter, tree.labelAt, labelFont, TreeLabelColour, tree.label);
+        drawBoardPicture(painter, tree.emblem);
+        drawBoardText(painter, tree.labelAt, labelFont, TreeLabelColour, tree.label);
     }
     for (const PlacedPicture &arrow : trees.arrows)
-        drawPicture(painter, arrow, true);
+        drawBoardPicture(painter, arrow, true);
     const QFont rankFont = tahoma(SmallFont, true);
     for (const TalentLook &talent : trees.talents) {
-        drawPicture(painter, talent.icon);
-        drawText(painter, talent.rankAt, rankFont, talent.rank.colour, talent.rank.text, Qt::black);
+        drawBoardPicture(painter, talent.icon);
+        drawBoardText(painter, talent.rankAt, rankFont, talent.rank.colour, talent.rank.text,
+                      Qt::black);
     }
     return image;
 }

@@ -42,6 +42,19 @@ struct TreesPicture {
 
 inline const QColor TreeLabelColour(238, 221, 17);
 
+class QFont;
+class QPainter;
+
+// The pieces the board is drawn with, shared by the picture and the window's board.
+// A picture at its place, each pixel a sharp block at any scale; without the colour of its
+// lower-left pixel when `keyed`.
+void drawBoardPicture(QPainter &painter, const PlacedPicture &placed, bool keyed = false);
+// The box a label's text takes: the text's advance, from the top left corner.
+QSize boardTextSize(const QFont &font, const QString &text);
+// Text as the board's labels draw it, in its box, filled first when a fill is given.
+void drawBoardText(QPainter &painter, QPoint at, const QFont &font, const QColor &colour,
+                   const QString &text, const QColor &fill = QColor());
+
 // The trees on black at `scale` times their size, each pixel a sharp block, as the board draws
 // them: backgrounds, then emblems and labels (bold Tahoma 10 pt), then arrows, then the talents
 // in their order, each icon with its rank label (bold Tahoma 8 pt on black).

@@ -1,22 +1,23 @@
 #include "ui/arrow_layer.h"
 
 #include "base/error.h"
+#include "board/key_colour.h"
 #include "talents/talent_table.h"
-#include "toolkit/image_control.h"
 
-ArrowLayer::ArrowLayer(QWidget &window, const QString &dataFolder) : dataFolder_(dataFolder)
+ArrowLayer::ArrowLayer(const QString &dataFolder) : dataFolder_(dataFolder) {}
+
+void ArrowLayer::setPicture(ArrowEntry &entry, const QImage &bitmap)
 {
-    for (ArrowEntry &entry : entries_) {
-        entry.image = new ImageControl(&window);
-        entry.image->setAutoSize(true);
-        entry.image->setTransparent(true);
-        entry.image->hide();
-        // A press on an arrow reaches the tree below it, as on any empty place.
-        entry.image->setAttribute(Qt::WA_TransparentForMouseEvents);
-        entry.image->setAccessibleName(QStringLiteral("Prerequisite arrow"));
-        entry.image->setAccessibleDescription(
-            QStringLiteral("Points from a talent to the talent that needs it"));
+    ++reads_;
+    auto keyed = keyed_.constFind(bitmap.cacheKey());
+    if (keyed == keyed_.constEnd()) {
+        const QImage shown = bitmap.format() == QImage::Format_RGB32
+                                 ? bitmap
+                                 : bitmap.convertToFormat(QImage::Format_RGB32);
+        keyed = keyed_.insert(bitmap.cacheKey(), withoutKeyColour(shown));
     }
+    entry.picture = *keyed;
+    entry.shown = !entry.picture.isNull();
 }
 
 QVector<StagedArrow>
@@ -26,6 +27,7 @@ ArrowLayer::stage(const TalentTable &table, const QVector<QPoint> &order,
     // A class load looks at the data folder afresh, the arrow bitmaps with the rest: a bitmap
     // that went missing or was changed since is read again (and reported if it is now broken).
     bitmaps_.newRound();
+    keyed_.clear();
     QVector<StagedArrow> staged;
     staged.reserve(order.size());
     for (const QPoint &at : order) {
@@ -55,10 +57,7 @@ void ArrowLayer::show(const QVector<StagedArrow> &arrows)
     for (size_t k = 0; k < entries_.size(); ++k) {
         ArrowEntry &entry = entries_[k];
         if (k >= static_cast<size_t>(arrows.size())) {
-            ImageControl *image = entry.image;
             entry = ArrowEntry();
-            entry.image = image;
-            image->hide();
             continue;
         }
         const StagedArrow &arrow = arrows[static_cast<qsizetype>(k)];
@@ -67,13 +66,11 @@ void ArrowLayer::show(const QVector<StagedArrow> &arrows)
         entry.dependantIcon = arrow.dependantIcon;
         entry.variant = arrow.variant;
         if (!arrow.piece) {
-            entry.image->hide();
+            entry.shown = false;
             continue;
         }
-        entry.image->move(arrow.piece->topLeft);
-        entry.image->show();
-        ++reads_;
-        entry.image->setPicture(arrow.bitmap);
+        entry.at = arrow.piece->topLeft;
+        setPicture(entry, arrow.bitmap);
     }
 }
 
@@ -85,28 +82,34 @@ void ArrowLayer::setVariant(const TalentTable &table, int k, char variant)
     const auto piece = arrowPiece(entry.slot, dependant.prereq, entry.dependantIcon);
     if (!piece) {
         // No piece draws this relation: the talent simply has no visible arrow.
-        entry.image->hide();
+        entry.shown = false;
         return;
     }
-    entry.image->move(piece->topLeft);
+    entry.at = piece->topLeft;
     // A slot named again later in its tree file may get a piece after an earlier block had none.
-    entry.image->show();
-    ++reads_;
-    entry.image->setPicture(bitmaps_.picture(dataFolder_ + arrowBitmapName(piece->code, variant)));
+    setPicture(entry, bitmaps_.picture(dataFolder_ + arrowBitmapName(piece->code, variant)));
 }
 
-void ArrowLayer::refresh(const TalentTable &table)
+QRegion ArrowLayer::refresh(const TalentTable &table)
 {
+    QRegion changed;
     for (int k = 0; k < count_; ++k) {
-        const ArrowEntry &entry = entries_[static_cast<size_t>(k)];
+        ArrowEntry &entry = entries_[static_cast<size_t>(k)];
+        const QRect before = entry.shown ? QRect(entry.at, entry.picture.size()) : QRect();
         const Talent &dependant = table.at(entry.slot, entry.tree);
         if (dependant.prereq == 0) {
             // A later block of the same slot took the prerequisite away: nothing to point at.
-            entry.image->hide();
+            entry.shown = false;
+            changed += before;
             continue;
         }
         const char wanted = arrowVariant(dependant);
-        if (entry.variant != wanted)
+        if (entry.variant != wanted) {
             setVariant(table, k, wanted);
+            changed += before;
+            if (entry.shown)
+                changed += QRect(entry.at, entry.picture.size());
+        }
     }
+    return changed;
 }

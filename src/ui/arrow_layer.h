@@ -4,20 +4,21 @@
 #include "datafolder/picture_cache.h"
 #include "talents/talent_table.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QVector>
 #include <array>
 #include <optional>
 
-class ImageControl;
-class QWidget;
-
-// One prerequisite arrow: its image and the talent it points at.
+// One prerequisite arrow: its piece as the board draws it, and the talent it points at.
 struct ArrowEntry {
-    ImageControl *image = nullptr;
+    bool shown = false;
+    QPoint at;           // the piece's top left corner on the board
+    QImage picture;      // the piece's bitmap without its key colour, as drawn
     QRect dependantIcon; // where the icon the piece is placed beside stands
     int slot = 0;        // of the dependant; 0 when the entry is free
     int tree = 0;
@@ -35,13 +36,13 @@ struct StagedArrow {
 };
 
 // The prerequisite arrows of the class on the board: one bitmap piece per talent with a
-// prerequisite, in the variant that shows whether that talent is locked, open or taken. The
-// images are made once, as children of the window, and used again by every class.
+// prerequisite, in the variant that shows whether that talent is locked, open or taken. The board
+// draws the entries that are shown.
 class ArrowLayer {
 public:
     // `dataFolder` is the data folder's path ending in a separator; it holds the arrow bitmaps
     // (arrows/d1g.bmp, ...).
-    ArrowLayer(QWidget &window, const QString &dataFolder);
+    explicit ArrowLayer(const QString &dataFolder);
 
     // The arrows of a class whose table is `table`, for the talents of `order` (slot, tree) whose
     // icons stand at `iconRects` [tree - 1][slot - 1], with every bitmap read. Throws Error naming
@@ -49,10 +50,11 @@ public:
     QVector<StagedArrow>
     stage(const TalentTable &table, const QVector<QPoint> &order,
           const std::array<std::array<QRect, SlotsPerTree>, TreeCount> &iconRects);
-    // Shows staged arrows in place of the ones on the window; the images left over are hidden.
+    // Shows staged arrows in place of the ones before; the entries left over are hidden.
     void show(const QVector<StagedArrow> &arrows);
-    // Brings every arrow's variant up to date with the talents' states.
-    void refresh(const TalentTable &table);
+    // Brings every arrow's variant up to date with the talents' states; returns the places on the
+    // board whose drawing changed.
+    QRegion refresh(const TalentTable &table);
 
     const std::array<ArrowEntry, ArrowCapacity> &entries() const { return entries_; }
     int count() const { return count_; }
@@ -61,6 +63,7 @@ public:
 
 private:
     void setVariant(const TalentTable &table, int entry, char variant);
+    void setPicture(ArrowEntry &entry, const QImage &bitmap);
 
     QString dataFolder_;
     std::array<ArrowEntry, ArrowCapacity> entries_{};
@@ -70,4 +73,6 @@ private:
     // and again only when its file changed. A file that fails is not kept, so it fails again, with
     // the same error, the next time it is asked for.
     PictureCache bitmaps_;
+    // Each bitmap without its key colour, made once: a press changes variants back and forth.
+    QHash<qint64, QImage> keyed_;
 };

@@ -1,34 +1,25 @@
-// The board's controls, made once for every class, and what a press, the pointer or the keyboard
-// does on them.
+// The board as one widget: its parts' places, what lies under the pointer, and what a press or
+// the pointer does there.
 #include "ui/board_view.h"
 
 #include "board/cell_geometry.h"
-#include "board/icon_tag.h"
+#include "board/fonts.h"
 #include "board/refusal_text.h"
 #include "board/trees_picture.h"
 #include "build/build.h"
 #include "toolkit/error_report.h"
-#include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
-#include "ui/board_focus.h"
+#include "ui/board_accessible.h"
 #include "ui/talent_search.h"
 #include "ui/tooltip_panel.h"
-#include "ui/window_controls.h"
 
-#include <QApplication>
 #include <QCursor>
+#include <QMouseEvent>
 
 namespace {
 
-// The focus mark of the board's talents: the yellow of the tree names.
-const QColor FocusMarkColour = TreeLabelColour;
-
-QImage blankBackground()
-{
-    QImage image(300, 717, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    return image;
-}
+// The board's part of the window: the trees, left of the side column.
+const QRect BoardArea(0, 0, 912, 721);
 
 PressButton pressButton(Qt::MouseButton button)
 {
@@ -51,16 +42,43 @@ RefusalWords refusalWords(const MoreStrings &more)
 } // namespace
 
 BoardView::BoardView(QWidget &window, Build &build, const QString &dataFolder)
-    : QObject(&window), window_(window), build_(build)
+    : QWidget(&window), build_(build), arrows_(dataFolder)
 {
-    createTrees();
-    tooltip_ = std::make_unique<TooltipPanel>(window_);
-    // The arrows first, then the cells, all below the tooltip.
-    arrows_ = std::make_unique<ArrowLayer>(window_, dataFolder);
-    createCells();
+    // Its interface is set before anything asks for it: the first question fixes it.
+    speakForBoard(*this);
+    setObjectName(QStringLiteral("board"));
+    setGeometry(BoardArea);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    // A Tab stop; a press gives the focus only on a talent (see pressAt).
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("Talent trees"));
+    setAccessibleDescription(QStringLiteral("The class's three talent trees"));
+
+    // One black picture shared by the three trees until a class is shown.
+    QImage blank(300, 717, QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        TreeParts &parts = trees_[tree - 1];
+        parts.background = blank;
+        parts.backgroundAt = treeBackgroundPosition(tree);
+        parts.emblemBox = QRect(treeEmblemPosition(tree), QSize(27, 27));
+        setTreeLabel(tree, QStringLiteral("lbc") + QString::number(tree));
+    }
+    tooltip_ = std::make_unique<TooltipPanel>(window);
     tooltip_->raise();
-    createKeyboardParts();
-    connectPresses();
+    search_ = new TalentSearch(window, build_.talents(),
+                               {[this](TreeSlot at, bool dimmed) { setDimmed(at, dimmed); },
+                                [this] { return current_; },
+                                [this](TreeSlot at) {
+                                    moveTo(at, false);
+                                    showTooltip(at);
+                                },
+                                [this] {
+                                    setMarking(false);
+                                    tooltip_->hide();
+                                    moveTo(current_, true);
+                                }});
 
     build_.setClassCheck([this](const PreparedClass &prepared) { stageArrows(prepared); });
     connect(&build_, &Build::classChanged, this, [this] { showClass(); });
@@ -68,129 +86,7 @@ BoardView::BoardView(QWidget &window, Build &build, const QString &dataFolder)
     connect(&build_, &Build::languageChanged, this, [this] { showLanguage(); });
 }
 
-BoardView::~BoardView()
-{
-    // The icons lose the focus as they go, after the tooltip has gone: the board's focus must not
-    // hear of it.
-    delete focus_;
-}
-
-void BoardView::createTrees()
-{
-    // One black picture shared by the three trees until a class is shown.
-    const QImage blank = blankBackground();
-    for (int t = 0; t < TreeCount; ++t) {
-        const QString n = QString::number(t + 1);
-        backgrounds_[t] = new ImageControl(&window_, QStringLiteral("imv") + n);
-        backgrounds_[t]->setGeometry(QRect(treeBackgroundPosition(t + 1), QSize(300, 717)));
-        backgrounds_[t]->setAutoSize(true);
-        backgrounds_[t]->setPicture(blank);
-    }
-    for (int t = 0; t < TreeCount; ++t) {
-        const QString n = QString::number(t + 1);
-        emblems_[t] = new ImageControl(&window_, QStringLiteral("imc") + n);
-        emblems_[t]->setGeometry(QRect(treeEmblemPosition(t + 1), QSize(27, 27)));
-        emblems_[t]->setAutoSize(true);
-        treeLabels_[t] = makeLabel(&window_, QStringLiteral("lbc") + n, treeLabelPosition(t + 1),
-                                   LargeFont, true, TreeLabelColour);
-        treeLabels_[t]->setCaption(QStringLiteral("lbc") + n);
-    }
-    for (int t = 0; t < TreeCount; ++t) {
-        const QString n = QString::number(t + 1);
-        describe(backgrounds_[t], QStringLiteral("Tree ") + n,
-                 QStringLiteral("The picture behind talent tree ") + n);
-        describe(emblems_[t], QStringLiteral("Tree ") + n + QStringLiteral(" emblem"),
-                 QStringLiteral("The emblem of talent tree ") + n);
-        describe(treeLabels_[t], {},
-                 QStringLiteral("The name of tree ") + n +
-                     QStringLiteral(" and the points spent in it"));
-    }
-}
-
-void BoardView::createCells()
-{
-    for (int tree = 1; tree <= TreeCount; ++tree) {
-        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            TalentCell &c = cellAt(slot, tree);
-            c.iconSource = new ImageControl(&window_);
-            c.iconSource->setAutoSize(true);
-            c.iconSource->hide();
-            c.icon = new ImageControl(&window_);
-            // Its interface is set before anything asks for it: the first question fixes it.
-            speakAsTalent(*c.icon, *this);
-            c.icon->setAutoSize(true);
-            c.icon->hide();
-            c.icon->setEnabled(false);
-            c.rankLabel = new LabelControl(&window_);
-            c.rankLabel->setBackground(Qt::black);
-            c.rankLabel->setAutoSize(true);
-            c.rankLabel->hide();
-            // A press on a rank label reaches the tree below it, as on any empty place.
-            c.rankLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-            // Named after its talent and rank once a talent is placed on it (see drawRank).
-            c.icon->setAccessibleName(QStringLiteral("Empty talent place"));
-            c.icon->setAccessibleDescription(QStringLiteral(
-                "A talent: a left press spends a point, a right press gives one back"));
-            c.iconSource->setAccessibleName(QStringLiteral("Talent picture"));
-            c.iconSource->setAccessibleDescription(
-                QStringLiteral("The talent's picture in colour"));
-            c.rankLabel->setAccessibleDescription(QStringLiteral("The talent's rank"));
-        }
-    }
-}
-
-void BoardView::createKeyboardParts()
-{
-    const auto iconAt = [this](TreeSlot at) { return cellAt(at.slot, at.tree).icon; };
-    focus_ = new BoardFocus(
-        build_.talents(), iconAt,
-        {[this](TreeSlot at, Qt::MouseButton button) { guarded([&] { press(at, button); }); },
-         [this](TreeSlot at) { showTooltip(at); }, [this] { tooltip_->hide(); },
-         [this](TreeSlot at) {
-             const ImageControl *icon = cellAt(at.slot, at.tree).icon;
-             emit treeMenuWanted(at.tree, icon->mapToGlobal(QPoint(icon->width(), 0)));
-         }},
-        this);
-    search_ = new TalentSearch(window_, build_.talents(), iconAt,
-                               {[this] { return focus_->current(); },
-                                [this](TreeSlot at) {
-                                    focus_->moveTo(at, false);
-                                    showTooltip(at);
-                                },
-                                [this] {
-                                    focus_->setMarking(false);
-                                    tooltip_->hide();
-                                    focus_->moveTo(focus_->current(), true);
-                                }});
-    for (auto &tree : cells_) {
-        for (TalentCell &c : tree)
-            focus_->watch(c.icon, FocusMarkColour);
-    }
-}
-
-void BoardView::connectPresses()
-{
-    for (int tree = 1; tree <= TreeCount; ++tree) {
-        connectGuarded(backgrounds_[tree - 1], &ImageControl::pressed, this,
-                       [this, tree](Qt::MouseButton button) {
-                           emit pressAnswered({});
-                           if (button == Qt::RightButton)
-                               emit treeMenuWanted(tree, QCursor::pos());
-                       });
-    }
-    for (const auto &tree : cells_) {
-        for (const TalentCell &c : tree) {
-            ImageControl *icon = c.icon;
-            connectGuarded(icon, &ImageControl::pressed, this,
-                           [this, icon](Qt::MouseButton button) {
-                               press(decodeIconTag(icon->tag()), button);
-                           });
-            connectGuarded(icon, &ImageControl::entered, this,
-                           [this, icon] { showTooltip(decodeIconTag(icon->tag())); });
-            connectGuarded(icon, &ImageControl::left, this, [this] { tooltip_->hide(); });
-        }
-    }
-}
+BoardView::~BoardView() = default;
 
 const TalentCell &BoardView::cell(int slot, int tree) const
 {
@@ -202,40 +98,117 @@ TalentCell &BoardView::cellAt(int slot, int tree)
     return cells_.at(static_cast<size_t>(tree - 1)).at(static_cast<size_t>(slot - 1));
 }
 
-QList<QWidget *> BoardView::talentIcons() const
+bool BoardView::placed(TreeSlot at) const
 {
-    QList<QWidget *> icons;
-    for (const auto &tree : cells_) {
-        for (const TalentCell &c : tree)
-            icons << c.icon;
+    return TalentTable::validTree(at.tree) && TalentTable::validSlot(at.slot) &&
+           cell(at.slot, at.tree).placed;
+}
+
+QList<TreeSlot> BoardView::placedTalents() const
+{
+    QList<TreeSlot> talents;
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            if (cell(slot, tree).placed)
+                talents.append({tree, slot});
+        }
     }
-    return icons;
+    return talents;
 }
 
-int BoardView::treeOfFocus() const
+std::optional<TreeSlot> BoardView::talentAt(QPoint point) const
 {
-    if (const auto *icon = qobject_cast<const ImageControl *>(QApplication::focusWidget())) {
-        const TreeSlot at = decodeIconTag(icon->tag());
-        if (TalentTable::validTree(at.tree))
-            return at.tree;
+    for (const TreeSlot &at : placedTalents()) {
+        if (cell(at.slot, at.tree).icon.contains(point))
+            return at;
     }
-    return 1;
+    return std::nullopt;
 }
 
-void BoardView::openSearch()
+int BoardView::treeAt(QPoint point) const
 {
-    focus_->setMarking(true);
-    search_->open();
+    for (int tree = TreeCount; tree >= 1; --tree) {
+        const TreeParts &parts = trees_[tree - 1];
+        // The emblem and the label take a press for themselves, and do nothing with it.
+        if (parts.emblemBox.contains(point) || parts.labelBox.contains(point))
+            return 0;
+    }
+    for (int tree = TreeCount; tree >= 1; --tree) {
+        const TreeParts &parts = trees_[tree - 1];
+        if (QRect(parts.backgroundAt, parts.background.size()).contains(point))
+            return tree;
+    }
+    return 0;
 }
 
-void BoardView::showNextMatch()
+void BoardView::setTreeLabel(int tree, const QString &text)
 {
-    search_->showNextMatch();
+    TreeParts &parts = trees_[tree - 1];
+    if (parts.label == text && !parts.labelBox.isNull())
+        return;
+    update(parts.labelBox);
+    parts.label = text;
+    parts.labelBox = QRect(treeLabelPosition(tree),
+                           boardTextSize(tahoma(LargeFont, true), displayedCaption(text)));
+    update(parts.labelBox);
+}
+
+void BoardView::mousePressEvent(QMouseEvent *event)
+{
+    guarded([&] { pressAt(event->position().toPoint(), event->button()); });
+}
+
+void BoardView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click is a press too.
+    guarded([&] { pressAt(event->position().toPoint(), event->button()); });
+}
+
+void BoardView::pressAt(QPoint point, Qt::MouseButton button)
+{
+    if (const auto at = talentAt(point)) {
+        moveTo(*at, true);
+        press(*at, button);
+        return;
+    }
+    const int tree = treeAt(point);
+    if (tree == 0)
+        return;
+    emit pressAnswered({});
+    if (button == Qt::RightButton)
+        emit treeMenuWanted(tree, QCursor::pos());
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent *event)
+{
+    guarded([&] { hover(talentAt(event->position().toPoint())); });
+}
+
+void BoardView::enterEvent(QEnterEvent *event)
+{
+    // Also when the board appears under a pointer that has not moved.
+    guarded([&] { hover(talentAt(event->position().toPoint())); });
+}
+
+void BoardView::leaveEvent(QEvent *)
+{
+    guarded([&] { hover(std::nullopt); });
+}
+
+void BoardView::hover(std::optional<TreeSlot> at)
+{
+    if (at == hovered_)
+        return;
+    if (hovered_)
+        tooltip_->hide();
+    hovered_ = at;
+    if (at)
+        showTooltip(*at);
 }
 
 void BoardView::press(TreeSlot at, Qt::MouseButton button)
 {
-    if (!TalentTable::validTree(at.tree) || !TalentTable::validSlot(at.slot))
+    if (!placed(at))
         return;
     // The build records a press that changed a rank as a step; the board follows its signal.
     const PressOutcome outcome = build_.press(at.slot, at.tree, pressButton(button));
@@ -245,4 +218,20 @@ void BoardView::press(TreeSlot at, Qt::MouseButton button)
                            : refusalText(build_.talents(), at.slot, at.tree, pressButton(button),
                                          refusalWords(build_.moreStrings())));
     showTooltip(at);
+}
+
+void BoardView::openSearch()
+{
+    setMarking(true);
+    search_->open();
+}
+
+void BoardView::showNextMatch()
+{
+    search_->showNextMatch();
+}
+
+int BoardView::treeOfFocus() const
+{
+    return hasFocus() && placed(current_) ? current_.tree : 1;
 }

@@ -1,48 +1,73 @@
 #pragma once
 
+#include "board/rank_look.h"
 #include "board/tooltip_text.h"
 #include "talents/tree_slot.h"
 #include "ui/arrow_layer.h"
-#include "ui/talent_accessible.h"
-#include "ui/talent_cell.h"
 
-#include <QObject>
-#include <QPoint>
+#include <QImage>
+#include <QRect>
+#include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
-class BoardFocus;
 class Build;
-class ImageControl;
-class LabelControl;
 class TalentSearch;
 class TooltipPanel;
 struct PreparedClass;
 
-// The three trees of the window as a view of one build: each tree's background, emblem and label,
-// the cells of its talents (three controls each), the arrows, the tooltip, the board's keyboard
-// focus and the talent search. It redraws from the build's signals, and a press on a talent is
-// the build's press. Its controls are the window's children, at the places the window's design
-// gives them.
-class BoardView final : public QObject, private TalentSpeaker {
+// What the board draws of one talent place, and where.
+struct TalentCell {
+    bool placed = false;
+    QRect icon;    // on the board
+    QImage colour; // the icon's pictures, as drawn
+    QImage grey;
+    QRect rankBox; // the rank label's box under the icon's lower right corner
+    RankLook rank;
+    // What was drawn last, so that a change of the build redraws only what changed.
+    int drawnRank = -1;
+    bool available = false;
+    bool dimmed = false; // left out of a search's matches
+    QString accessibleName;
+
+    // The icon's picture as drawn: in colour once the talent holds a point.
+    const QImage &shownPicture() const { return drawnRank > 0 ? colour : grey; }
+};
+
+// The three trees of the window, one widget painting one build: each tree's background, emblem
+// and label, the arrows, the talents' icons and rank labels, the keyboard's focus frame and a
+// search's dimming. It redraws from the build's signals; a press on a talent is the build's press,
+// found by the talent's place. The board is one stop of the Tab chain; on it the arrow keys,
+// Home and End move the focus between talents and the keys of board/board_keys.h press them.
+class BoardView final : public QWidget {
     Q_OBJECT
 public:
-    // Places the trees' controls on `window`; the arrow bitmaps are read from `dataFolder`.
+    // Covers the trees' part of `window`; the arrow bitmaps are read from `dataFolder`.
     BoardView(QWidget &window, Build &build, const QString &dataFolder);
     ~BoardView() override;
 
     const TalentCell &cell(int slot, int tree) const;
-    const ArrowLayer &arrows() const { return *arrows_; }
-    // The icons in the board's order, tree by tree, slot by slot: the board's part of the Tab
-    // chain.
-    QList<QWidget *> talentIcons() const;
+    const ArrowLayer &arrows() const { return arrows_; }
+    // A tree's label: its name and the points spent in it.
+    const QString &treeLabel(int tree) const { return trees_[tree - 1].label; }
+    // The talent placed at `point` (in the board's coordinates, which are the window's).
+    std::optional<TreeSlot> talentAt(QPoint point) const;
+    // The talents in the board's order (tree by tree, slot by slot) that a class places.
+    QList<TreeSlot> placedTalents() const;
+    // The talent the keyboard is on; {0, 0} when the class places none.
+    TreeSlot current() const { return current_; }
+    // Whether the focus frame is drawn on the current talent.
+    bool framed() const;
     // The tree of the talent that has the keyboard focus; the first tree when none has it.
     int treeOfFocus() const;
     void openSearch();
     void showNextMatch();
+    // Makes `at` the current talent and gives the board the keyboard focus.
+    void focusTalent(TreeSlot at);
 
-    // What a screen reader says of a talent icon beside its name: its state and requirements.
-    QString talentDescription(const ImageControl &icon) const override;
+    // What a screen reader says of a talent beside its name: its state and requirements.
+    QString talentDescription(TreeSlot at) const;
 
 signals:
     // A press on the board was answered: why it changed nothing, or empty when it did (or when it
@@ -51,34 +76,61 @@ signals:
     // The tree's menu is asked for, by a right press on the tree or by the keyboard.
     void treeMenuWanted(int tree, const QPoint &globalAt);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
-    void createTrees();
-    void createCells();
-    void createKeyboardParts();
-    void connectPresses();
     TalentCell &cellAt(int slot, int tree);
+    bool placed(TreeSlot at) const;
+    // The tree whose background lies under `point` and no emblem or label of it: 0 for none.
+    int treeAt(QPoint point) const;
+    void pressAt(QPoint point, Qt::MouseButton button);
+    void hover(std::optional<TreeSlot> at);
 
     // The build's check of a class about to be shown: its arrows' bitmaps are read.
     void stageArrows(const PreparedClass &prepared);
     void showClass();
     void showTreeRanks(int tree);
     void showLanguage();
+    void setTreeLabel(int tree, const QString &text);
     void drawRank(int slot, int tree);
 
     void press(TreeSlot at, Qt::MouseButton button);
     void showTooltip(TreeSlot at);
     TooltipWords tooltipWords() const;
+    // The keyboard's current talent moves to `at`; the board takes the focus when `focus`.
+    void moveTo(TreeSlot at, bool focus);
+    void setMarking(bool on);
+    void setDimmed(TreeSlot at, bool dimmed);
+    // Says to assistive technology that `what` changed on the talent `at`.
+    void tellReader(TreeSlot at, int what) const;
 
-    QWidget &window_;
+    struct TreeParts {
+        QImage background;
+        QPoint backgroundAt;
+        QImage emblem;
+        QRect emblemBox;
+        QString label;
+        QRect labelBox;
+    };
+
     Build &build_;
-    std::array<ImageControl *, TreeCount> backgrounds_{}; // imv1..imv3
-    std::array<ImageControl *, TreeCount> emblems_{};     // imc1..imc3
-    std::array<LabelControl *, TreeCount> treeLabels_{};  // lbc1..lbc3
+    std::array<TreeParts, TreeCount> trees_;
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
-    std::unique_ptr<ArrowLayer> arrows_;
+    ArrowLayer arrows_;
     std::unique_ptr<TooltipPanel> tooltip_;
-    BoardFocus *focus_ = nullptr;
     TalentSearch *search_ = nullptr;
     QVector<StagedArrow> stagedArrows_; // the arrows of the class the build shows next
     bool budgetLeftShown_ = true; // whether the rank labels were drawn with points left to spend
+    std::optional<TreeSlot> hovered_; // the talent under the pointer
+    TreeSlot current_{0, 0};          // the keyboard's talent
+    bool marking_ = false;            // the frame stays on the current talent (during a search)
 };

@@ -1,19 +1,35 @@
-// The board drawn from its build: a class shown whole, then only the ranks that change; the
-// tooltip; and what a screen reader is told of a talent.
+// The board drawn from its build: a class taken whole, then only the ranks that change, painted in
+// the order the board stacks its parts; and the tooltip.
 #include "board/cell_geometry.h"
-#include "board/icon_tag.h"
-#include "board/rank_look.h"
+#include "board/fonts.h"
+#include "board/trees_picture.h"
 #include "build/build.h"
 #include "talents/point_order.h"
 #include "talents/rules.h"
-#include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
-#include "ui/board_focus.h"
 #include "ui/board_view.h"
 #include "ui/talent_search.h"
 #include "ui/tooltip_panel.h"
 
 #include <QAccessible>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+// The focus frame of the board's talents: the yellow of the tree names, two pixels wide on the
+// icon's own edge, as the icons may sit flush against others.
+const QColor FocusFrameColour = TreeLabelColour;
+// A talent left out of a search's matches is drawn darkened.
+const QColor DimmedShade(0, 0, 0, 170);
+
+QImage asShown(const QImage &picture)
+{
+    return picture.format() == QImage::Format_RGB32 ? picture
+                                                    : picture.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
 
 void BoardView::stageArrows(const PreparedClass &prepared)
 {
@@ -26,7 +42,7 @@ void BoardView::stageArrows(const PreparedClass &prepared)
             iconRects[tree - 1][slot - 1] = QRect(iconPosition(slot, tree, treeWidth), icon.size());
         }
     }
-    stagedArrows_ = arrows_->stage(prepared.table, prepared.arrowOrder, iconRects);
+    stagedArrows_ = arrows_.stage(prepared.table, prepared.arrowOrder, iconRects);
 }
 
 void BoardView::showClass()
@@ -34,41 +50,37 @@ void BoardView::showClass()
     const PreparedClass &prepared = build_.shownClass();
     const TalentTable &shown = prepared.table;
     for (int tree = 1; tree <= TreeCount; ++tree) {
-        backgrounds_[tree - 1]->setPicture(prepared.backgrounds[tree - 1]);
-        emblems_[tree - 1]->setPicture(prepared.emblems[tree - 1]);
+        TreeParts &parts = trees_[tree - 1];
+        parts.background = asShown(prepared.backgrounds[tree - 1]);
+        parts.emblem = asShown(prepared.emblems[tree - 1]);
+        parts.emblemBox = QRect(treeEmblemPosition(tree), parts.emblem.size());
     }
-    const int treeWidth = backgrounds_[0]->width();
+    const int treeWidth = trees_[0].background.width();
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
             TalentCell &c = cellAt(slot, tree);
-            if (!shown.at(slot, tree).present) {
-                c.icon->hide();
-                c.iconSource->hide();
-                c.icon->setEnabled(false);
-                c.rankLabel->hide();
-                c.grey = QImage();
+            c.placed = shown.at(slot, tree).present;
+            if (!c.placed) {
+                c = TalentCell();
                 continue;
             }
-            c.iconSource->setPicture(prepared.colourIcons[tree - 1][slot - 1]);
-            c.grey = prepared.greyIcons[tree - 1][slot - 1];
-            c.icon->setPicture(shown.at(slot, tree).rank > 0 ? c.iconSource->picture() : c.grey);
-            const QPoint at = iconPosition(slot, tree, treeWidth);
-            c.icon->move(at);
-            c.icon->show();
-            c.icon->setEnabled(true);
-            c.icon->setTag(encodeIconTag(tree, slot));
-            c.rankLabel->setBold(true);
-            c.rankLabel->move(rankLabelPosition(at));
-            c.rankLabel->show();
+            c.colour = asShown(prepared.colourIcons[tree - 1][slot - 1]);
+            c.grey = asShown(prepared.greyIcons[tree - 1][slot - 1]);
+            c.icon = QRect(iconPosition(slot, tree, treeWidth), c.colour.size());
+            c.drawnRank = -1;
             drawRank(slot, tree);
         }
-        treeLabels_[tree - 1]->setCaption(
-            counterCaption(shown.treeName(tree), shown.treePoints(tree)));
+        setTreeLabel(tree, counterCaption(shown.treeName(tree), shown.treePoints(tree)));
     }
-    arrows_->show(stagedArrows_);
+    arrows_.show(stagedArrows_);
     stagedArrows_.clear();
     budgetLeftShown_ = shown.totalPoints < PointBudget;
-    focus_->classShown();
+    // The same place of another class keeps the keyboard; a place the class leaves empty does not.
+    if (!placed(current_))
+        current_ = placedTalents().value(0, TreeSlot{0, 0});
+    hovered_.reset();
+    update();
+    tellReader({0, 0}, QAccessible::ObjectReorder);
     search_->boardChanged();
 }
 
@@ -85,17 +97,15 @@ void BoardView::showTreeRanks(int tree)
             continue;
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
             const Talent &now = shown.at(slot, t);
-            if (!now.present)
+            const TalentCell &c = cell(slot, t);
+            if (!c.placed)
                 continue;
-            TalentCell &c = cellAt(slot, t);
-            if ((c.rank > 0) != (now.rank > 0))
-                c.icon->setPicture(now.rank > 0 ? c.iconSource->picture() : c.grey);
-            if (c.rank != now.rank || c.available != now.available || budgetChanged)
+            if (c.drawnRank != now.rank || c.available != now.available || budgetChanged)
                 drawRank(slot, t);
         }
-        treeLabels_[t - 1]->setCaption(counterCaption(shown.treeName(t), shown.treePoints(t)));
+        setTreeLabel(t, counterCaption(shown.treeName(t), shown.treePoints(t)));
     }
-    arrows_->refresh(shown);
+    update(arrows_.refresh(shown));
 }
 
 void BoardView::showLanguage()
@@ -109,28 +119,74 @@ void BoardView::drawRank(int slot, int tree)
 {
     const TalentTable &table = build_.talents();
     const Talent &talent = table.at(slot, tree);
-    const RankLook look = rankLook(talent, table.totalPoints);
     TalentCell &c = cellAt(slot, tree);
-    c.rank = talent.rank;
+    const bool pictureChanged = (c.drawnRank > 0) != (talent.rank > 0) || c.drawnRank < 0;
+    c.drawnRank = talent.rank;
     c.available = talent.available;
-    c.rankLabel->setFontColour(look.colour);
-    c.rankLabel->setCaption(look.text);
-    // A screen reader names the icon as a sighted user reads it: the talent and its rank. A new
-    // name is announced to it, so only a changed name is given.
-    const QString accessibleName = talent.name + u' ' + look.text;
-    if (c.icon->accessibleName() != accessibleName)
-        c.icon->setAccessibleName(accessibleName);
+    c.rank = rankLook(talent, table.totalPoints);
+    update(c.rankBox);
+    c.rankBox = QRect(rankLabelPosition(c.icon.topLeft()),
+                      boardTextSize(tahoma(SmallFont, true), c.rank.text));
+    update(c.rankBox);
+    if (pictureChanged)
+        update(c.icon);
+    // A screen reader names the talent as a sighted user reads it: the talent and its rank. A
+    // new name is announced to it, so only a changed name is told.
+    const QString accessibleName = talent.name + u' ' + c.rank.text;
+    if (c.accessibleName != accessibleName) {
+        c.accessibleName = accessibleName;
+        tellReader({tree, slot}, QAccessible::NameChanged);
+    }
     // The description (state and requirements) is worked out when asked; a reader that holds
     // it is told it may have changed.
-    if (QAccessible::isActive()) {
-        QAccessibleEvent changed(c.icon, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
+    tellReader({tree, slot}, QAccessible::DescriptionChanged);
+}
+
+void BoardView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    // On a screen that scales the window (device pixel ratio 2), each picture pixel becomes a
+    // block of pixels: sharp, as the pictures were drawn pixel by pixel, instead of blurred.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QRect dirty = event->rect();
+    painter.fillRect(dirty, Qt::black);
+    for (const TreeParts &parts : trees_)
+        drawBoardPicture(painter, {parts.backgroundAt, parts.background});
+    const QFont labelFont = tahoma(LargeFont, true);
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        const TreeParts &parts = trees_[tree - 1];
+        drawBoardPicture(painter, {parts.emblemBox.topLeft(), parts.emblem});
+        drawBoardText(painter, parts.labelBox.topLeft(), labelFont, TreeLabelColour,
+                      displayedCaption(parts.label));
+    }
+    for (const ArrowEntry &arrow : arrows_.entries()) {
+        if (arrow.shown && dirty.intersects(QRect(arrow.at, arrow.picture.size())))
+            painter.drawImage(arrow.at, arrow.picture);
+    }
+    const QFont rankFont = tahoma(SmallFont, true);
+    const bool frame = framed();
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            const TalentCell &c = cell(slot, tree);
+            if (!c.placed || !dirty.intersects(c.icon.united(c.rankBox)))
+                continue;
+            painter.drawImage(c.icon.topLeft(), c.drawnRank > 0 ? c.colour : c.grey);
+            if (c.dimmed)
+                painter.fillRect(c.icon, DimmedShade);
+            if (frame && current_ == TreeSlot{tree, slot}) {
+                painter.setPen(QPen(FocusFrameColour, 2));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(QRectF(c.icon).adjusted(1, 1, -1, -1));
+            }
+            drawBoardText(painter, c.rankBox.topLeft(), rankFont, c.rank.colour, c.rank.text,
+                          Qt::black);
+        }
     }
 }
 
 void BoardView::showTooltip(TreeSlot at)
 {
-    if (!TalentTable::validTree(at.tree) || !TalentTable::validSlot(at.slot))
+    if (!placed(at))
         return;
     const TalentTable &table = build_.talents();
     QStringList levels;
@@ -138,8 +194,7 @@ void BoardView::showTooltip(TreeSlot at)
         levels << QString::number(level);
     tooltip_->show(
         tooltipTexts(table, at.slot, at.tree, tooltipWords()),
-        requirementsMet(table, at.slot, at.tree), at.slot, at.tree,
-        cell(at.slot, at.tree).icon->geometry(),
+        requirementsMet(table, at.slot, at.tree), at.slot, at.tree, cell(at.slot, at.tree).icon,
         levels.isEmpty()
             ? QString()
             : build_.moreStrings().at(More::Levels).arg(levels.join(QStringLiteral(", "))));
@@ -150,40 +205,4 @@ TooltipWords BoardView::tooltipWords() const
     const UiStrings &strings = build_.strings();
     return {strings.at(Str::NeedsOpen), strings.at(Str::NeedsMiddle), strings.at(Str::NeedsClose),
             strings.at(Str::NextRank), strings.at(Str::Rank)};
-}
-
-QString BoardView::talentDescription(const ImageControl &icon) const
-{
-    const TalentTable &table = build_.talents();
-    const MoreStrings &more = build_.moreStrings();
-    const TreeSlot at = decodeIconTag(icon.tag());
-    if (!TalentTable::validTree(at.tree) || !TalentTable::validSlot(at.slot) ||
-        !table.at(at.slot, at.tree).present)
-        return QStringLiteral(
-            "A talent: a left press spends a point, a right press gives one back");
-    const TalentAccess access = talentAccess(table, at.slot, at.tree);
-    QString state;
-    switch (access.kind) {
-    case TalentAccess::Kind::Open:
-        state = more.at(More::TalentOpen);
-        break;
-    case TalentAccess::Kind::Full:
-        state = more.at(More::TalentFull);
-        break;
-    case TalentAccess::Kind::NeedsPoints:
-        state = more.at(More::TalentNeedsPoints).arg(access.missingPoints);
-        break;
-    case TalentAccess::Kind::NeedsPrerequisite:
-        state =
-            more.at(More::TalentNeedsPrerequisite).arg(table.at(access.prerequisite, at.tree).name);
-        break;
-    case TalentAccess::Kind::NoPointsLeft:
-        state = more.at(More::TalentNoPointsLeft);
-        break;
-    }
-    const QString requirements = tooltipTexts(table, at.slot, at.tree, tooltipWords()).requirements;
-    QStringList parts{state};
-    for (const QString &line : requirements.split(u'\r', Qt::SkipEmptyParts))
-        parts << line.trimmed();
-    return parts.join(QStringLiteral(". "));
 }

@@ -60,8 +60,8 @@ void MainWindow::buildTabOrder()
     // The side panel's lists, the board as one stop, then the side panel's links top to bottom.
     const QList<QWidget *> chain =
         QList<QWidget *>{findChild<QLineEdit *>(QStringLiteral("ed_search")), side_->languageBox,
-                         side_->classBox} +
-        board_->talentIcons() + side_->linksInTabOrder();
+                         side_->classBox, board_} +
+        side_->linksInTabOrder();
     for (qsizetype k = 0; k + 1 < chain.size(); ++k)
         setTabOrder(chain[k], chain[k + 1]);
     // The window opens with the first stop of the chain focused.

@@ -2,7 +2,6 @@
 
 #include "board/fonts.h"
 #include "board/talent_search.h"
-#include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
 #include "ui/window_controls.h"
 
@@ -13,9 +12,8 @@ namespace {
 constexpr int CountWidth = 24; // room for "132" at the field's right end
 }
 
-TalentSearch::TalentSearch(QWidget &window, const TalentTable &table,
-                           std::function<ImageControl *(TreeSlot)> iconAt, Handlers handlers)
-    : QObject(&window), table_(table), iconAt_(std::move(iconAt)), handlers_(std::move(handlers))
+TalentSearch::TalentSearch(QWidget &window, const TalentTable &table, Handlers handlers)
+    : QObject(&window), table_(table), handlers_(std::move(handlers))
 {
     field_ = new QLineEdit(&window);
     field_->setObjectName(QStringLiteral("ed_search"));
@@ -65,7 +63,7 @@ void TalentSearch::close()
     field_->hide();
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot)
-            iconAt_({tree, slot})->setDimmed(false);
+            handlers_.dim({tree, slot}, false);
     }
     handlers_.closed();
 }
@@ -97,7 +95,7 @@ void TalentSearch::apply()
                 placed && (words.isEmpty() || containsAllWords(foldedText(slot, tree), words));
             matches_[tree - 1][slot - 1] = match;
             matchCount_ += match ? 1 : 0;
-            iconAt_({tree, slot})->setDimmed(placed && !match);
+            handlers_.dim({tree, slot}, placed && !match);
         }
     }
     count_->setCaption(words.isEmpty() ? QString() : QString::number(matchCount_));

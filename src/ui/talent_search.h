@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/icon_tag.h"
 #include "talents/talent_table.h"
+#include "talents/tree_slot.h"
 
 #include <QObject>
 #include <QString>
@@ -9,7 +9,6 @@
 #include <functional>
 #include <optional>
 
-class ImageControl;
 class LabelControl;
 class QLineEdit;
 class QWidget;
@@ -23,12 +22,12 @@ class TalentSearch final : public QObject {
     Q_OBJECT
 public:
     struct Handlers {
+        std::function<void(TreeSlot, bool)> dim; // dims a talent of the board, or no longer
         std::function<TreeSlot()> boardFocus;    // the board's current talent
         std::function<void(TreeSlot)> showMatch; // moves the board's focus to a match
         std::function<void()> closed;
     };
-    TalentSearch(QWidget &window, const TalentTable &table,
-                 std::function<ImageControl *(TreeSlot)> iconAt, Handlers handlers);
+    TalentSearch(QWidget &window, const TalentTable &table, Handlers handlers);
 
     void open();
     void close();
@@ -50,7 +49,6 @@ private:
     const QString &foldedText(int slot, int tree);
 
     const TalentTable &table_;
-    std::function<ImageControl *(TreeSlot)> iconAt_;
     Handlers handlers_;
     QLineEdit *field_ = nullptr;    // ed_search
     LabelControl *count_ = nullptr; // lb_found, inside the field's right end

@@ -2,6 +2,7 @@
 // reason (or load, where the input is odd but usable), with the program still running and usable
 // and nothing lost.
 #include "board/fonts.h"
+#include "board_driver.h"
 #include "build/plan_file.h"
 #include "jpeg_fixture.h"
 #include "talents/build_code.h"
@@ -332,8 +333,7 @@ QString boardState(const MainWindow &w)
     for (int tree = 1; tree <= 3; ++tree) {
         for (int slot = 1; slot <= 44; ++slot) {
             const TalentCell &c = w.board().cell(slot, tree);
-            state += c.rankLabel->caption() + c.rankLabel->fontColour().name() +
-                     QString::number(c.icon->isVisible());
+            state += c.rank.text + c.rank.colour.name() + QString::number(c.placed);
         }
     }
     return state;
@@ -388,14 +388,14 @@ private slots:
             break;
         case Action::LoadPlan:
             for (int i = 0; i < 3; ++i)
-                QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
+                pressTalent(*w, 1, 1, Qt::LeftButton);
             before = boardState(*w.window);
             w.dialogs.fileAnswers = {world.path(input.file)};
             loadButton(*w)->click();
             break;
         case Action::PasteCode: {
             for (int i = 0; i < 3; ++i)
-                QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
+                pressTalent(*w, 1, 1, Qt::LeftButton);
             before = boardState(*w.window);
             QFile text(world.path(QStringLiteral("p.code")));
             QVERIFY(text.open(QIODevice::ReadOnly));
@@ -434,7 +434,7 @@ private slots:
         chooseEntry(classBox(*w), 0);
         QVERIFY2(w.dialogs.messages.size() == errors,
                  qPrintable(w.dialogs.messages.value(w.dialogs.messages.size() - 1).text));
-        QTest::mouseClick(w->board().cell(2, 1).icon, Qt::LeftButton);
+        pressTalent(*w, 2, 1, Qt::LeftButton);
         QCOMPARE(w->talents().at(2, 1).rank, 1);
     }
 };

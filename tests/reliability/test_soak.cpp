@@ -2,15 +2,16 @@
 // changes and plan round trips, the rules checked against an independent model throughout, and
 // memory that stops growing once the first class loads are behind it.
 #include "board/fonts.h"
+#include "board_driver.h"
 #include "build/plan_file.h"
 #include "bundled_world.h"
 #include "controls_by_name.h"
 #include "recording_dialogs.h"
-#include "ui/main_window.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/flat_button.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
+#include "ui/main_window.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,7 +186,7 @@ private:
             ++m.rank;
         else if (button == Qt::RightButton && model.mayRefund(slot, tree))
             --m.rank;
-        QTest::mouseClick(w.board().cell(slot, tree).icon, button);
+        pressTalent(w, slot, tree, button);
         const TalentTable &table = w.talents();
         const QString where =
             QStringLiteral("step %1 tree %2 slot %3").arg(step).arg(tree).arg(slot);

@@ -90,12 +90,6 @@ inline QLineEdit *focusSink(const QWidget &w)
 {
     return control<QLineEdit>(w, "Edit1");
 }
-// Trees counted from 0, as in the window's own arrays.
-inline LabelControl *treeLabel(const QWidget &w, int index)
-{
-    return control<LabelControl>(w, QStringLiteral("lbc%1").arg(index + 1));
-}
-
 // The tooltip panel and its labels.
 inline PanelControl *tooltip(const QWidget &w)
 {

@@ -2,9 +2,9 @@
 #include "board/fonts.h"
 #include "controls_by_name.h"
 #include "recording_dialogs.h"
+#include "toolkit/label_control.h"
 #include "ui/about_dialog.h"
 #include "ui/about_texts.h"
-#include "toolkit/label_control.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

@@ -63,7 +63,7 @@ private slots:
         pasteButton(w)->click();
         QCOMPARE(w_.dialogs.messages.size(), 1);
         QVERIFY(w_.dialogs.messages[0].text.contains(QStringLiteral("5 \u2192 3")));
-        QCOMPARE(w.board().cell(1, 1).rankLabel->caption(), QStringLiteral("3/3"));
+        QCOMPARE(w.board().cell(1, 1).rank.text, QStringLiteral("3/3"));
         world_.writeStandardClass();
     }
 };

@@ -2,8 +2,8 @@
 #include "board/cell_geometry.h"
 #include "board/fonts.h"
 #include "board/grey.h"
-#include "board/icon_tag.h"
 #include "board/rank_look.h"
+#include "board_driver.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
@@ -43,15 +43,11 @@ private slots:
         w.open(world);
         const TalentCell &c = w->board().cell(slot, tree);
         QVERIFY(w->talents().at(slot, tree).present);
-        QVERIFY(c.icon->isVisible());
-        QVERIFY(c.icon->isEnabled());
-        QVERIFY(!c.iconSource->isVisible());
-        QCOMPARE(c.icon->pos(), icon);
-        QCOMPARE(c.icon->size(), QSize(45, 43));
-        QCOMPARE(c.rankLabel->pos(), label);
-        QVERIFY(c.rankLabel->isVisible());
-        QVERIFY(c.rankLabel->font().bold());
-        QCOMPARE(decodeIconTag(c.icon->tag()), (TreeSlot{tree, slot}));
+        QVERIFY(c.placed);
+        QCOMPARE(c.icon.topLeft(), icon);
+        QCOMPARE(c.icon.size(), QSize(45, 43));
+        QCOMPARE(c.rankBox.topLeft(), label);
+        QCOMPARE(w->board().talentAt(icon + QPoint(44, 42)), (TreeSlot{tree, slot}));
         const Talent &t = w->talents().at(slot, tree);
         QCOMPARE(t.slot, slot);
         QCOMPARE(t.row, slotPosition(slot).row);
@@ -65,10 +61,10 @@ private slots:
         OpenedWindow w;
         w.open(world);
         const TalentCell &c = w->board().cell(3, 2);
-        const quint32 colour = c.iconSource->pixelColour(20, 20);
+        const quint32 colour = pixelOf(c.colour, 20, 20);
         QVERIFY(colour != greyOf(colour)); // the fixture icons are coloured
-        QCOMPARE(c.icon->pixelColour(20, 20), greyOf(colour));
-        QCOMPARE(c.iconSource->pixelColour(20, 20), colour);
+        QCOMPARE(pixelOf(c.shownPicture(), 20, 20), greyOf(colour));
+        QCOMPARE(pixelOf(c.colour, 20, 20), colour);
     }
 
     void labelsAndCountersAfterALoad()
@@ -77,16 +73,16 @@ private slots:
         world.writeStandardClass();
         OpenedWindow w;
         w.open(world);
-        QCOMPARE(treeLabel(*w, 0)->caption(), QStringLiteral("First Tree: 0"));
-        QCOMPARE(treeLabel(*w, 2)->caption(), QStringLiteral("Third Tree: 0"));
+        QCOMPARE(treeLabel(*w, 0), QStringLiteral("First Tree: 0"));
+        QCOMPARE(treeLabel(*w, 2), QStringLiteral("Third Tree: 0"));
         QCOMPARE(spentLabel(*w)->caption(), QStringLiteral("en:7: 0"));
         QCOMPARE(freeLabel(*w)->caption(), QStringLiteral("en:8: 71"));
         QCOMPARE(levelLabel(*w)->caption(), QStringLiteral("en:15: 9"));
         // Row 1 without a prerequisite is open; row 2 and a row-1 talent behind a prerequisite
         // are not.
-        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
-        QCOMPARE(w->board().cell(1, 1).rankLabel->fontColour(), RankGreen);
-        QCOMPARE(w->board().cell(5, 1).rankLabel->fontColour(), RankWhite);
+        QCOMPARE(w->board().cell(1, 1).rank.text, QStringLiteral("0/5"));
+        QCOMPARE(w->board().cell(1, 1).rank.colour, RankGreen);
+        QCOMPARE(w->board().cell(5, 1).rank.colour, RankWhite);
         QVERIFY(w->talents().at(1, 1).available);
         QVERIFY(!w->talents().at(5, 1).available);
     }
@@ -101,8 +97,7 @@ private slots:
         QVERIFY(!t.present);
         QCOMPARE(t.maxRank, 3);
         QCOMPARE(t.name, QStringLiteral("en talent 1-7"));
-        QVERIFY(!w->board().cell(7, 1).icon->isVisible());
-        QVERIFY(!w->board().cell(7, 1).rankLabel->isVisible());
+        QVERIFY(!w->board().cell(7, 1).placed);
         // Its dependant is placed but can never open.
         QVERIFY(w->talents().at(11, 1).present);
         QVERIFY(!w->talents().at(11, 1).available);
@@ -117,7 +112,7 @@ private slots:
         world.writeTree(QStringLiteral("Dr"), 3, {QStringLiteral("Third"), {{44, 2}}});
         OpenedWindow w;
         w.open(world);
-        QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
+        pressTalent(*w, 1, 1);
         QCOMPARE(w->talents().totalPoints, 1);
         chooseEntry(classBox(*w), 1);
         QVERIFY(w.dialogs.messages.isEmpty());
@@ -126,12 +121,12 @@ private slots:
         QVERIFY(!gone.present);
         QCOMPARE(gone.rank, 0);
         QCOMPARE(gone.maxRank, 0);
-        QVERIFY(!w->board().cell(1, 1).icon->isVisible());
-        QCOMPARE(treeLabel(*w, 1)->caption(), QStringLiteral("Named only: 0"));
+        QVERIFY(!w->board().cell(1, 1).placed);
+        QCOMPARE(treeLabel(*w, 1), QStringLiteral("Named only: 0"));
         QVERIFY(w->talents().at(44, 3).present);
         chooseEntry(classBox(*w), 0);
         QCOMPARE(w->talents().at(1, 1).rank, 0);
-        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
+        QCOMPARE(w->board().cell(1, 1).rank.text, QStringLiteral("0/5"));
     }
 
     void captionShowsTheLoadAndComesBack()
@@ -160,7 +155,7 @@ private slots:
                     "Broken\r\n#1 2\r\nname\r\nr1\r\nr2\r\n#45 1\r\n");
         OpenedWindow w;
         w.open(world);
-        QTest::mouseClick(w->board().cell(1, 1).icon, Qt::LeftButton);
+        pressTalent(*w, 1, 1);
         chooseEntry(classBox(*w), 1);
         QCOMPARE(w.dialogs.messages.size(), 1);
         const QString text = w.dialogs.messages[0].text;
@@ -170,11 +165,11 @@ private slots:
         QVERIFY(w->isEnabled());
         QCOMPARE(w->windowTitle(), QStringLiteral("Runeplan 3.1.0"));
         QCOMPARE(classBox(*w)->currentIndex(), 0);
-        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("1/5"));
+        QCOMPARE(w->board().cell(1, 1).rank.text, QStringLiteral("1/5"));
         // And another class still loads.
         chooseEntry(classBox(*w), 2);
         QCOMPARE(w.dialogs.messages.size(), 1);
-        QCOMPARE(w->board().cell(1, 1).rankLabel->caption(), QStringLiteral("0/5"));
+        QCOMPARE(w->board().cell(1, 1).rank.text, QStringLiteral("0/5"));
     }
 
     void brokenIconIsNamed()
@@ -188,7 +183,7 @@ private slots:
         QVERIFY(w.dialogs.messages[0].text.contains(world.path(QStringLiteral("Dd/1/3.jpg"))));
         // The class is read whole before any of it is shown: not even the talents read before the
         // broken picture are.
-        QVERIFY(!w->board().cell(2, 1).icon->isVisible());
+        QVERIFY(!w->board().cell(2, 1).placed);
         QVERIFY(w->isEnabled());
     }
 };

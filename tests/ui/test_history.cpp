@@ -10,8 +10,8 @@ namespace {
 void resetTreeFromItsMenu(MainWindow &w, int tree)
 {
     // A right press on the tree's background below its last row, where no talent stands.
-    QTest::mouseClick(control<ImageControl>(w, QStringLiteral("imv%1").arg(tree)), Qt::RightButton,
-                      Qt::NoModifier, QPoint(150, 712));
+    QTest::mouseClick(boardOf(w), Qt::RightButton, Qt::NoModifier,
+                      QPoint(150 + (tree - 1) * 305, 712));
     QMenu *menu = control<QMenu>(w, QStringLiteral("treeMenu"));
     menu->actions().constFirst()->trigger();
     menu->hide();

@@ -3,7 +3,6 @@
 #include "board_driver.h"
 #include "build/plan_file.h"
 #include "standard_window_test.h"
-#include "board/icon_tag.h"
 #include "toolkit/label_control.h"
 
 #include <QAbstractItemView>
@@ -23,8 +22,8 @@ QWidget *focused()
 // control by its object name.
 QString focusName()
 {
-    if (const auto *icon = qobject_cast<ImageControl *>(focused())) {
-        const TreeSlot at = decodeIconTag(icon->tag());
+    if (const auto *board = qobject_cast<BoardView *>(focused())) {
+        const TreeSlot at = board->current();
         return QStringLiteral("talent %1-%2").arg(at.tree).arg(at.slot);
     }
     return focused() ? focused()->objectName() : QStringLiteral("(none)");
@@ -41,7 +40,7 @@ bool goToTalent(int slot, int tree)
 {
     const QString target = QStringLiteral("talent %1-%2").arg(tree).arg(slot);
     for (int step = 0; step < 60 && focusName() != target; ++step) {
-        const TreeSlot at = decodeIconTag(static_cast<ImageControl *>(focused())->tag());
+        const TreeSlot at = static_cast<BoardView *>(focused())->current();
         const int row = (slot - 1) / 4;
         const int atRow = (at.slot - 1) / 4;
         if (at.tree != tree)
@@ -196,11 +195,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, description);
         pressTalentTimes(*w_, 1, 1, pressesOnFirst);
-        ImageControl *icon = w_->board().cell(slot, 1).icon;
-        QCOMPARE(accessibleText(icon, QAccessible::Name), name);
-        QVERIFY2(accessibleText(icon, QAccessible::Description).startsWith(description),
-                 qPrintable(accessibleText(icon, QAccessible::Description)));
-        QCOMPARE(QAccessible::queryAccessibleInterface(icon)->role(), QAccessible::Button);
+        QAccessibleInterface *talent = talentInterface(*w_, slot, 1);
+        QCOMPARE(talent->text(QAccessible::Name), name);
+        QVERIFY2(talent->text(QAccessible::Description).startsWith(description),
+                 qPrintable(talent->text(QAccessible::Description)));
+        QCOMPARE(talent->role(), QAccessible::Button);
     }
 
     // A screen reader finds the focus on the talent, with its new rank and the new counters.
@@ -210,7 +209,8 @@ private slots:
         key(Qt::Key_Tab);
         key(Qt::Key_Right);
         key(Qt::Key_Space);
-        QAccessibleInterface *talent = QAccessible::queryAccessibleInterface(focused());
+        QAccessibleInterface *talent =
+            QAccessible::queryAccessibleInterface(focused())->focusChild();
         QVERIFY(talent->state().focused);
         QCOMPARE(talent->text(QAccessible::Name), QStringLiteral("en talent 1-2 1/3"));
         QCOMPARE(accessibleText(spentLabel(*w_), QAccessible::Name), QStringLiteral("en:7: 1"));
@@ -231,7 +231,7 @@ private slots:
         int dimmed = 0;
         for (int tree = 1; tree <= 3; ++tree) {
             for (int slot = 1; slot <= 44; ++slot)
-                dimmed += w_->board().cell(slot, tree).icon->isDimmed() ? 1 : 0;
+                dimmed += w_->board().cell(slot, tree).dimmed ? 1 : 0;
         }
         int placed = 0;
         for (int tree = 1; tree <= 3; ++tree) {
@@ -247,7 +247,7 @@ private slots:
         key(Qt::Key_Escape);
         QVERIFY(!field->isVisible());
         QCOMPARE(focusName(), QStringLiteral("talent 2-10"));
-        QVERIFY(!w_->board().cell(2, 1).icon->isDimmed() && !w_->board().cell(1, 1).icon->isDimmed());
+        QVERIFY(!w_->board().cell(2, 1).dimmed && !w_->board().cell(1, 1).dimmed);
         QCOMPARE(formatPlan(0, w_->talents()), plan);
     }
 };

@@ -30,7 +30,7 @@ QString boardState(const MainWindow &w)
                     QString::fromLatin1(formatPlan(classBox(w)->currentIndex(), w.talents())) +
                     spentLabel(w)->caption() + freeLabel(w)->caption() + levelLabel(w)->caption();
     for (int tree = 1; tree <= 3; ++tree) {
-        state += treeLabel(w, tree - 1)->caption();
+        state += treeLabel(w, tree - 1);
         for (int slot = 1; slot <= 44; ++slot) {
             const Talent &t = w.talents().at(slot, tree);
             if (!t.present)
@@ -38,9 +38,9 @@ QString boardState(const MainWindow &w)
             const TalentCell &c = w.board().cell(slot, tree);
             state += QStringLiteral("%1%2%3%4")
                          .arg(t.available)
-                         .arg(c.rankLabel->caption())
-                         .arg(c.rankLabel->fontColour().name())
-                         .arg(c.icon->pixelColour(20, 20) == c.iconSource->pixelColour(20, 20));
+                         .arg(c.rank.text)
+                         .arg(c.rank.colour.name())
+                         .arg(pixelOf(c.shownPicture(), 20, 20) == pixelOf(c.colour, 20, 20));
         }
     }
     for (int k = 0; k < w.board().arrows().count(); ++k)
@@ -149,7 +149,7 @@ private slots:
         for (int tree = 1; tree <= 3; ++tree) {
             for (int slot = 1; slot <= 44; ++slot) {
                 if (w.talents().at(slot, tree).present)
-                    QVERIFY(w.board().cell(slot, tree).rankLabel->fontColour() != RankGreen);
+                    QVERIFY(w.board().cell(slot, tree).rank.colour != RankGreen);
             }
         }
     }
@@ -165,7 +165,7 @@ private slots:
         file.close();
         load(planPath(QStringLiteral("odd.plan")));
         QVERIFY(w_.dialogs.messages.isEmpty());
-        QCOMPARE(w_->board().cell(6, 1).rankLabel->fontColour(), RankGold);
+        QCOMPARE(w_->board().cell(6, 1).rank.colour, RankGold);
         bool found = false;
         for (int k = 0; k < w_->board().arrows().count(); ++k) {
             if (w_->board().arrows().entries()[k].slot == 6 &&

@@ -33,22 +33,22 @@ private slots:
     void firstPointColoursTheIcon()
     {
         MainWindow &w = *w_.window;
-        const quint32 colour = w.board().cell(2, 1).iconSource->pixelColour(10, 10);
-        const quint32 grey = w.board().cell(2, 1).icon->pixelColour(10, 10);
+        const quint32 colour = pixelOf(w.board().cell(2, 1).colour, 10, 10);
+        const quint32 grey = pixelOf(w.board().cell(2, 1).shownPicture(), 10, 10);
         pressTalent(w, 2, 1);
         QCOMPARE(w.talents().at(2, 1).rank, 1);
-        QCOMPARE(w.board().cell(2, 1).icon->pixelColour(10, 10), colour);
-        QCOMPARE(w.board().cell(2, 1).rankLabel->caption(), QStringLiteral("1/3"));
-        QCOMPARE(w.board().cell(2, 1).rankLabel->fontColour(), RankGreen);
-        QCOMPARE(treeLabel(w, 0)->caption(), QStringLiteral("First Tree: 1"));
+        QCOMPARE(pixelOf(w.board().cell(2, 1).shownPicture(), 10, 10), colour);
+        QCOMPARE(w.board().cell(2, 1).rank.text, QStringLiteral("1/3"));
+        QCOMPARE(w.board().cell(2, 1).rank.colour, RankGreen);
+        QCOMPARE(treeLabel(w, 0), QStringLiteral("First Tree: 1"));
         QCOMPARE(spentLabel(w)->caption(), QStringLiteral("en:7: 1"));
         QCOMPARE(freeLabel(w)->caption(), QStringLiteral("en:8: 70"));
         QCOMPARE(levelLabel(w)->caption(), QStringLiteral("en:15: 10"));
         // The last point back: the same grey as at load, the colour picture untouched.
         pressTalent(w, 2, 1, Qt::RightButton);
         QCOMPARE(w.talents().at(2, 1).rank, 0);
-        QCOMPARE(w.board().cell(2, 1).icon->pixelColour(10, 10), grey);
-        QCOMPARE(w.board().cell(2, 1).iconSource->pixelColour(10, 10), colour);
+        QCOMPARE(pixelOf(w.board().cell(2, 1).shownPicture(), 10, 10), grey);
+        QCOMPARE(pixelOf(w.board().cell(2, 1).colour, 10, 10), colour);
         QCOMPARE(spentLabel(w)->caption(), QStringLiteral("en:7: 0"));
     }
 
@@ -112,7 +112,7 @@ private slots:
         pressTalentTimes(w, 4, 1, 3); // one rank only
         QCOMPARE(w.talents().at(4, 1).rank, 1);
         QCOMPARE(w.talents().totalPoints, 1);
-        QCOMPARE(w.board().cell(4, 1).rankLabel->fontColour(), RankGold);
+        QCOMPARE(w.board().cell(4, 1).rank.colour, RankGold);
         QVERIFY(tooltip(w)->isVisible()); // the tooltip follows every press
     }
 
@@ -121,10 +121,10 @@ private slots:
         MainWindow &w = *w_.window;
         pressTalentTimes(w, 1, 1, 4);
         QVERIFY(!w.talents().at(5, 1).available);
-        QCOMPARE(w.board().cell(5, 1).rankLabel->fontColour(), RankWhite);
+        QCOMPARE(w.board().cell(5, 1).rank.colour, RankWhite);
         pressTalent(w, 1, 1);
         QVERIFY(w.talents().at(5, 1).available);
-        QCOMPARE(w.board().cell(5, 1).rankLabel->fontColour(), RankGreen);
+        QCOMPARE(w.board().cell(5, 1).rank.colour, RankGreen);
         pressTalent(w, 5, 1);
         QCOMPARE(w.talents().at(5, 1).rank, 1);
         // Now row 1 may not give a point back: row 2 would lose its opening.
@@ -168,11 +168,12 @@ private slots:
     void doubleClickSpendsTwoPoints()
     {
         MainWindow &w = *w_.window;
-        ImageControl *icon = w.board().cell(2, 1).icon;
+        BoardView *board = boardOf(w);
+        const QPoint icon = w.board().cell(2, 1).icon.center();
         // A real double click: press, release, then the double-click event.
-        QTest::mousePress(icon, Qt::LeftButton);
-        QTest::mouseRelease(icon, Qt::LeftButton);
-        QTest::mouseDClick(icon, Qt::LeftButton);
+        QTest::mousePress(board, Qt::LeftButton, {}, icon);
+        QTest::mouseRelease(board, Qt::LeftButton, {}, icon);
+        QTest::mouseDClick(board, Qt::LeftButton, {}, icon);
         QCOMPARE(w.talents().at(2, 1).rank, 2);
         QCOMPARE(w.talents().totalPoints, 2);
     }
@@ -182,21 +183,21 @@ private slots:
         MainWindow &w = *w_.window;
         spendInTreeThree(w, 70);
         QCOMPARE(w.talents().totalPoints, 70);
-        QCOMPARE(w.board().cell(1, 1).rankLabel->fontColour(), RankGreen);
+        QCOMPARE(w.board().cell(1, 1).rank.colour, RankGreen);
         pressTalent(w, 1, 1);
         QCOMPARE(w.talents().totalPoints, 71);
         QCOMPARE(freeLabel(w)->caption(), QStringLiteral("en:8: 0"));
         QCOMPARE(levelLabel(w)->caption(), QStringLiteral("en:15: 80"));
         // At 71 nothing open is green any more, and left presses are refused.
-        QCOMPARE(w.board().cell(2, 1).rankLabel->fontColour(), RankWhite);
-        QCOMPARE(w.board().cell(1, 1).rankLabel->fontColour(), RankWhite);
+        QCOMPARE(w.board().cell(2, 1).rank.colour, RankWhite);
+        QCOMPARE(w.board().cell(1, 1).rank.colour, RankWhite);
         pressTalent(w, 2, 1);
         QCOMPARE(w.talents().totalPoints, 71);
         // A refund brings the green back everywhere.
         pressTalent(w, 1, 1, Qt::RightButton);
         QCOMPARE(w.talents().totalPoints, 70);
-        QCOMPARE(w.board().cell(2, 1).rankLabel->fontColour(), RankGreen);
-        QCOMPARE(w.board().cell(1, 2).rankLabel->fontColour(), RankGreen);
+        QCOMPARE(w.board().cell(2, 1).rank.colour, RankGreen);
+        QCOMPARE(w.board().cell(1, 2).rank.colour, RankGreen);
     }
 
     void resetReturnsEveryPoint()
@@ -212,7 +213,7 @@ private slots:
         QCOMPARE(freeLabel(w)->caption(), QStringLiteral("en:8: 71"));
         QCOMPARE(levelLabel(w)->caption(), QStringLiteral("en:15: 9"));
         const TalentCell &c = w.board().cell(1, 3);
-        QCOMPARE(c.icon->pixelColour(5, 5), greyOf(c.iconSource->pixelColour(5, 5)));
+        QCOMPARE(pixelOf(c.shownPicture(), 5, 5), greyOf(pixelOf(c.colour, 5, 5)));
         QVERIFY(w.isEnabled());
     }
 };

@@ -112,13 +112,13 @@ private:
                          qPrintable(cellWhere));
                 QVERIFY2(t.available == model.open(slot, tree), qPrintable(cellWhere));
                 const QString text = QString::number(m.rank) + u'/' + QString::number(m.maxRank);
-                QVERIFY2(c.rankLabel->caption() == text, qPrintable(cellWhere));
+                QVERIFY2(c.rank.text == text, qPrintable(cellWhere));
                 const QColor colour = m.rank == m.maxRank                            ? RankGold
                                       : model.open(slot, tree) && model.total() < 71 ? RankGreen
                                                                                      : RankWhite;
-                QVERIFY2(c.rankLabel->fontColour() == colour, qPrintable(cellWhere));
-                const quint32 source = c.iconSource->pixelColour(22, 21);
-                const quint32 shown = c.icon->pixelColour(22, 21);
+                QVERIFY2(c.rank.colour == colour, qPrintable(cellWhere));
+                const quint32 source = pixelOf(c.colour, 22, 21);
+                const quint32 shown = pixelOf(c.shownPicture(), 22, 21);
                 QVERIFY2(shown == (m.rank > 0 ? source : greyOf(source)), qPrintable(cellWhere));
             }
         }

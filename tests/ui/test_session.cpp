@@ -44,7 +44,7 @@ private slots:
         w_.open(world_);
         QCOMPARE(w_.dialogs.messages.size(), 1);
         QVERIFY(w_.dialogs.messages[0].text.contains(QStringLiteral("5 \u2192 3")));
-        QCOMPARE(w_->board().cell(1, 1).rankLabel->caption(), QStringLiteral("3/3"));
+        QCOMPARE(w_->board().cell(1, 1).rank.text, QStringLiteral("3/3"));
         world_.writeStandardClass();
         QFile::remove(KeptSession(world_.path(QString())).path());
     }
@@ -56,7 +56,7 @@ private slots:
         session.write(kept);
         openFreshWindow(); // checks that no box was shown
         QCOMPARE(classBox(*w_)->currentIndex(), 0);
-        QVERIFY(w_->board().cell(1, 1).icon->isVisible());
+        QVERIFY(w_->board().cell(1, 1).placed);
         QVERIFY(!undoButton(*w_)->isEnabled());
         // Kept aside, never overwritten by the board of this start.
         QVERIFY(!QFile::exists(session.path()));

@@ -8,6 +8,7 @@
 #include "standard_window_test.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <array>
@@ -45,7 +46,7 @@ private slots:
         QCOMPARE(picture.size(), QSize(910, 721));
         QCOMPARE(paintTrees(treesPictureOf(w.build()), 2).size(), QSize(1820, 1442));
         // The full talent's label in gold.
-        const QRect label = w.board().cell(1, 1).rankLabel->geometry();
+        const QRect label = w.board().cell(1, 1).rankBox;
         bool gold = false;
         for (int y = label.top(); y <= label.bottom(); ++y)
             for (int x = label.left(); x <= label.right(); ++x)
@@ -54,8 +55,11 @@ private slots:
         // Neither the tooltip, the focus frame nor a search's dimming reaches the picture.
         pointAtTalent(w, 1, 1);
         QVERIFY(w.findChild<QWidget *>(QStringLiteral("p_info"))->isVisible());
-        w.board().cell(1, 1).icon->setMarked(true);
-        w.board().cell(2, 1).icon->setDimmed(true);
+        boardOf(w)->focusTalent({1, 1});
+        boardOf(w)->openSearch();
+        QTest::keyClicks(w.findChild<QLineEdit *>(QStringLiteral("ed_search")),
+                         QStringLiteral("zz"));
+        QVERIFY(w.board().cell(2, 1).dimmed);
         QCOMPARE(paintTrees(treesPictureOf(w.build()), 1), picture);
     }
 
@@ -83,9 +87,8 @@ private slots:
         MainWindow w(QFileInfo(worldDir()).absolutePath(), {QString(), language});
         w.openArgument(path);
         QVERIFY(w_.dialogs.messages.isEmpty());
-        // The trees as the window's controls render them, as the picture was once made.
-        const QRect trees(QPoint(0, 0), QPoint(control<ImageControl>(w, "imv3")->geometry().right(),
-                                               w.height() - 1));
+        // The trees as the window's board renders them, as the picture was once made.
+        const QRect trees(QPoint(0, 0), treesPictureOf(w.build()).size);
         QImage rendered(trees.size() * scale, QImage::Format_RGB32);
         rendered.fill(Qt::black);
         QPainter painter(&rendered);

@@ -30,7 +30,7 @@ QString needs(const QString &number, const QString &name)
 // Where the panel must stand beside the icon of (slot, tree) at its current size.
 QPoint besideIcon(const MainWindow &w, int slot, int tree)
 {
-    const QRect icon = w.board().cell(slot, tree).icon->geometry();
+    const QRect icon = w.board().cell(slot, tree).icon;
     const int x = tree == 3 ? icon.left() - tooltip(w)->width() - 5 : icon.right() + 1 + 5;
     const int y = slot <= 32 ? icon.top() : icon.top() - tooltip(w)->height();
     return {x, y};
@@ -222,7 +222,7 @@ private slots:
         MainWindow &w = *w_.window;
         pointAtTalent(w, 1, 3);
         QVERIFY(tooltip(w)->isVisible());
-        const QRect icon = w.board().cell(1, 2).icon->geometry();
+        const QRect icon = w.board().cell(1, 2).icon;
         QVERIFY(tooltip(w)->geometry().contains(icon.center()));
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, icon.center());
         QCOMPARE(w.talents().at(1, 2).rank, 1);

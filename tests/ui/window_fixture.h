@@ -3,8 +3,8 @@
 #include "controls_by_name.h"
 #include "fixture_world.h"
 #include "recording_dialogs.h"
-#include "ui/main_window.h"
 #include "toolkit/choice_box.h"
+#include "ui/main_window.h"
 
 #include <memory>
 
