@@ -83,6 +83,30 @@ private slots:
         QCOMPARE(line->toolTip(), message);
     }
 
+    // A press is the talent's on its icon's every pixel and nowhere else: not on the rank label
+    // under its corner, nor a pixel beside it.
+    void aPressFindsItsTalentByPlace_data()
+    {
+        QTest::addColumn<QPoint>("offset"); // from the icon's top left corner
+        QTest::addColumn<bool>("spends");
+        QTest::newRow("top left") << QPoint(0, 0) << true;
+        QTest::newRow("bottom right") << QPoint(44, 42) << true;
+        QTest::newRow("left of it") << QPoint(-1, 20) << false;
+        QTest::newRow("right of it") << QPoint(45, 20) << false;
+        QTest::newRow("above it") << QPoint(20, -1) << false;
+        QTest::newRow("on its rank label") << QPoint(33, 45) << false;
+    }
+    void aPressFindsItsTalentByPlace()
+    {
+        QFETCH(QPoint, offset);
+        QFETCH(bool, spends);
+        MainWindow &w = *w_.window;
+        const QPoint at = w.board().cell(2, 1).icon.topLeft() + offset;
+        QTest::mouseClick(boardOf(w), Qt::LeftButton, {}, at);
+        QCOMPARE(w.talents().totalPoints, spends ? 1 : 0);
+        QCOMPARE(w.board().talentAt(at).has_value(), spends);
+    }
+
     // The message line: two lines above Undo; a press that changes a rank clears it.
     void theMessageLine()
     {
