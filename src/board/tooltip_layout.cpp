@@ -19,14 +19,6 @@ constexpr QPoint NameAt(Left, 1);
 constexpr int LearnHintLeft = 2;
 // Unwrapped texts are measured in a box wider than any line of the panel.
 constexpr int MeasureBox = 2000;
-
-QSize measured(const QFontMetrics &font, const TooltipStrings &texts, TooltipPart part)
-{
-    return font
-        .boundingRect(QRect(0, 0, MeasureBox, MeasureBox), tooltipTextFlags(part),
-                      texts[indexOf(part)])
-        .size();
-}
 } // namespace
 
 int tooltipTextFlags(TooltipPart part)
@@ -35,40 +27,42 @@ int tooltipTextFlags(TooltipPart part)
     return part == TooltipPart::Description ? flags | Qt::TextWordWrap : flags;
 }
 
-TooltipLayout layOutTooltip(const TooltipStrings &texts, int slot, const QFontMetrics &nameFont,
-                            const QFontMetrics &textFont)
+QSize measureTooltipText(const QFontMetrics &font, TooltipPart part, const QString &text)
+{
+    if (part == TooltipPart::Description)
+        return {TextWidth,
+                font.boundingRect(QRect(0, 0, TextWidth, MeasureBox), tooltipTextFlags(part), text)
+                    .height()};
+    return font.boundingRect(QRect(0, 0, MeasureBox, MeasureBox), tooltipTextFlags(part), text)
+        .size();
+}
+
+TooltipLayout layOutTooltip(const TooltipTextSizes &sizes, bool levelsShown, int slot)
 {
     TooltipLayout layout;
     auto &r = layout.rects;
-    r[indexOf(TooltipPart::Name)] = QRect(NameAt, measured(nameFont, texts, TooltipPart::Name));
+    r[indexOf(TooltipPart::Name)] = QRect(NameAt, sizes.name);
     r[indexOf(TooltipPart::Rank)] = QRect(Left, RankTop, TextWidth, LineHeight);
     // The levels line, when there is one, pushes everything under the rank line down by its
     // height.
-    layout.levelsShown = !texts[indexOf(TooltipPart::Levels)].isEmpty();
-    if (layout.levelsShown)
+    layout.levelsShown = levelsShown;
+    if (levelsShown)
         r[indexOf(TooltipPart::Levels)] = QRect(Left, LevelsTop, TextWidth, LineHeight);
-    const QRect requirements(QPoint(Left, LevelsTop + (layout.levelsShown ? LineHeight : 0)),
-                             measured(textFont, texts, TooltipPart::Requirements));
+    const QRect requirements(QPoint(Left, LevelsTop + (levelsShown ? LineHeight : 0)),
+                             sizes.requirements);
     r[indexOf(TooltipPart::Requirements)] = requirements;
 
     // The rank texts follow the requirement lines, a little lower for talents below the first row.
-    const int descriptionTop =
-        requirements.y() + requirements.height() + (slot > ColumnsPerRow ? Gap : 0);
-    const QRect description(Left, descriptionTop, TextWidth,
-                            textFont
-                                .boundingRect(QRect(0, 0, TextWidth, MeasureBox),
-                                              tooltipTextFlags(TooltipPart::Description),
-                                              texts[indexOf(TooltipPart::Description)])
-                                .height());
+    const QRect description(
+        Left, requirements.y() + requirements.height() + (slot > ColumnsPerRow ? Gap : 0),
+        TextWidth, sizes.description.height());
     r[indexOf(TooltipPart::Description)] = description;
 
     const int hintsTop = description.y() + description.height() + Gap;
-    r[indexOf(TooltipPart::LearnHint)] =
-        QRect(QPoint(LearnHintLeft, hintsTop), measured(textFont, texts, TooltipPart::LearnHint));
-    const QSize unlearn = measured(textFont, texts, TooltipPart::UnlearnHint);
+    r[indexOf(TooltipPart::LearnHint)] = QRect(QPoint(LearnHintLeft, hintsTop), sizes.learnHint);
     const int hintRight = DesignWidth - HintMargin;
     r[indexOf(TooltipPart::UnlearnHint)] =
-        QRect(QPoint(hintRight - unlearn.width(), hintsTop), unlearn);
+        QRect(QPoint(hintRight - sizes.unlearnHint.width(), hintsTop), sizes.unlearnHint);
 
     // The panel encloses its texts with room for its border on the far sides, and keeps the
     // margin right of the unlearn hint however narrow its texts are.

@@ -30,14 +30,26 @@ struct TooltipLayout {
     bool shows(TooltipPart part) const { return part != TooltipPart::Levels || levelsShown; }
 };
 
+// The sizes of the texts that take the size of their text, as `measureTooltipText` gives them.
+struct TooltipTextSizes {
+    QSize name;
+    QSize requirements;
+    QSize description;
+    QSize learnHint;
+    QSize unlearnHint;
+};
+
 // The flags a text of the panel is measured and drawn with: from the top left, tabs expanded; the
 // description wraps at the panel's text width.
 int tooltipTextFlags(TooltipPart part);
 
-// Lays the panel out for the talent in `slot`: `texts` as drawn (a '\n' starts a line), the name
-// measured in `nameFont`, every other text in `textFont`. The name, the requirement lines and the
-// hints take the size of their text, the rank and levels lines a fixed one; the description wraps.
-// The texts stand in a column, the rank texts a little lower below the first row, the hints
-// under them, the right one ending inside the panel's border; the panel encloses them all.
-TooltipLayout layOutTooltip(const TooltipStrings &texts, int slot, const QFontMetrics &nameFont,
-                            const QFontMetrics &textFont);
+// The size of `text` as drawn (a '\n' starts a line) in `font` as the text `part` of the panel.
+// The description keeps the panel's text width and takes the height of its wrapped lines.
+QSize measureTooltipText(const QFontMetrics &font, TooltipPart part, const QString &text);
+
+// Lays the panel out for the talent in `slot`: the name, the requirement lines and the hints take
+// the size of their text, the rank and levels lines a fixed one (an empty levels line, not
+// `levelsShown`, none). The texts stand in a column, the rank texts a little lower below the
+// first row, the hints under them, the right one ending inside the panel's border; the panel
+// encloses them all.
+TooltipLayout layOutTooltip(const TooltipTextSizes &sizes, bool levelsShown, int slot);

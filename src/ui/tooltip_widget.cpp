@@ -13,6 +13,10 @@ namespace {
 // Where the panel stands, and its size, until a talent is first shown.
 const QRect DesignGeometry(120, 40, 355, 420);
 
+// The texts a part remembers the size of, at most: more than the rank texts of a whole class
+// (132 talents, each with at most six different ones).
+constexpr qsizetype MeasuredTexts = 1024;
+
 // The hints have a background of their own, over whatever a long text above puts under them.
 bool hasOwnBackground(TooltipPart part)
 {
@@ -88,9 +92,25 @@ QColor TooltipWidget::textColour(TooltipPart part) const
     }
 }
 
+QSize TooltipWidget::measured(TooltipPart part)
+{
+    QHash<QString, QSize> &known = measured_[indexOf(part)];
+    const QString &text = drawn_[indexOf(part)];
+    if (const auto found = known.constFind(text); found != known.constEnd())
+        return *found;
+    if (known.size() >= MeasuredTexts)
+        known.clear();
+    const QFontMetrics font(part == TooltipPart::Name ? nameFont_ : textFont_);
+    return *known.insert(text, measureTooltipText(font, part, text));
+}
+
 void TooltipWidget::layOut()
 {
-    layout_ = layOutTooltip(drawn_, slot_, QFontMetrics(nameFont_), QFontMetrics(textFont_));
+    const TooltipTextSizes sizes{measured(TooltipPart::Name), measured(TooltipPart::Requirements),
+                                 measured(TooltipPart::Description),
+                                 measured(TooltipPart::LearnHint),
+                                 measured(TooltipPart::UnlearnHint)};
+    layout_ = layOutTooltip(sizes, !drawn_[indexOf(TooltipPart::Levels)].isEmpty(), slot_);
     resize(layout_.size);
     update();
 }
@@ -100,6 +120,8 @@ void TooltipWidget::takeFonts()
     // Resolved against the panel's own font, as a child label's font would be.
     nameFont_ = QFont(tahoma(LargeFont, true).resolve(font()), this);
     textFont_ = QFont(tahoma(SmallFont).resolve(font()), this);
+    for (QHash<QString, QSize> &known : measured_)
+        known.clear();
 }
 
 void TooltipWidget::paintEvent(QPaintEvent * /*event*/)

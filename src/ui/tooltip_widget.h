@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFrame>
+#include <QHash>
 
 // The tooltip panel as one widget ("p_info"): it lays its texts out once when they change and
 // paints them, its black background and its raised border itself, so that showing a talent costs
@@ -37,6 +38,7 @@ protected:
 
 private:
     void setCaption(TooltipPart part, const QString &caption);
+    QSize measured(TooltipPart part);
     void layOut();
     void takeFonts();
 
@@ -46,5 +48,8 @@ private:
     int slot_ = 1;
     QFont nameFont_;
     QFont textFont_;
+    // What each text measured, by text: laying text out is most of what showing a talent costs,
+    // and the same texts come again and again (a press shows its talent once more).
+    std::array<QHash<QString, QSize>, TooltipPartCount> measured_;
     TooltipLayout layout_;
 };
