@@ -17,7 +17,8 @@ const QRect DesignGeometry(120, 40, 355, 420);
 // (132 talents, each with at most six different ones).
 constexpr qsizetype MeasuredTexts = 1024;
 
-// The hints have a background of their own, over whatever a long text above puts under them.
+// The hints are drawn on a black ground of their own: where long ones meet, the right one covers
+// the left.
 bool hasOwnBackground(TooltipPart part)
 {
     return part == TooltipPart::LearnHint || part == TooltipPart::UnlearnHint;

@@ -8,10 +8,10 @@
 #include <QFrame>
 #include <QHash>
 
-// The tooltip panel as one widget ("p_info"): it lays its texts out once when they change and
-// paints them, its black background and its raised border itself, so that showing a talent costs
-// one layout rather than a child widget per text sizing and placing itself. It is transparent for
-// the mouse: a press over it reaches the talent under it.
+// The tooltip panel as one widget ("p_info"): it lays its texts out once per show and paints them,
+// its black background and its raised border itself, so that showing a talent costs one layout
+// rather than a child widget per text sizing and placing itself. It is transparent for the mouse: a
+// press over it reaches the talent under it.
 class TooltipWidget final : public QFrame {
     Q_OBJECT
 public:

@@ -206,6 +206,53 @@ private slots:
         QCOMPARE(geometry(), first);
     }
 
+    // The layout's rules in numbers, for a name of 90 x 16, rank texts 26 high and a left hint of
+    // 78 x 13: where the requirement lines, the rank texts and the right hint stand, and the
+    // panel's size.
+    void layoutFollowsTheTextSizes_data()
+    {
+        QTest::addColumn<QSize>("requirements");
+        QTest::addColumn<bool>("levels");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QSize>("unlearn");
+        QTest::addColumn<QRect>("requirementsAt");
+        QTest::addColumn<int>("descriptionTop");
+        QTest::addColumn<QRect>("unlearnAt");
+        QTest::addColumn<QSize>("panel");
+        QTest::newRow("first row")
+            << QSize(169, 13) << false << 3 << QSize(93, 13) << QRect(6, 31, 169, 13) << 44
+            << QRect(258, 75, 93, 13) << QSize(356, 89);
+        QTest::newRow("second row, with levels")
+            << QSize(169, 13) << true << 5 << QSize(93, 13) << QRect(6, 44, 169, 13) << 62
+            << QRect(258, 93, 93, 13) << QSize(356, 107);
+        QTest::newRow("requirement wider than the panel")
+            << QSize(600, 26) << false << 9 << QSize(93, 13) << QRect(6, 31, 600, 26) << 62
+            << QRect(258, 93, 93, 13) << QSize(607, 107);
+        // Empty texts still take their place: the panel ends under the hints' line.
+        QTest::newRow("no requirement, empty hints")
+            << QSize(0, 13) << false << 1 << QSize(0, 0) << QRect(6, 31, 0, 13) << 44
+            << QRect(351, 75, 0, 0) << QSize(356, 76);
+    }
+    void layoutFollowsTheTextSizes()
+    {
+        QFETCH(QSize, requirements);
+        QFETCH(bool, levels);
+        QFETCH(int, slot);
+        QFETCH(QSize, unlearn);
+        const QSize learn = unlearn.isEmpty() ? unlearn : QSize(78, 13);
+        const TooltipLayout layout = layOutTooltip(
+            {QSize(90, 16), requirements, QSize(345, 26), learn, unlearn}, levels, slot);
+        QCOMPARE(layout.rect(TooltipPart::Name), QRect(6, 1, 90, 16));
+        QCOMPARE(layout.rect(TooltipPart::Rank), QRect(6, 16, 345, 13));
+        QCOMPARE(layout.shows(TooltipPart::Levels), levels);
+        QTEST(layout.rect(TooltipPart::Requirements), "requirementsAt");
+        QTEST(layout.rect(TooltipPart::Description).top(), "descriptionTop");
+        QCOMPARE(layout.rect(TooltipPart::LearnHint).topLeft(),
+                 QPoint(2, layout.rect(TooltipPart::UnlearnHint).top()));
+        QTEST(layout.rect(TooltipPart::UnlearnHint), "unlearnAt");
+        QTEST(layout.size, "panel");
+    }
+
     void everyPressRebuildsThePanel()
     {
         MainWindow &w = *w_.window;
