@@ -5,13 +5,12 @@
 #include <QRect>
 #include <QString>
 
-class LabelControl;
-class PanelControl;
+class TooltipWidget;
 class QWidget;
 
 // The panel beside a talent under the pointer: its name, rank, requirements, rank texts and the
-// two press hints. The panel and its labels are children of the window, made once and hidden
-// until a talent is pointed at.
+// two press hints. The panel is one widget, a child of the window, made once and hidden until a
+// talent is pointed at.
 class TooltipPanel {
 public:
     explicit TooltipPanel(QWidget &window);
@@ -30,12 +29,5 @@ public:
     void raise();
 
 private:
-    PanelControl *panel_ = nullptr;
-    LabelControl *name_ = nullptr;
-    LabelControl *rank_ = nullptr;
-    LabelControl *levels_ = nullptr;
-    LabelControl *requirement_ = nullptr;
-    LabelControl *text_ = nullptr;
-    LabelControl *learnHint_ = nullptr;
-    LabelControl *unlearnHint_ = nullptr;
+    TooltipWidget *panel_ = nullptr;
 };

@@ -4,7 +4,7 @@
 #include "toolkit/flat_button.h"
 #include "toolkit/image_control.h"
 #include "toolkit/label_control.h"
-#include "toolkit/panel_control.h"
+#include "ui/tooltip_widget.h"
 
 #include <QByteArray>
 #include <QLineEdit>
@@ -90,34 +90,49 @@ inline QLineEdit *focusSink(const QWidget &w)
 {
     return control<QLineEdit>(w, "Edit1");
 }
-// The tooltip panel and its labels.
-inline PanelControl *tooltip(const QWidget &w)
+// The tooltip panel, and its texts as the panel reports them: it paints them itself.
+inline TooltipWidget *tooltip(const QWidget &w)
 {
-    return control<PanelControl>(w, "p_info");
+    return control<TooltipWidget>(w, "p_info");
 }
-inline LabelControl *tooltipName(const QWidget &w)
+// One text of the panel, read with `->` as the other controls are.
+struct TooltipText {
+    const TooltipWidget *panel;
+    TooltipPart part;
+
+    const QString &caption() const { return panel->text(part); }
+    QRect geometry() const { return panel->textRect(part); }
+    QColor fontColour() const { return panel->textColour(part); }
+    bool isShown() const { return panel->showsText(part); }
+    const TooltipText *operator->() const { return this; }
+};
+inline TooltipText tooltipName(const QWidget &w)
 {
-    return control<LabelControl>(w, "lb_name");
+    return {tooltip(w), TooltipPart::Name};
 }
-inline LabelControl *tooltipRank(const QWidget &w)
+inline TooltipText tooltipRank(const QWidget &w)
 {
-    return control<LabelControl>(w, "lb_rang");
+    return {tooltip(w), TooltipPart::Rank};
 }
-inline LabelControl *tooltipRequirement(const QWidget &w)
+inline TooltipText tooltipLevels(const QWidget &w)
 {
-    return control<LabelControl>(w, "lb_treb");
+    return {tooltip(w), TooltipPart::Levels};
 }
-inline LabelControl *tooltipText(const QWidget &w)
+inline TooltipText tooltipRequirement(const QWidget &w)
 {
-    return control<LabelControl>(w, "lb_text");
+    return {tooltip(w), TooltipPart::Requirements};
 }
-inline LabelControl *learnHint(const QWidget &w)
+inline TooltipText tooltipText(const QWidget &w)
 {
-    return control<LabelControl>(w, "lb_inc");
+    return {tooltip(w), TooltipPart::Description};
 }
-inline LabelControl *unlearnHint(const QWidget &w)
+inline TooltipText learnHint(const QWidget &w)
 {
-    return control<LabelControl>(w, "lb_dec");
+    return {tooltip(w), TooltipPart::LearnHint};
+}
+inline TooltipText unlearnHint(const QWidget &w)
+{
+    return {tooltip(w), TooltipPart::UnlearnHint};
 }
 
 // The About dialog's controls.

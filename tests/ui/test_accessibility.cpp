@@ -4,7 +4,6 @@
 #include "board_driver.h"
 #include "standard_window_test.h"
 #include "toolkit/label_control.h"
-#include "toolkit/panel_control.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -104,8 +103,7 @@ private slots:
     {
         pointAtTalent(*w_, 6, 1); // a talent with requirements: every line of the panel is filled
         QVERIFY(tooltip(*w_)->isVisible());
-        QList<QWidget *> controls = w_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        controls += tooltip(*w_)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        const QList<QWidget *> controls = w_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         int checked = 0;
         for (QWidget *control : controls) {
             if (control->isWindow() || !control->isVisible())
@@ -128,6 +126,22 @@ private slots:
             QVERIFY(!board->child(k)->text(QAccessible::Description).isEmpty());
         }
         QVERIFY(checked > 10);
+        // The panel paints its texts; a reader finds each as a static text named by it, in
+        // order, the empty levels line of a talent without points left out.
+        QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(tooltip(*w_));
+        QCOMPARE(panel->childCount(), 7);
+        for (int k = 0; k < panel->childCount(); ++k) {
+            QAccessibleInterface *text = panel->child(k);
+            const auto part = static_cast<TooltipPart>(k);
+            QCOMPARE(text->parent(), panel);
+            QCOMPARE(panel->indexOfChild(text), k);
+            QCOMPARE(text->state().invisible, part == TooltipPart::Levels);
+            QCOMPARE(text->text(QAccessible::Name), tooltip(*w_)->shownText(part));
+            QVERIFY(!text->text(QAccessible::Description).isEmpty());
+            QCOMPARE(text->rect(),
+                     QRect(tooltip(*w_)->mapToGlobal(tooltip(*w_)->textRect(part).topLeft()),
+                           tooltip(*w_)->textRect(part).size()));
+        }
     }
 
     void talentNameFollowsItsRank_data()

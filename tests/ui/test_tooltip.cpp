@@ -2,8 +2,6 @@
 #include "board/fonts.h"
 #include "board_driver.h"
 #include "standard_window_test.h"
-#include "toolkit/label_control.h"
-#include "toolkit/panel_control.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -13,8 +11,6 @@
 namespace {
 const QColor Met(0, 255, 0);
 const QColor Unmet(255, 0, 0);
-const QSize DesignPanel(355, 420);
-const QSize DesignText(345, 325);
 
 QString rankText(int tree, int slot, int k)
 {
@@ -36,28 +32,56 @@ QPoint besideIcon(const MainWindow &w, int slot, int tree)
     return {x, y};
 }
 
-// The labels of the panel stand in a column: requirements right under the rank line's area, the
-// description under the requirements, the two hints under the description.
+const TooltipPart EveryPart[] = {TooltipPart::Name,        TooltipPart::Rank,
+                                 TooltipPart::Levels,      TooltipPart::Requirements,
+                                 TooltipPart::Description, TooltipPart::LearnHint,
+                                 TooltipPart::UnlearnHint};
+
+// Whether `pixel` is `colour` laid over the black background with at least half coverage, as
+// antialiased text is.
+bool inkOf(const QColor &pixel, const QColor &colour)
+{
+    const int full = colour.red() + colour.green() + colour.blue();
+    const int got = pixel.red() + pixel.green() + pixel.blue();
+    const auto near = [&](int p, int c) { return qAbs(p * full - c * got) <= 8 * full; };
+    return 2 * got >= full && near(pixel.red(), colour.red()) &&
+           near(pixel.green(), colour.green()) && near(pixel.blue(), colour.blue());
+}
+
+// The texts of the panel stand in a column: requirements right under the rank line's area, the
+// description under the requirements, the two hints under the description. Each is painted in
+// its own rectangle, in its colour.
 void verifyLayout(const MainWindow &w, int slot, int tree)
 {
     // A talent with points has the line of its levels under the rank line.
     const bool levels = w.talents().at(slot, tree).rank > 0;
-    QCOMPARE(control<LabelControl>(w, "lb_levels")->isVisible(), levels);
-    QCOMPARE(tooltipRequirement(w)->pos(), QPoint(6, levels ? 44 : 31));
-    QCOMPARE(tooltipText(w)->y(),
-             tooltipRequirement(w)->y() + tooltipRequirement(w)->height() + (slot > 4 ? 5 : 0));
-    QCOMPARE(tooltipText(w)->width(), 345);
-    const int hintsTop = tooltipText(w)->y() + tooltipText(w)->height() + 5;
-    QCOMPARE(learnHint(w)->y(), hintsTop);
-    QCOMPARE(unlearnHint(w)->y(), hintsTop);
-    QCOMPARE(unlearnHint(w)->x() + unlearnHint(w)->width(), 351);
+    QCOMPARE(tooltipLevels(w)->isShown(), levels);
+    const QRect requirement = tooltipRequirement(w)->geometry();
+    const QRect text = tooltipText(w)->geometry();
+    QCOMPARE(requirement.topLeft(), QPoint(6, levels ? 44 : 31));
+    QCOMPARE(text.y(), requirement.y() + requirement.height() + (slot > 4 ? 5 : 0));
+    QCOMPARE(text.width(), 345);
+    const int hintsTop = text.y() + text.height() + 5;
+    QCOMPARE(learnHint(w)->geometry().y(), hintsTop);
+    QCOMPARE(unlearnHint(w)->geometry().y(), hintsTop);
+    QCOMPARE(unlearnHint(w)->geometry().right() + 1, 351);
     // The hint ends 4 pixels inside the border, drawn in the panel's last column.
-    QVERIFY(tooltip(w)->width() - 1 - (unlearnHint(w)->x() + unlearnHint(w)->width()) >= 4);
-    for (const QWidget *label :
-         {static_cast<QWidget *>(tooltipName(w)), static_cast<QWidget *>(tooltipRank(w)),
-          static_cast<QWidget *>(tooltipRequirement(w)), static_cast<QWidget *>(tooltipText(w)),
-          static_cast<QWidget *>(learnHint(w)), static_cast<QWidget *>(unlearnHint(w))}) {
-        QVERIFY2(tooltip(w)->rect().contains(label->geometry()), qPrintable(label->objectName()));
+    QVERIFY(tooltip(w)->width() - 1 - (unlearnHint(w)->geometry().right() + 1) >= 4);
+    const QImage painted = tooltip(w)->grab().toImage();
+    for (const TooltipPart part : EveryPart) {
+        const TooltipText shown{tooltip(w), part};
+        if (!shown.isShown())
+            continue;
+        const QRect at = shown.geometry();
+        QVERIFY2(tooltip(w)->rect().contains(at), qPrintable(shown.caption()));
+        if (shown.caption().trimmed().isEmpty())
+            continue;
+        bool inks = false;
+        for (int y = at.top(); y <= at.bottom() && !inks; ++y) {
+            for (int x = at.left(); x <= at.right() && !inks; ++x)
+                inks = inkOf(painted.pixelColor(x, y), shown.fontColour());
+        }
+        QVERIFY2(inks, qPrintable(shown.caption()));
     }
     QCOMPARE(tooltip(w)->pos(), besideIcon(w, slot, tree));
 }
@@ -147,30 +171,86 @@ private slots:
         QCOMPARE(tooltipRank(w)->caption().left(7), QStringLiteral("en:6:0/"));
     }
 
-    void leavingHidesThePanelAndRestoresItsSizes_data()
+    // Leaving hides the panel. A talent is laid out alike whatever the panel showed before, the
+    // first tooltip after start included (a talent without requirement lines once stood a pixel
+    // higher until one with them had been shown).
+    void leavingHidesThePanelAndNothingCarriesOver_data()
     {
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("tree");
         QTest::newRow("tree 1 row 4") << 14 << 1;
         QTest::newRow("tree 3 row 11") << 42 << 3;
-        QTest::newRow("tree 1 row 1") << 3 << 1;
+        QTest::newRow("tree 1 row 1, no requirement") << 3 << 1;
     }
-    void leavingHidesThePanelAndRestoresItsSizes()
+    void leavingHidesThePanelAndNothingCarriesOver()
     {
         QFETCH(int, slot);
         QFETCH(int, tree);
         MainWindow &w = *w_.window;
+        const auto geometry = [&w] {
+            QList<QRect> rects{tooltip(w)->geometry()};
+            for (const TooltipPart part : EveryPart)
+                rects << tooltip(w)->textRect(part);
+            return rects;
+        };
         pointAtTalent(w, slot, tree);
-        QVERIFY(tooltip(w)->isVisible());
-        QVERIFY(tooltip(w)->size() != DesignPanel);
+        verifyLayout(w, slot, tree);
+        const QList<QRect> first = geometry();
         leaveTalent(w, slot, tree);
         QVERIFY(!tooltip(w)->isVisible());
-        QCOMPARE(tooltip(w)->size(), DesignPanel);
-        QCOMPARE(tooltipText(w)->size(), DesignText);
-        // The next talent starts from the design sizes, whatever came before.
         pointAtTalent(w, 9, 1);
         verifyLayout(w, 9, 1);
         QCOMPARE(tooltipRequirement(w)->caption(), needs("10", "First Tree"));
+        leaveTalent(w, 9, 1);
+        pointAtTalent(w, slot, tree);
+        QCOMPARE(geometry(), first);
+    }
+
+    // The layout's rules in numbers, for a name of 90 x 16, rank texts 26 high and a left hint of
+    // 78 x 13: where the requirement lines, the rank texts and the right hint stand, and the
+    // panel's size.
+    void layoutFollowsTheTextSizes_data()
+    {
+        QTest::addColumn<QSize>("requirements");
+        QTest::addColumn<bool>("levels");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QSize>("unlearn");
+        QTest::addColumn<QRect>("requirementsAt");
+        QTest::addColumn<int>("descriptionTop");
+        QTest::addColumn<QRect>("unlearnAt");
+        QTest::addColumn<QSize>("panel");
+        QTest::newRow("first row")
+            << QSize(169, 13) << false << 3 << QSize(93, 13) << QRect(6, 31, 169, 13) << 44
+            << QRect(258, 75, 93, 13) << QSize(356, 89);
+        QTest::newRow("second row, with levels")
+            << QSize(169, 13) << true << 5 << QSize(93, 13) << QRect(6, 44, 169, 13) << 62
+            << QRect(258, 93, 93, 13) << QSize(356, 107);
+        QTest::newRow("requirement wider than the panel")
+            << QSize(600, 26) << false << 9 << QSize(93, 13) << QRect(6, 31, 600, 26) << 62
+            << QRect(258, 93, 93, 13) << QSize(607, 107);
+        // Empty texts still take their place: the panel ends under the hints' line.
+        QTest::newRow("no requirement, empty hints")
+            << QSize(0, 13) << false << 1 << QSize(0, 0) << QRect(6, 31, 0, 13) << 44
+            << QRect(351, 75, 0, 0) << QSize(356, 76);
+    }
+    void layoutFollowsTheTextSizes()
+    {
+        QFETCH(QSize, requirements);
+        QFETCH(bool, levels);
+        QFETCH(int, slot);
+        QFETCH(QSize, unlearn);
+        const QSize learn = unlearn.isEmpty() ? unlearn : QSize(78, 13);
+        const TooltipLayout layout = layOutTooltip(
+            {QSize(90, 16), requirements, QSize(345, 26), learn, unlearn}, levels, slot);
+        QCOMPARE(layout.rect(TooltipPart::Name), QRect(6, 1, 90, 16));
+        QCOMPARE(layout.rect(TooltipPart::Rank), QRect(6, 16, 345, 13));
+        QCOMPARE(layout.shows(TooltipPart::Levels), levels);
+        QTEST(layout.rect(TooltipPart::Requirements), "requirementsAt");
+        QTEST(layout.rect(TooltipPart::Description).top(), "descriptionTop");
+        QCOMPARE(layout.rect(TooltipPart::LearnHint).topLeft(),
+                 QPoint(2, layout.rect(TooltipPart::UnlearnHint).top()));
+        QTEST(layout.rect(TooltipPart::UnlearnHint), "unlearnAt");
+        QTEST(layout.size, "panel");
     }
 
     void everyPressRebuildsThePanel()
@@ -287,13 +367,12 @@ private slots:
         QCOMPARE(tooltipText(*w)->caption(),
                  paragraph + u'\r' + paragraph + QStringLiteral("\r<br />end"));
         // Six sentences in two paragraphs cannot fit on two lines of 345 pixels.
-        QVERIFY2(tooltipText(*w)->height() > 2 * tooltipRank(*w)->height(),
-                 qPrintable(QString::number(tooltipText(*w)->height())));
+        QVERIFY2(tooltipText(*w)->geometry().height() > 2 * tooltipRank(*w)->geometry().height(),
+                 qPrintable(QString::number(tooltipText(*w)->geometry().height())));
         // The requirement line does not wrap: the panel grows past its design width.
-        QVERIFY2(tooltipRequirement(*w)->width() > 355,
-                 qPrintable(QString::number(tooltipRequirement(*w)->width())));
-        QCOMPARE(tooltip(*w)->width(),
-                 tooltipRequirement(*w)->x() + tooltipRequirement(*w)->width() + 1);
+        const QRect requirement = tooltipRequirement(*w)->geometry();
+        QVERIFY2(requirement.width() > 355, qPrintable(QString::number(requirement.width())));
+        QCOMPARE(tooltip(*w)->width(), requirement.right() + 1 + 1);
         verifyLayout(*w.window, 5, tree);
         w.window.reset(); // before its data folder goes
     }
