@@ -205,7 +205,7 @@ void picture(benchmark::State &state, BenchSession &session)
             QByteArray png;
             QBuffer buffer(&png);
             buffer.open(QIODevice::WriteOnly);
-            session.window().boardPicture(1).save(&buffer, "PNG");
+            paintTrees(treesPictureOf(session.window().build()), 1).save(&buffer, "PNG");
             benchmark::DoNotOptimize(png);
         }
     });
