@@ -55,8 +55,11 @@ void loadEveryClass(benchmark::State &state, const QString &dataFolder)
 
 void registerCheckBenchmarks(const QString &dataFolder)
 {
+    // The loads decode on every core, so both are timed by the clock, to compare like with like.
     benchmark::RegisterBenchmark(BenchName::WorldCheck, checkWorld, dataFolder)
-        ->Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::RegisterBenchmark(BenchName::EveryClassLoaded, loadEveryClass, dataFolder)
-        ->Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }

@@ -10,8 +10,10 @@
 // The console report, which also keeps each benchmark's time per iteration so that the figures
 // that only mean something side by side (a load against the decoding it cannot avoid, one decoder
 // against another) can be printed as ratios after the run, beside their targets. The comparisons
-// use CPU time: everything timed runs on this one thread, and CPU time does not count the moments
-// other programs on the machine had the core. Run in several repetitions, each benchmark counts
+// use CPU time where everything timed runs on this one thread (CPU time does not count the moments
+// other programs on the machine had the core), and the clock where a benchmark asks for it
+// (UseRealTime): a class's pictures are decoded on every core, and this thread's CPU time would
+// leave the other cores' work out. Run in several repetitions, each benchmark counts
 // with the median of its repetitions, and the console shows the medians alone: a figure then does
 // not hang on the one moment the machine was busy elsewhere.
 class ComparisonReporter final : public benchmark::ConsoleReporter {
@@ -20,8 +22,8 @@ public:
     ComparisonReporter();
     void ReportRuns(const std::vector<Run> &runs) override;
 
-    // CPU seconds per iteration (the median over repetitions), when the benchmark ran without an
-    // error.
+    // Seconds per iteration (the median over repetitions), of CPU time or of the clock as the
+    // benchmark asked, when it ran without an error.
     std::optional<double> seconds(const std::string &name) const;
 
     // Lists every figure the run lacks (a benchmark that failed or was filtered out) as
