@@ -1,19 +1,14 @@
 #include "datafolder/class_files.h"
 
 #include "board/grey.h"
+#include "datafolder/parallel_jobs.h"
 #include "datafolder/picture_file.h"
 
 #include <QDir>
 #include <QVector>
-#include <QtConcurrentMap>
-#include <functional>
 #include <utility>
 
 namespace {
-
-// One file to read and decode. A job settles its own outcome and touches nothing else, so the
-// jobs share no data while they run.
-using FileJob = std::function<void()>;
 
 std::optional<TalentPicture> readTalentPicture(const QString &path)
 {
@@ -24,12 +19,12 @@ std::optional<TalentPicture> readTalentPicture(const QString &path)
     return TalentPicture{std::move(*colour), std::move(grey)};
 }
 
-FileJob pictureJob(Outcome<QImage> &outcome, const QString &path)
+ParallelJob pictureJob(Outcome<QImage> &outcome, const QString &path)
 {
     return [&outcome, path] { outcome.settle([&] { return loadPictureFile(path); }); };
 }
 
-FileJob talentPictureJob(Outcome<std::optional<TalentPicture>> &outcome, const QString &path)
+ParallelJob talentPictureJob(Outcome<std::optional<TalentPicture>> &outcome, const QString &path)
 {
     return [&outcome, path] { outcome.settle([&] { return readTalentPicture(path); }); };
 }
@@ -43,7 +38,7 @@ std::array<TreeFolderFiles, TreeCount> readClassFiles(const QString &classFolder
     std::array<QDir, TreeCount> folders;
     // The backgrounds first: by far the largest pictures, they are best not started last while
     // the other threads stand idle.
-    QVector<FileJob> jobs;
+    QVector<ParallelJob> jobs;
     for (int t = 0; t < TreeCount; ++t) {
         folders[t].setPath(classFolder + u'/' + QString::number(t + 1));
         jobs.append(
@@ -70,7 +65,6 @@ std::array<TreeFolderFiles, TreeCount> readClassFiles(const QString &classFolder
                 folders[t].filePath(QString::number(slot) + QStringLiteral(".jpg"))));
         }
     }
-    // The calling thread takes its share of the jobs too.
-    QtConcurrent::blockingMap(jobs, [](const FileJob &job) { job(); });
+    runParallelJobs(std::move(jobs));
     return trees;
 }
