@@ -99,8 +99,9 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
         std::printf("%s: MISSED (no result%s%s)\n", name, error == errors_.end() ? "" : ": ",
                     error == errors_.end() ? "" : error->second.c_str());
     }
-    std::printf("%sPer iteration, the median of the repetitions; in CPU time, but whatever reads a "
-                "class (and the check) by the clock:\n",
+    std::printf("%sPer iteration, the median of the repetitions; in CPU time (of every thread for "
+                "the check and its loads), but a class load, a plan, a code, a language change and "
+                "an undo of a class change by the clock:\n",
                 allMet ? "" : "\n");
     if (const auto f = figures({BenchName::ClassLoad, BenchName::TurboJpegDecode},
                                "Class load / bare TurboJPEG decoding", allMet)) {

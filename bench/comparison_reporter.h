@@ -10,12 +10,12 @@
 // The console report, which also keeps each benchmark's time per iteration so that the figures
 // that only mean something side by side (a load against the decoding it cannot avoid, one decoder
 // against another) can be printed as ratios after the run, beside their targets. The comparisons
-// use CPU time where everything timed runs on this one thread (CPU time does not count the moments
-// other programs on the machine had the core), and the clock where a benchmark asks for it
-// (UseRealTime): a class's pictures are decoded on every core, and this thread's CPU time would
-// leave the other cores' work out. Run in several repetitions, each benchmark counts
-// with the median of its repetitions, and the console shows the medians alone: a figure then does
-// not hang on the one moment the machine was busy elsewhere.
+// use CPU time (which does not count the moments other programs on the machine had the core): of
+// this thread, or of the whole process where a benchmark asks for it (MeasureProcessCPUTime), and
+// the clock where a benchmark asks for that (UseRealTime), as a class load does: its pictures are
+// decoded on every core, and what a user waits for is the time until all are ready. Run in several
+// repetitions, each benchmark counts with the median of its repetitions, and the console shows the
+// medians alone: a figure then does not hang on the one moment the machine was busy elsewhere.
 class ComparisonReporter final : public benchmark::ConsoleReporter {
 public:
     // In colour only on a terminal.
