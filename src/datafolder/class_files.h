@@ -28,7 +28,7 @@ struct TreeFolderFiles {
 };
 
 // Reads the three tree folders of a class (`classFolder` without a separator at its end) in the
-// language `languageCode`, the pictures decoded and the talents' greyed on every core. Returns
+// language `languageCode`, its pictures decoded (and the talents' greyed) on every core. Returns
 // once every file is done; an error of a file never throws here, it waits in that file's outcome,
 // so that the caller meets the errors in an order of its own, whatever thread failed first.
 std::array<TreeFolderFiles, TreeCount> readClassFiles(const QString &classFolder,

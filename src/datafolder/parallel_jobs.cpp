@@ -61,13 +61,15 @@ void runParallelJobs(QVector<ParallelJob> jobs)
     const auto shared = std::make_shared<SharedJobs>(std::move(jobs));
     const qsizetype helpers =
         std::min<qsizetype>(QThread::idealThreadCount() - 1, shared->jobs.size() - 1);
-    for (qsizetype h = 0; h < helpers; ++h) {
-        auto helper = std::make_unique<Helper>(shared); // the pool deletes it once it has run
+    // No pool while the program ends: the calling thread then does every job itself.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    for (qsizetype h = 0; pool && h < helpers; ++h) {
+        auto helper = std::make_unique<Helper>(shared);
         handOvers.fetch_add(1, std::memory_order_release);
         // Only a thread free now: a helper queued behind other work would come too late to help.
-        if (!QThreadPool::globalInstance()->tryStart(helper.get()))
+        if (!pool->tryStart(helper.get()))
             break;
-        helper.release();
+        helper.release(); // the pool's now: it deletes the helper once it has run
     }
     takeJobsUntilNoneIsLeft(*shared);
     // Only for the jobs a helper is still working on: every job has been taken by now. The count

@@ -9,6 +9,6 @@ using ParallelJob = std::function<void()>;
 
 // Runs every job once, on the calling thread and on the threads of Qt's global pool that are free
 // to help, each taking the next job in the list as it becomes free; returns when all are done.
-// The calling thread works through the list itself, so a machine whose other cores are busy with
-// other programs finishes as soon as on one thread, never waiting for a helper to get a core.
+// The calling thread works through the list itself: a helper that gets no core before the list
+// runs out is never waited for, only the jobs a helper has already taken.
 void runParallelJobs(QVector<ParallelJob> jobs);
