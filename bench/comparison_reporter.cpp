@@ -38,9 +38,12 @@ void ComparisonReporter::ReportRuns(const std::vector<Run> &runs)
 {
     std::vector<Run> shown;
     for (const Run &run : runs) {
-        if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
+        if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0) {
+            const bool byClock = run.run_name.time_type == "real_time";
             secondsPerIteration_[run.run_name.function_name].push_back(
-                run.cpu_accumulated_time / static_cast<double>(run.iterations));
+                (byClock ? run.real_accumulated_time : run.cpu_accumulated_time) /
+                static_cast<double>(run.iterations));
+        }
         if (run.error_occurred)
             errors_[run.run_name.function_name] = run.error_message;
         const bool single = run.repetitions <= 1 || run.error_occurred;
@@ -96,7 +99,9 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
         std::printf("%s: MISSED (no result%s%s)\n", name, error == errors_.end() ? "" : ": ",
                     error == errors_.end() ? "" : error->second.c_str());
     }
-    std::printf("%sIn CPU time per iteration, the median of the repetitions:\n",
+    std::printf("%sPer iteration, the median of the repetitions; in CPU time (of every thread for "
+                "the check and its loads), but a class load, a plan, a code, a language change and "
+                "an undo of a class change by the clock:\n",
                 allMet ? "" : "\n");
     if (const auto f = figures({BenchName::ClassLoad, BenchName::TurboJpegDecode},
                                "Class load / bare TurboJPEG decoding", allMet)) {

@@ -3,13 +3,10 @@
 #include "base/error.h"
 #include "board/arrow_piece.h"
 #include "board/arrow_rules.h"
-#include "board/grey.h"
-#include "datafolder/picture_file.h"
+#include "datafolder/class_files.h"
 #include "talents/rules.h"
 #include "talents/slot_cell.h"
 #include "talents/tree_file.h"
-
-#include <QDir>
 
 namespace {
 
@@ -27,15 +24,16 @@ void registerArrow(PreparedClass &prepared, int slot, int tree, int line, const 
     prepared.arrowOrder.append(QPoint(slot, tree));
 }
 
-void prepareTree(PreparedClass &prepared, int tree, const QString &folder,
-                 const QString &languageCode)
+// Puts a tree's files into the class in the order a reader of one file at a time meets them:
+// background, emblem, tree file, each talent's picture and arrow in the tree file's order, then
+// the tree file's own error. The first error met is the one thrown, whichever file a thread
+// happened to finish first.
+void placeTree(PreparedClass &prepared, int tree, const TreeFolderFiles &files)
 {
-    const QDir dir(folder);
-    prepared.backgrounds[tree - 1] = loadPictureFile(dir.filePath(QStringLiteral("fon.jpg")));
-    prepared.emblems[tree - 1] = loadPictureFile(dir.filePath(QStringLiteral("icv.jpg")));
+    prepared.backgrounds[tree - 1] = files.background.get();
+    prepared.emblems[tree - 1] = files.emblem.get();
 
-    const QString treeFile = dir.filePath(QStringLiteral("tal.") + languageCode);
-    const TreeFile parsed = readTreeFile(treeFile);
+    const TreeFile &parsed = files.treeFile.get();
     TalentTable &table = prepared.table;
     table.treeName(tree) = parsed.name;
 
@@ -45,9 +43,8 @@ void prepareTree(PreparedClass &prepared, int tree, const QString &folder,
         storeTalentBlock(t, block);
         // A talent without its picture file is left off the board. Whether the file is there is
         // learnt from opening it: no look at the folder beforehand.
-        std::optional<QImage> icon =
-            loadPictureFileIfPresent(dir.filePath(QString::number(slot) + QStringLiteral(".jpg")));
-        if (!icon)
+        const std::optional<TalentPicture> &picture = files.talentPictures.at(slot - 1).get();
+        if (!picture)
             continue;
         const SlotPosition pos = slotPosition(slot);
         t.slot = slot;
@@ -55,10 +52,10 @@ void prepareTree(PreparedClass &prepared, int tree, const QString &folder,
         t.column = pos.column;
         t.present = true;
         t.available = false;
-        prepared.greyIcons[tree - 1][slot - 1] = greyed(*icon);
-        prepared.colourIcons[tree - 1][slot - 1] = std::move(*icon);
+        prepared.colourIcons[tree - 1][slot - 1] = picture->colour;
+        prepared.greyIcons[tree - 1][slot - 1] = picture->grey;
         if (t.prereq != 0)
-            registerArrow(prepared, slot, tree, block.line, treeFile);
+            registerArrow(prepared, slot, tree, block.line, files.treeFilePath);
     }
     if (parsed.error)
         throw Error(*parsed.error);
@@ -77,8 +74,9 @@ PreparedClass prepareClass(const QString &dataFolder, int classIndex, const QStr
     }
     PreparedClass prepared;
     prepared.classIndex = classIndex;
+    const std::array<TreeFolderFiles, TreeCount> trees =
+        readClassFiles(dataFolder + *code, languageCode);
     for (int tree = 1; tree <= TreeCount; ++tree)
-        prepareTree(prepared, tree, dataFolder + *code + u'/' + QString::number(tree),
-                    languageCode);
+        placeTree(prepared, tree, trees[tree - 1]);
     return prepared;
 }
