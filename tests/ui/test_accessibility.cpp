@@ -118,13 +118,27 @@ private slots:
                      qPrintable(what));
             ++checked;
         }
-        // The board's talents: the standard class places 55.
+        // The board's talents: a button for each talent the standard class places (55), tree by
+        // tree and slot by slot, named by its talent and rank and standing on its icon.
         QAccessibleInterface *board = QAccessible::queryAccessibleInterface(boardOf(*w_));
         QCOMPARE(board->childCount(), 55);
-        for (int k = 0; k < board->childCount(); ++k) {
-            QVERIFY(!board->child(k)->text(QAccessible::Name).trimmed().isEmpty());
-            QVERIFY(!board->child(k)->text(QAccessible::Description).isEmpty());
+        int k = 0;
+        for (int tree = 1; tree <= 3; ++tree) {
+            for (int slot = 1; slot <= 44; ++slot) {
+                const Talent &talent = w_->talents().at(slot, tree);
+                if (!talent.present)
+                    continue;
+                QAccessibleInterface *button = board->child(k++);
+                QCOMPARE(
+                    button->text(QAccessible::Name),
+                    QStringLiteral("en talent %1-%2 0/%3").arg(tree).arg(slot).arg(talent.maxRank));
+                QVERIFY(!button->text(QAccessible::Description).isEmpty());
+                const QRect icon = w_->board().cell(slot, tree).icon;
+                QCOMPARE(button->rect(),
+                         QRect(boardOf(*w_)->mapToGlobal(icon.topLeft()), icon.size()));
+            }
         }
+        QCOMPARE(k, 55);
         QVERIFY(checked > 10);
         // The panel paints its texts; a reader finds each as a static text named by it, in
         // order, the empty levels line of a talent without points left out.
@@ -174,7 +188,7 @@ private slots:
         QVERIFY(name.endsWith(w.board().cell(slot, tree).rank.text));
     }
 
-    void namesFollowTheLanguageAndTheReset()
+    void namesFollowTheLanguageTheResetAndTheClass()
     {
         MainWindow &w = *w_.window;
         pressTalentTimes(w, 2, 1, 2);
@@ -187,6 +201,13 @@ private slots:
                  QStringLiteral("ru talent 1-2 0/3"));
         QCOMPARE(talentInterface(w, 1, 3)->text(QAccessible::Name),
                  QStringLiteral("ru talent 3-1 0/5"));
+        // Another class: as many buttons as it places talents.
+        for (int tree = 1; tree <= 3; ++tree)
+            world_.writeTree(QStringLiteral("Dr"), tree, {QStringLiteral("Plain"), {{1, 2}}});
+        chooseEntry(classBox(w), 1);
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(boardOf(w));
+        QCOMPARE(board->childCount(), 3);
+        QCOMPARE(board->child(2)->text(QAccessible::Name), QStringLiteral("ru talent 3-1 0/2"));
     }
 };
 

@@ -9,7 +9,10 @@
 #include "toolkit/message_line.h"
 #include "toolkit/panel_control.h"
 
+#include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 namespace {
 // Fills tree 3 of the standard class (five ranks in columns 1 and 2 of every row) row by row
@@ -83,28 +86,61 @@ private slots:
         QCOMPARE(line->toolTip(), message);
     }
 
-    // A press is the talent's on its icon's every pixel and nowhere else: not on the rank label
-    // under its corner, nor a pixel beside it.
+    // A press is a talent's on its icon's every pixel and nowhere else: not a pixel beside it,
+    // nor on its rank label, an absent talent's place, a tree's emblem or label. A press beside
+    // every talent but on a tree's background is the tree's (a right press opens its menu).
     void aPressFindsItsTalentByPlace_data()
     {
-        QTest::addColumn<QPoint>("offset"); // from the icon's top left corner
-        QTest::addColumn<bool>("spends");
-        QTest::newRow("top left") << QPoint(0, 0) << true;
-        QTest::newRow("bottom right") << QPoint(44, 42) << true;
-        QTest::newRow("left of it") << QPoint(-1, 20) << false;
-        QTest::newRow("right of it") << QPoint(45, 20) << false;
-        QTest::newRow("above it") << QPoint(20, -1) << false;
-        QTest::newRow("on its rank label") << QPoint(33, 45) << false;
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("slot"); // the talent found, 0 for none
+        QTest::addColumn<int>("tree");
+        QTest::addColumn<int>("menuOf"); // the tree whose menu a right press opens, 0 for none
+        // Icons (45 x 43) stand at 25 + 70 (column - 1) + 300 (tree - 1), 2 + 64 (row - 1);
+        // backgrounds (300 wide) at 0, 305 and 610. Tree 1 slot 2 spans (95, 2) to (139, 44).
+        QTest::newRow("top left corner") << QPoint(95, 2) << 2 << 1 << 0;
+        QTest::newRow("top right corner") << QPoint(139, 2) << 2 << 1 << 0;
+        QTest::newRow("bottom left corner") << QPoint(95, 44) << 2 << 1 << 0;
+        QTest::newRow("bottom right corner") << QPoint(139, 44) << 2 << 1 << 0;
+        QTest::newRow("left of it") << QPoint(94, 20) << 0 << 0 << 1;
+        QTest::newRow("right of it") << QPoint(140, 20) << 0 << 0 << 1;
+        QTest::newRow("above it") << QPoint(120, 1) << 0 << 0 << 1;
+        QTest::newRow("below it") << QPoint(100, 45) << 0 << 0 << 1;
+        QTest::newRow("beyond its top left corner") << QPoint(94, 1) << 0 << 0 << 1;
+        QTest::newRow("on its rank label") << QPoint(128, 47) << 0 << 0 << 1;
+        QTest::newRow("between it and slot 3") << QPoint(152, 20) << 0 << 0 << 1;
+        QTest::newRow("on absent slot 8") << QPoint(257, 87) << 0 << 0 << 1;
+        QTest::newRow("between trees 1 and 2") << QPoint(302, 100) << 0 << 0 << 0;
+        QTest::newRow("tree 2's first talent") << QPoint(325, 2) << 1 << 2 << 0;
+        QTest::newRow("left of tree 2's first talent") << QPoint(324, 2) << 0 << 0 << 2;
+        QTest::newRow("tree 1's label") << QPoint(40, 702) << 0 << 0 << 0;
+        QTest::newRow("tree 3's emblem") << QPoint(615, 700) << 0 << 0 << 0;
+        QTest::newRow("right of tree 3") << QPoint(910, 10) << 0 << 0 << 0;
     }
     void aPressFindsItsTalentByPlace()
     {
-        QFETCH(QPoint, offset);
-        QFETCH(bool, spends);
+        QFETCH(QPoint, at);
+        QFETCH(int, slot);
+        QFETCH(int, tree);
+        QFETCH(int, menuOf);
         MainWindow &w = *w_.window;
-        const QPoint at = w.board().cell(2, 1).icon.topLeft() + offset;
-        QTest::mouseClick(boardOf(w), Qt::LeftButton, {}, at);
-        QCOMPARE(w.talents().totalPoints, spends ? 1 : 0);
-        QCOMPARE(w.board().talentAt(at).has_value(), spends);
+        BoardView *board = boardOf(w);
+        const auto found = slot ? std::optional<TreeSlot>({tree, slot}) : std::nullopt;
+        QCOMPARE(w.board().talentAt(at), found);
+        // A screen reader finds the same talent there.
+        const QPoint global = board->mapToGlobal(at);
+        QCOMPARE(QAccessible::queryAccessibleInterface(board)->childAt(global.x(), global.y()),
+                 found ? talentInterface(w, slot, tree) : nullptr);
+        QTest::mouseClick(board, Qt::LeftButton, {}, at);
+        QCOMPARE(w.talents().totalPoints, found ? 1 : 0);
+        if (found)
+            QCOMPARE(w.talents().at(slot, tree).rank, 1);
+        QSignalSpy menus(board, &BoardView::treeMenuWanted);
+        QTest::mouseClick(board, Qt::RightButton, {}, at);
+        QCOMPARE(w.talents().totalPoints, 0);
+        QCOMPARE(menus.size(), menuOf ? 1 : 0);
+        if (menuOf)
+            QCOMPARE(menus[0][0].toInt(), menuOf);
+        w.findChild<QMenu *>(QStringLiteral("treeMenu"))->hide();
     }
 
     // The message line: two lines above Undo; a press that changes a rank clears it.

@@ -98,6 +98,57 @@ private slots:
         QCOMPARE(paintTrees(treesPictureOf(w.build()), scale), rendered);
     }
 
+    // With the keyboard's frame on a talent and a search dimming others, the board is the
+    // picture with only those marks over it, also at device pixel ratio 2: each dimmed icon
+    // shaded black at two thirds, the frame in the tree names' yellow on the two pixels along
+    // the framed icon's edge (its outer corner pixels are bevelled off, left out here).
+    void theFrameAndTheDimmingMarkOnlyTheirIcons_data()
+    {
+        QTest::addColumn<int>("ratio");
+        QTest::newRow("ratio 1") << 1;
+        QTest::newRow("ratio 2") << 2;
+    }
+    void theFrameAndTheDimmingMarkOnlyTheirIcons()
+    {
+        QFETCH(int, ratio);
+        MainWindow &w = *w_.window;
+        pressTalentTimes(w, 1, 1, 5);
+        pressTalent(w, 2, 1);
+        BoardView *board = boardOf(w);
+        board->focusTalent({1, 2});
+        board->openSearch();
+        QTest::keyClicks(w.findChild<QLineEdit *>(QStringLiteral("ed_search")),
+                         QStringLiteral("talent 1-1"));
+        QVERIFY(board->framed());
+        QImage expected = paintTrees(treesPictureOf(w.build()), ratio);
+        expected.setDevicePixelRatio(ratio);
+        QImage shown(expected.size(), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
+        const QRect trees(QPoint(), expected.deviceIndependentSize().toSize());
+        board->render(&shown, QPoint(), QRegion(trees));
+
+        QPainter marks(&expected);
+        int dimmed = 0;
+        for (const TreeSlot &at : board->placedTalents()) {
+            if (board->cell(at.slot, at.tree).dimmed) {
+                marks.fillRect(board->cell(at.slot, at.tree).icon, QColor(0, 0, 0, 170));
+                ++dimmed;
+            }
+        }
+        QVERIFY(dimmed > 0 && dimmed < board->placedTalents().size());
+        const QRect framed = board->cell(2, 1).icon;
+        marks.setClipRegion(QRegion(framed) - QRegion(framed.adjusted(2, 2, -2, -2)));
+        marks.fillRect(framed, TreeLabelColour);
+        marks.end();
+        for (QImage *image : {&expected, &shown}) {
+            QPainter corners(image);
+            for (const QPoint &corner :
+                 {framed.topLeft(), framed.topRight(), framed.bottomLeft(), framed.bottomRight()})
+                corners.fillRect(QRect(corner, QSize(1, 1)), Qt::magenta);
+        }
+        QCOMPARE(shown, expected);
+    }
+
     // Save picture offers PNG and adds its extension to a bare name; the plan dialogs offer all.
     void savePictureWritesAPngFile()
     {
