@@ -10,9 +10,9 @@
 namespace {
 
 // The targets the planner is held to on a machine of two cores.
-constexpr double MaxLoadOverDecoding = 1.3;
+constexpr double MaxLoadOverDecoding = 0.8;
 constexpr double MinQtReaderOverTurboJpeg = 1.5;
-constexpr double MaxPressMicroseconds = 50.0;
+constexpr double MaxPressMicroseconds = 20.0;
 constexpr double MaxResetStepOverPress = 10.0;
 constexpr double MaxClassStepOverLoad = 1.2;
 constexpr double MaxCodeLoadOverPlanLoad = 1.1;
@@ -99,10 +99,11 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
         std::printf("%s: MISSED (no result%s%s)\n", name, error == errors_.end() ? "" : ": ",
                     error == errors_.end() ? "" : error->second.c_str());
     }
-    std::printf("%sPer iteration, the median of the repetitions; in CPU time (of every thread for "
-                "the check and its loads), but a class load, a plan, a code, a language change and "
-                "an undo of a class change by the clock:\n",
-                allMet ? "" : "\n");
+    std::printf(
+        "%sPer iteration, the median of the repetitions; in CPU time (of every thread for "
+        "the check and its loads), but the decoding, a class load, a plan, a code, a language "
+        "change and an undo of a class change by the clock:\n",
+        allMet ? "" : "\n");
     if (const auto f = figures({BenchName::ClassLoad, BenchName::TurboJpegDecode},
                                "Class load / bare TurboJPEG decoding", allMet)) {
         const auto [load, turbo] = std::pair{(*f)[0], (*f)[1]};
@@ -139,6 +140,8 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
                         MaxPressMicroseconds, verdict(met));
         }
     }
+    if (const auto f = figures({BenchName::PaintAfterPress}, "Paint after a left press", allMet))
+        std::printf("Paint after a left press %.1f us (no target)\n", (*f)[0] * 1e6);
     for (const char *name : {BenchName::UndoReset, BenchName::RedoReset}) {
         if (const auto f = figures({name, BenchName::LeftPress}, name, allMet)) {
             const auto [step, press] = std::pair{(*f)[0], (*f)[1]};

@@ -79,6 +79,28 @@ void press(benchmark::State &state, BenchSession &session, Qt::MouseButton timed
     });
 }
 
+// What the screen shows of a left press, painted when the event loop next runs: the cells whose
+// rank or picture changed and the tooltip. The press and the one undoing it are not timed.
+void paintAfterPress(benchmark::State &state, BenchSession &session)
+{
+    runChecked(state, session, [&] {
+        session.loadEmptyBoard();
+        const auto [tree, slot] = session.openTalent();
+        const BoardView &board = session.window().board();
+        QCoreApplication::processEvents();
+        for (auto _ : state) {
+            state.PauseTiming();
+            pressOnBoard(board, {tree, slot}, Qt::LeftButton);
+            state.ResumeTiming();
+            QCoreApplication::processEvents();
+            state.PauseTiming();
+            pressOnBoard(board, {tree, slot}, Qt::RightButton);
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+        }
+    });
+}
+
 void planLoad(benchmark::State &state, BenchSession &session)
 {
     runChecked(state, session, [&] {
@@ -284,6 +306,8 @@ void registerWindowBenchmarks(BenchSession &session)
     benchmark::RegisterBenchmark(BenchName::LeftPress, press, std::ref(session), Qt::LeftButton)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark(BenchName::RightPress, press, std::ref(session), Qt::RightButton)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(BenchName::PaintAfterPress, paintAfterPress, std::ref(session))
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark(BenchName::PlanLoad, planLoad, std::ref(session))
         ->Unit(benchmark::kMillisecond)

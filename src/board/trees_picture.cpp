@@ -40,10 +40,17 @@ QSize boardTextSize(const QFont &font, const QString &text)
 void drawBoardText(QPainter &painter, QPoint at, const QFont &font, const QColor &colour,
                    const QString &text, const QColor &fill)
 {
+    drawBoardText(painter, QRect(at, boardTextSize(font, text)), font, colour, text, fill);
+}
+
+void drawBoardText(QPainter &painter, const QRect &box, const QFont &font, const QColor &colour,
+                   const QString &text, const QColor &fill)
+{
     if (text.isEmpty())
         return;
     const bool rightToLeft = text.isRightToLeft();
-    const QSize size = boardTextSize(font, text);
+    const QPoint at = box.topLeft();
+    const QSize size = box.size();
     const int flags = (rightToLeft ? Qt::AlignRight | Qt::TextForceRightToLeft
                                    : Qt::AlignLeft | Qt::TextForceLeftToRight) |
                       Qt::AlignTop | Qt::AlignAbsolute;

@@ -54,6 +54,9 @@ QSize boardTextSize(const QFont &font, const QString &text);
 // Text as the board's labels draw it, in its box, filled first when a fill is given.
 void drawBoardText(QPainter &painter, QPoint at, const QFont &font, const QColor &colour,
                    const QString &text, const QColor &fill = QColor());
+// The same in a box already measured: `box` has the size boardTextSize() gives the text.
+void drawBoardText(QPainter &painter, const QRect &box, const QFont &font, const QColor &colour,
+                   const QString &text, const QColor &fill = QColor());
 
 // The trees on black at `scale` times their size, each pixel a sharp block, as the board draws
 // them: backgrounds, then emblems and labels (bold Tahoma 10 pt), then arrows, then the talents

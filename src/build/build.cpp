@@ -65,6 +65,24 @@ void Build::setLanguage(const QString &code)
     emit languageChanged();
 }
 
+void Build::readAhead(int classIndex, const QString &languageCode)
+{
+    readAhead_.reset();
+    try {
+        checkLanguageCode(languageCode, dataFolder_);
+        // A thread of its own, which the future carries whatever it throws back from. It reads
+        // alone: the thread that built it goes on building the window on the other core.
+        readAhead_.emplace(ClassReadAhead{
+            classIndex, languageCode,
+            std::async(std::launch::async, [folder = dataFolder_, classIndex, languageCode] {
+                return prepareClass(folder, classIndex, languageCode, JobHelpers::None);
+            })});
+    } catch (const std::exception &) {
+        // No read ahead (a code no file name may hold, no thread to spare): the read itself
+        // finds out.
+    }
+}
+
 void Build::startWith(const BoardState &state, PreparedClass &&staged, int plainClass)
 {
     const BoardState plainStart{plainClass, RankGrid{}, {}, false};
@@ -270,6 +288,13 @@ PreparedClass Build::read(int index, const QString &languageCode)
         Build *build;
         ~Done() { emit build->reading(false); }
     } done{this};
+    if (readAhead_) {
+        ClassReadAhead ahead = std::move(*readAhead_);
+        readAhead_.reset();
+        if (ahead.classIndex == index && ahead.languageCode == languageCode)
+            return fromDataFolder([&] { return ahead.prepared.get(); });
+        // Another class: the one read ahead is finished and dropped.
+    }
     return fromDataFolder([&] { return prepareClass(dataFolder_, index, languageCode); });
 }
 

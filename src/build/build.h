@@ -13,6 +13,8 @@
 #include <QString>
 #include <QUndoStack>
 #include <functional>
+#include <future>
+#include <optional>
 
 // A build: one class of a data folder, read whole in a language, the ranks of its talents, the
 // order its points were spent in, and the history of its changes. Every change is an operation
@@ -65,6 +67,11 @@ public:
     void changeLanguage(const QString &languageCode);
     // The language before a class is shown: its strings read, nothing else checked.
     void setLanguage(const QString &languageCode);
+    // Starts reading the class of `classIndex` in `languageCode` on other threads, for the next
+    // read of that very class to take over: a start reads its first class while the window and
+    // its fonts are still being built. Its errors wait for that read, which meets them as if it
+    // had read the files itself. A read of any other class drops it.
+    void readAhead(int classIndex, const QString &languageCode);
     // Shows the board a kept session holds (its file's bytes, read from `path`) as one step over
     // the empty board of `plainClass`, the start a user gets when the step is undone. Trees that
     // changed since keep its ranks by slot; returns the report of what changed, as loadCode().
@@ -118,5 +125,11 @@ private:
     bool orderDerived_ = false;
     QUndoStack history_;
     std::optional<PreparedClass> staged_; // the class the history's next move shows
+    struct ClassReadAhead {
+        int classIndex;
+        QString languageCode;
+        std::future<PreparedClass> prepared;
+    };
+    std::optional<ClassReadAhead> readAhead_;
     ClassCheck classCheck_;
 };

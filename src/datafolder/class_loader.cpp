@@ -64,7 +64,8 @@ void placeTree(PreparedClass &prepared, int tree, const TreeFolderFiles &files)
 
 } // namespace
 
-PreparedClass prepareClass(const QString &dataFolder, int classIndex, const QString &languageCode)
+PreparedClass prepareClass(const QString &dataFolder, int classIndex, const QString &languageCode,
+                           JobHelpers helpers)
 {
     const auto code = classCode(classIndex);
     if (!code) {
@@ -75,7 +76,7 @@ PreparedClass prepareClass(const QString &dataFolder, int classIndex, const QStr
     PreparedClass prepared;
     prepared.classIndex = classIndex;
     const std::array<TreeFolderFiles, TreeCount> trees =
-        readClassFiles(dataFolder + *code, languageCode);
+        readClassFiles(dataFolder + *code, languageCode, helpers);
     for (int tree = 1; tree <= TreeCount; ++tree)
         placeTree(prepared, tree, trees[tree - 1]);
     return prepared;

@@ -54,13 +54,15 @@ private:
 
 } // namespace
 
-void runParallelJobs(QVector<ParallelJob> jobs)
+void runParallelJobs(QVector<ParallelJob> jobs, JobHelpers helping)
 {
     if (jobs.isEmpty())
         return;
     const auto shared = std::make_shared<SharedJobs>(std::move(jobs));
     const qsizetype helpers =
-        std::min<qsizetype>(QThread::idealThreadCount() - 1, shared->jobs.size() - 1);
+        helping == JobHelpers::None
+            ? 0
+            : std::min<qsizetype>(QThread::idealThreadCount() - 1, shared->jobs.size() - 1);
     // No pool while the program ends: the calling thread then does every job itself.
     QThreadPool *pool = QThreadPool::globalInstance();
     for (qsizetype h = 0; pool && h < helpers; ++h) {

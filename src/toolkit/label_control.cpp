@@ -47,15 +47,32 @@ void LabelControl::setWrapping(bool on)
 void LabelControl::fitToText()
 {
     const int wrapWidth = wordWrap() ? width() : -1;
-    if (!fit_ || fit_->text != text() || fit_->width != wrapWidth) {
-        const QSize size =
-            wordWrap() ? QSize(width(), heightForWidth(width())) : unwrappedTextSize();
-        fit_ = Fit{text(), wrapWidth, size};
+    // A label that shows ever new texts (messages) keeps only the latest few hundred.
+    constexpr qsizetype MaxFits = 256;
+    if (wrapWidth != fitsWidth_ || fits_.size() >= MaxFits) {
+        fits_.clear();
+        fitsWidth_ = wrapWidth;
     }
-    resize(fit_->size);
+    if (const auto fit = fits_.constFind(text()); fit != fits_.constEnd()) {
+        resize(*fit);
+        return;
+    }
+    // Only a text's own measure is kept: QLabel's hint, and any measure of an empty text, depend
+    // on the label's size as well.
+    if (wordWrap()) {
+        const QSize wrapped(width(), heightForWidth(width()));
+        if (!text().isEmpty())
+            fits_.insert(text(), wrapped);
+        resize(wrapped);
+    } else if (const std::optional<QSize> plain = plainTextSize()) {
+        fits_.insert(text(), *plain);
+        resize(*plain);
+    } else {
+        resize(sizeHint());
+    }
 }
 
-QSize LabelControl::unwrappedTextSize() const
+std::optional<QSize> LabelControl::plainTextSize() const
 {
     // QLabel's size hint lays the text out three times, as it works out the minimum size too,
     // which auto-size never uses. For a label as this class makes it (plain text, no margin,
@@ -65,7 +82,7 @@ QSize LabelControl::unwrappedTextSize() const
         contentsMargins().isNull() && minimumSize().isNull() && !buddy() && !text().isEmpty() &&
         !(textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard));
     if (!plain)
-        return sizeHint();
+        return std::nullopt;
     ensurePolished();
     // As QLabel measures: tabs expanded, as QLabel always draws them; centring left out, as it
     // only moves the box.
@@ -142,7 +159,7 @@ void LabelControl::changeEvent(QEvent *event)
     case QEvent::StyleChange:
     case QEvent::ContentsRectChange:
         // The text measures differently now.
-        fit_.reset();
+        fits_.clear();
         break;
     default:
         break;

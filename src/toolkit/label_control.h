@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QLabel>
 #include <optional>
 
@@ -38,19 +39,18 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // The size auto-size gave the text, and what it was worked out for: laying text out is what a
-    // caption change costs, and the board sets the same captions again and again.
-    struct Fit {
-        QString text;
-        int width; // the wrapping width; -1 without wrapping
-        QSize size;
-    };
-    QSize unwrappedTextSize() const;
+    // The size of the text without wrapping, measured as QLabel measures it, for a label as this
+    // class makes it; nothing for any other (QLabel's own hint is needed then).
+    std::optional<QSize> plainTextSize() const;
     bool showsFontColour(const QColor &colour) const;
 
     QString caption_;
     bool autoSize_ = false;
-    std::optional<Fit> fit_;
+    // The sizes auto-size gave each text at one wrapping width (-1: no wrapping): laying text out
+    // is what a caption change costs, and a counter comes back to the same few captions press
+    // after press.
+    QHash<QString, QSize> fits_;
+    int fitsWidth_ = -1;
 };
 
 // Converts the captions' line breaks (CR, LF or CR LF) to the ones the label draws.

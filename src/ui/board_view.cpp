@@ -118,9 +118,13 @@ QList<TreeSlot> BoardView::placedTalents() const
 
 std::optional<TreeSlot> BoardView::talentAt(QPoint point) const
 {
-    for (const TreeSlot &at : placedTalents()) {
-        if (cell(at.slot, at.tree).icon.contains(point))
-            return at;
+    // Every move of the pointer asks: no list is made.
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            const TalentCell &c = cell(slot, tree);
+            if (c.placed && c.icon.contains(point))
+                return TreeSlot{tree, slot};
+        }
     }
     return std::nullopt;
 }
@@ -148,8 +152,7 @@ void BoardView::setTreeLabel(int tree, const QString &text)
         return;
     update(parts.labelBox);
     parts.label = text;
-    parts.labelBox = QRect(treeLabelPosition(tree),
-                           boardTextSize(tahoma(LargeFont, true), displayedCaption(text)));
+    parts.labelBox = QRect(treeLabelPosition(tree), labelSizes_.of(displayedCaption(text)));
     update(parts.labelBox);
 }
 

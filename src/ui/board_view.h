@@ -1,6 +1,8 @@
 #pragma once
 
+#include "board/fonts.h"
 #include "board/rank_look.h"
+#include "board/text_sizes.h"
 #include "board/tooltip_text.h"
 #include "talents/tree_slot.h"
 #include "ui/arrow_layer.h"
@@ -128,7 +130,9 @@ private:
     ArrowLayer arrows_;
     std::unique_ptr<TooltipPanel> tooltip_;
     TalentSearch *search_ = nullptr;
-    QVector<StagedArrow> stagedArrows_; // the arrows of the class the build shows next
+    QVector<StagedArrow> stagedArrows_;             // the arrows of the class the build shows next
+    TextSizes labelSizes_{tahoma(LargeFont, true)}; // the trees' labels
+    TextSizes rankSizes_{tahoma(SmallFont, true)};  // the rank labels
     bool budgetLeftShown_ = true; // whether the rank labels were drawn with points left to spend
     std::optional<TreeSlot> hovered_; // the talent under the pointer
     TreeSlot current_{0, 0};          // the keyboard's talent

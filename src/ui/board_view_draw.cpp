@@ -125,8 +125,7 @@ void BoardView::drawRank(int slot, int tree)
     c.available = talent.available;
     c.rank = rankLook(talent, table.totalPoints);
     update(c.rankBox);
-    c.rankBox = QRect(rankLabelPosition(c.icon.topLeft()),
-                      boardTextSize(tahoma(SmallFont, true), c.rank.text));
+    c.rankBox = QRect(rankLabelPosition(c.icon.topLeft()), rankSizes_.of(c.rank.text));
     update(c.rankBox);
     if (pictureChanged)
         update(c.icon);
@@ -148,22 +147,26 @@ void BoardView::paintEvent(QPaintEvent *event)
     // On a screen that scales the window (device pixel ratio 2), each picture pixel becomes a
     // block of pixels: sharp, as the pictures were drawn pixel by pixel, instead of blurred.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect dirty = event->rect();
-    painter.fillRect(dirty, Qt::black);
+    // A press leaves a few small places to paint (a rank, a tree's label, the ground the
+    // tooltip uncovers) far apart: each piece is drawn only where it meets one of them, and each
+    // text in the box it was measured for.
+    const QRegion &dirty = event->region();
+    painter.fillRect(event->rect(), Qt::black);
     for (const TreeParts &parts : trees_)
         drawBoardPicture(painter, {parts.backgroundAt, parts.background});
-    const QFont labelFont = tahoma(LargeFont, true);
     for (int tree = 1; tree <= TreeCount; ++tree) {
         const TreeParts &parts = trees_[tree - 1];
-        drawBoardPicture(painter, {parts.emblemBox.topLeft(), parts.emblem});
-        drawBoardText(painter, parts.labelBox.topLeft(), labelFont, TreeLabelColour,
-                      displayedCaption(parts.label));
+        if (dirty.intersects(parts.emblemBox))
+            drawBoardPicture(painter, {parts.emblemBox.topLeft(), parts.emblem});
+        if (dirty.intersects(parts.labelBox)) {
+            drawBoardText(painter, parts.labelBox, labelSizes_.font(), TreeLabelColour,
+                          displayedCaption(parts.label));
+        }
     }
     for (const ArrowEntry &arrow : arrows_.entries()) {
         if (arrow.shown && dirty.intersects(QRect(arrow.at, arrow.picture.size())))
             painter.drawImage(arrow.at, arrow.picture);
     }
-    const QFont rankFont = tahoma(SmallFont, true);
     const bool frame = framed();
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
@@ -178,7 +181,7 @@ void BoardView::paintEvent(QPaintEvent *event)
                 painter.setBrush(Qt::NoBrush);
                 painter.drawRect(QRectF(c.icon).adjusted(1, 1, -1, -1));
             }
-            drawBoardText(painter, c.rankBox.topLeft(), rankFont, c.rank.colour, c.rank.text,
+            drawBoardText(painter, c.rankBox, rankSizes_.font(), c.rank.colour, c.rank.text,
                           Qt::black);
         }
     }

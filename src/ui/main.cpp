@@ -1,5 +1,4 @@
 #include "base/version.h"
-#include "board/fonts.h"
 #include "cli/check_mode.h"
 #include "cli/code_mode.h"
 #include "cli/command_line.h"
@@ -30,7 +29,6 @@ int runWindow(int argc, char *argv[], const CommandLine &line)
     for (int size : {16, 32, 48, 64, 128, 256})
         iconFiles << QStringLiteral(":/icons/runeplan-%1.png").arg(size);
     Application::setWindowIcon(iconOnDemand(iconFiles));
-    registerTahoma();
 
     MainWindow window(QCoreApplication::applicationDirPath(), {line.dataFolder, line.language});
     if (window.endRequested())

@@ -2,6 +2,7 @@
 #include "ui/main_window.h"
 
 #include "base/error.h"
+#include "board/fonts.h"
 #include "datafolder/data_choice.h"
 #include "datafolder/language_memory.h"
 #include "toolkit/choice_box.h"
@@ -22,6 +23,9 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
       startLanguage_(options.language)
 {
     build_ = new Build(dataFolder_, this);
+    readFirstClassAhead();
+    // The fonts and the design are made while the first class is read on the other core.
+    registerTahoma();
     buildDesign();
     board_ = new BoardView(*this, *build_, dataFolder_);
     buildTabOrder();

@@ -63,6 +63,9 @@ private:
     void showLanguageTexts();
 
     // Start-up and close (main_window.cpp).
+    // Starts reading the class the start will show first, on other cores, while the window is
+    // built.
+    void readFirstClassAhead();
     void startUp();
     void failStartUp(const QString &text);
     void shutDown();

@@ -1,8 +1,32 @@
 // The last session: the board kept at close and shown again at the next start.
 #include "base/error.h"
 #include "build/kept_session.h"
+#include "datafolder/data_choice.h"
 #include "toolkit/dialogs.h"
 #include "ui/main_window.h"
+
+void MainWindow::readFirstClassAhead()
+{
+    // The same choice as the start's, read early; what is wrong in it is left for the start to
+    // meet and report, with no read ahead.
+    int classIndex = chosenClass_;
+    QString language;
+    try {
+        const DataChoice choice = chooseDataAndLanguage(dataFolder_, startLanguage_);
+        if (choice.languageListMissing || choice.lastLanguageMissing ||
+            !choice.lastLanguageUnreadable.isEmpty())
+            return;
+        language = choice.languages.value(choice.languageIndex, choice.languages.value(0));
+        const KeptSession session(dataFolder_);
+        if (const std::optional<QByteArray> bytes = session.read())
+            classIndex = parsePlanText(*bytes, session.path()).classIndex;
+    } catch (const Error &) {
+        // A session that cannot be read leaves the class chosen to be shown; a choice that
+        // cannot be made leaves no language to read in.
+    }
+    if (!language.isEmpty())
+        build_->readAhead(classIndex, language);
+}
 
 bool MainWindow::restoreSession()
 {
