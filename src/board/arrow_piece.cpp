@@ -49,3 +49,11 @@ QString arrowBitmapName(const QString &code, char variant)
 {
     return QStringLiteral("arrows/") + code + QLatin1Char(variant) + QStringLiteral(".bmp");
 }
+
+ArrowLook arrowLook(const Talent &dependant, const std::optional<ArrowPiece> &piece)
+{
+    if (dependant.prereq == 0)
+        return {};
+    const char variant = arrowVariant(dependant);
+    return {variant, piece ? arrowBitmapName(piece->code, variant) : QString()};
+}

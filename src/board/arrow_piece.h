@@ -26,4 +26,12 @@ char arrowVariant(const Talent &dependant);
 // "arrows/d1g.bmp": the bitmap of a piece in a variant, under the data folder.
 QString arrowBitmapName(const QString &code, char variant);
 
+// What an arrow shows for its dependant as it stands: the variant of its state ('w' while it has
+// no prerequisite) and the bitmap of its piece in that variant, empty when it has no piece.
+struct ArrowLook {
+    char variant = 'w';
+    QString bitmap;
+};
+ArrowLook arrowLook(const Talent &dependant, const std::optional<ArrowPiece> &piece);
+
 inline constexpr int ArrowCapacity = 30;

@@ -6,16 +6,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace {
-
-// The board shows every picture as 32-bit RGB, whatever its file held.
 QImage asShown(const QImage &picture)
 {
     return picture.format() == QImage::Format_RGB32 ? picture
                                                     : picture.convertToFormat(QImage::Format_RGB32);
 }
-
-} // namespace
 
 void drawBoardPicture(QPainter &painter, const PlacedPicture &placed, bool keyed)
 {

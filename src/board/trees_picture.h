@@ -46,6 +46,8 @@ class QFont;
 class QPainter;
 
 // The pieces the board is drawn with, shared by the picture and the window's board.
+// The picture as the board shows it: 32-bit RGB, whatever its file held.
+QImage asShown(const QImage &picture);
 // A picture at its place, each pixel a sharp block at any scale; without the colour of its
 // lower-left pixel when `keyed`.
 void drawBoardPicture(QPainter &painter, const PlacedPicture &placed, bool keyed = false);

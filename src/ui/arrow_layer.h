@@ -1,13 +1,13 @@
 #pragma once
 
 #include "board/arrow_piece.h"
+#include "build/trees_layout.h"
 #include "datafolder/picture_cache.h"
 #include "talents/talent_table.h"
 
 #include <QHash>
 #include <QImage>
 #include <QPoint>
-#include <QRect>
 #include <QRegion>
 #include <QString>
 #include <QVector>
@@ -17,22 +17,19 @@
 // One prerequisite arrow: its piece as the board draws it, and the talent it points at.
 struct ArrowEntry {
     bool shown = false;
-    QPoint at;           // the piece's top left corner on the board
-    QImage picture;      // the piece's bitmap without its key colour, as drawn
-    QRect dependantIcon; // where the icon the piece is placed beside stands
-    int slot = 0;        // of the dependant; 0 when the entry is free
+    QPoint at;                       // the piece's top left corner on the board
+    QImage picture;                  // the piece's bitmap without its key colour, as drawn
+    std::optional<ArrowPiece> piece; // none: no piece draws the relation
+    int slot = 0;                    // of the dependant; 0 when the entry is free
     int tree = 0;
     char variant = 'w';
 };
 
 // An arrow of a class about to be shown, with its bitmap read: showing it cannot fail.
 struct StagedArrow {
-    int slot = 0;
-    int tree = 0;
-    QRect dependantIcon;
+    ArrowPlace place;
     char variant = 'w';
-    std::optional<ArrowPiece> piece; // none: the relation has no piece, or no prerequisite
-    QImage bitmap;
+    QImage bitmap; // null when the arrow has no piece
 };
 
 // The prerequisite arrows of the class on the board: one bitmap piece per talent with a
@@ -44,12 +41,9 @@ public:
     // (arrows/d1g.bmp, ...).
     explicit ArrowLayer(const QString &dataFolder);
 
-    // The arrows of a class whose table is `table`, for the talents of `order` (slot, tree) whose
-    // icons stand at `iconRects` [tree - 1][slot - 1], with every bitmap read. Throws Error naming
-    // a bitmap that cannot be read; nothing on the window changes.
-    QVector<StagedArrow>
-    stage(const TalentTable &table, const QVector<QPoint> &order,
-          const std::array<std::array<QRect, SlotsPerTree>, TreeCount> &iconRects);
+    // The arrows `places` of a class whose table is `table`, with every bitmap read. Throws Error
+    // naming a bitmap that cannot be read; nothing on the window changes.
+    QVector<StagedArrow> stage(const TalentTable &table, const QVector<ArrowPlace> &places);
     // Shows staged arrows in place of the ones before; the entries left over are hidden.
     void show(const QVector<StagedArrow> &arrows);
     // Brings every arrow's variant up to date with the talents' states; returns the places on the
@@ -62,7 +56,6 @@ public:
     int reads() const { return reads_; }
 
 private:
-    void setVariant(const TalentTable &table, int entry, char variant);
     void setPicture(ArrowEntry &entry, const QImage &bitmap);
 
     QString dataFolder_;

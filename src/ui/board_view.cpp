@@ -60,9 +60,9 @@ BoardView::BoardView(QWidget &window, Build &build, const QString &dataFolder)
     blank.fill(Qt::black);
     for (int tree = 1; tree <= TreeCount; ++tree) {
         TreeParts &parts = trees_[tree - 1];
-        parts.background = blank;
-        parts.backgroundAt = treeBackgroundPosition(tree);
+        parts.background = {treeBackgroundPosition(tree), blank};
         parts.emblemBox = QRect(treeEmblemPosition(tree), QSize(27, 27));
+        parts.labelAt = treeLabelPosition(tree);
         setTreeLabel(tree, QStringLiteral("lbc") + QString::number(tree));
     }
     tooltip_ = std::make_unique<TooltipPanel>(window);
@@ -80,7 +80,7 @@ BoardView::BoardView(QWidget &window, Build &build, const QString &dataFolder)
                                     moveTo(current_, true);
                                 }});
 
-    build_.setClassCheck([this](const PreparedClass &prepared) { stageArrows(prepared); });
+    build_.setClassCheck([this](const PreparedClass &prepared) { stageClass(prepared); });
     connect(&build_, &Build::classChanged, this, [this] { showClass(); });
     connect(&build_, &Build::ranksChanged, this, [this](int tree) { showTreeRanks(tree); });
     connect(&build_, &Build::languageChanged, this, [this] { showLanguage(); });
@@ -139,7 +139,7 @@ int BoardView::treeAt(QPoint point) const
     }
     for (int tree = TreeCount; tree >= 1; --tree) {
         const TreeParts &parts = trees_[tree - 1];
-        if (QRect(parts.backgroundAt, parts.background.size()).contains(point))
+        if (QRect(parts.background.at, parts.background.picture.size()).contains(point))
             return tree;
     }
     return 0;
@@ -152,7 +152,7 @@ void BoardView::setTreeLabel(int tree, const QString &text)
         return;
     update(parts.labelBox);
     parts.label = text;
-    parts.labelBox = QRect(treeLabelPosition(tree), labelSizes_.of(displayedCaption(text)));
+    parts.labelBox = QRect(parts.labelAt, labelSizes_.of(displayedCaption(text)));
     update(parts.labelBox);
 }
 

@@ -4,6 +4,7 @@
 #include "board/rank_look.h"
 #include "board/text_sizes.h"
 #include "board/tooltip_text.h"
+#include "build/trees_layout.h"
 #include "talents/tree_slot.h"
 #include "ui/arrow_layer.h"
 
@@ -19,13 +20,9 @@ class TalentSearch;
 class TooltipPanel;
 struct PreparedClass;
 
-// What the board draws of one talent place, and where.
-struct TalentCell {
-    bool placed = false;
-    QRect icon;    // on the board
-    QImage colour; // the icon's pictures, as drawn
-    QImage grey;
-    QRect rankBox; // the rank label's box under the icon's lower right corner
+// What the board draws of one talent place: where the class's layout puts it, and how it looks.
+struct TalentCell : TalentPlace {
+    QRect rankBox; // the rank label's box
     RankLook rank;
     // What was drawn last, so that a change of the build redraws only what changed.
     int drawnRank = -1;
@@ -97,8 +94,9 @@ private:
     void pressAt(QPoint point, Qt::MouseButton button);
     void hover(std::optional<TreeSlot> at);
 
-    // The build's check of a class about to be shown: its arrows' bitmaps are read.
-    void stageArrows(const PreparedClass &prepared);
+    // The build's check of a class about to be shown: its layout is worked out and its arrows'
+    // bitmaps are read.
+    void stageClass(const PreparedClass &prepared);
     void showClass();
     void showTreeRanks(int tree);
     void showLanguage();
@@ -115,12 +113,9 @@ private:
     // Says to assistive technology that `what` changed on the talent `at`.
     void tellReader(TreeSlot at, int what) const;
 
-    struct TreeParts {
-        QImage background;
-        QPoint backgroundAt;
-        QImage emblem;
+    // A tree's background, emblem and label, and the boxes that take a press for themselves.
+    struct TreeParts : TreeLook {
         QRect emblemBox;
-        QString label;
         QRect labelBox;
     };
 
@@ -130,7 +125,9 @@ private:
     ArrowLayer arrows_;
     std::unique_ptr<TooltipPanel> tooltip_;
     TalentSearch *search_ = nullptr;
-    QVector<StagedArrow> stagedArrows_;             // the arrows of the class the build shows next
+    // The class the build shows next: where its parts stand, and its arrows with their bitmaps.
+    TreesLayout stagedLayout_;
+    QVector<StagedArrow> stagedArrows_;
     TextSizes labelSizes_{tahoma(LargeFont, true)}; // the trees' labels
     TextSizes rankSizes_{tahoma(SmallFont, true)};  // the rank labels
     bool budgetLeftShown_ = true; // whether the rank labels were drawn with points left to spend

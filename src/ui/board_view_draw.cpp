@@ -1,6 +1,5 @@
 // The board drawn from its build: a class taken whole, then only the ranks that change, painted in
 // the order the board stacks its parts; and the tooltip.
-#include "board/cell_geometry.h"
 #include "board/fonts.h"
 #include "board/trees_picture.h"
 #include "build/build.h"
@@ -14,6 +13,7 @@
 #include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
+#include <utility>
 
 namespace {
 
@@ -23,58 +23,40 @@ const QColor FocusFrameColour = TreeLabelColour;
 // A talent left out of a search's matches is drawn darkened.
 const QColor DimmedShade(0, 0, 0, 170);
 
-QImage asShown(const QImage &picture)
-{
-    return picture.format() == QImage::Format_RGB32 ? picture
-                                                    : picture.convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
-void BoardView::stageArrows(const PreparedClass &prepared)
+void BoardView::stageClass(const PreparedClass &prepared)
 {
-    // Where each icon will stand: the grid is laid out by the width of the first background.
-    std::array<std::array<QRect, SlotsPerTree>, TreeCount> iconRects{};
-    const int treeWidth = prepared.backgrounds[0].width();
-    for (int tree = 1; tree <= TreeCount; ++tree) {
-        for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            const QImage &icon = prepared.colourIcons[tree - 1][slot - 1];
-            iconRects[tree - 1][slot - 1] = QRect(iconPosition(slot, tree, treeWidth), icon.size());
-        }
-    }
-    stagedArrows_ = arrows_.stage(prepared.table, prepared.arrowOrder, iconRects);
+    TreesLayout layout = treesLayoutOf(prepared);
+    stagedArrows_ = arrows_.stage(prepared.table, layout.arrows);
+    stagedLayout_ = std::move(layout);
 }
 
 void BoardView::showClass()
 {
-    const PreparedClass &prepared = build_.shownClass();
-    const TalentTable &shown = prepared.table;
+    // The class shown is the one the build's check staged last.
+    const TreesLayout layout = std::exchange(stagedLayout_, TreesLayout());
     for (int tree = 1; tree <= TreeCount; ++tree) {
         TreeParts &parts = trees_[tree - 1];
-        parts.background = asShown(prepared.backgrounds[tree - 1]);
-        parts.emblem = asShown(prepared.emblems[tree - 1]);
-        parts.emblemBox = QRect(treeEmblemPosition(tree), parts.emblem.size());
-    }
-    const int treeWidth = trees_[0].background.width();
-    for (int tree = 1; tree <= TreeCount; ++tree) {
+        const TreeLook &look = layout.trees[tree - 1];
+        parts.background = look.background;
+        parts.emblem = look.emblem;
+        parts.emblemBox = QRect(look.emblem.at, look.emblem.picture.size());
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
+            const TalentPlace &place = layout.talents[tree - 1][slot - 1];
             TalentCell &c = cellAt(slot, tree);
-            c.placed = shown.at(slot, tree).present;
-            if (!c.placed) {
+            if (!place.placed) {
                 c = TalentCell();
                 continue;
             }
-            c.colour = asShown(prepared.colourIcons[tree - 1][slot - 1]);
-            c.grey = asShown(prepared.greyIcons[tree - 1][slot - 1]);
-            c.icon = QRect(iconPosition(slot, tree, treeWidth), c.colour.size());
+            static_cast<TalentPlace &>(c) = place;
             c.drawnRank = -1;
             drawRank(slot, tree);
         }
-        setTreeLabel(tree, counterCaption(shown.treeName(tree), shown.treePoints(tree)));
+        setTreeLabel(tree, look.label);
     }
-    arrows_.show(stagedArrows_);
-    stagedArrows_.clear();
-    budgetLeftShown_ = shown.totalPoints < PointBudget;
+    arrows_.show(std::exchange(stagedArrows_, {}));
+    budgetLeftShown_ = build_.talents().totalPoints < PointBudget;
     // The same place of another class keeps the keyboard; a place the class leaves empty does not.
     if (!placed(current_))
         current_ = placedTalents().value(0, TreeSlot{0, 0});
@@ -125,7 +107,7 @@ void BoardView::drawRank(int slot, int tree)
     c.available = talent.available;
     c.rank = rankLook(talent, table.totalPoints);
     update(c.rankBox);
-    c.rankBox = QRect(rankLabelPosition(c.icon.topLeft()), rankSizes_.of(c.rank.text));
+    c.rankBox = QRect(c.rankAt, rankSizes_.of(c.rank.text));
     update(c.rankBox);
     if (pictureChanged)
         update(c.icon);
@@ -153,11 +135,10 @@ void BoardView::paintEvent(QPaintEvent *event)
     const QRegion &dirty = event->region();
     painter.fillRect(event->rect(), Qt::black);
     for (const TreeParts &parts : trees_)
-        drawBoardPicture(painter, {parts.backgroundAt, parts.background});
-    for (int tree = 1; tree <= TreeCount; ++tree) {
-        const TreeParts &parts = trees_[tree - 1];
+        drawBoardPicture(painter, parts.background);
+    for (const TreeParts &parts : trees_) {
         if (dirty.intersects(parts.emblemBox))
-            drawBoardPicture(painter, {parts.emblemBox.topLeft(), parts.emblem});
+            drawBoardPicture(painter, parts.emblem);
         if (dirty.intersects(parts.labelBox)) {
             drawBoardText(painter, parts.labelBox, labelSizes_.font(), TreeLabelColour,
                           displayedCaption(parts.label));

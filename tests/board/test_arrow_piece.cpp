@@ -98,28 +98,43 @@ void TestArrowPiece::variant_data()
 {
     QTest::addColumn<bool>("available");
     QTest::addColumn<int>("rank");
+    QTest::addColumn<int>("prereq");
+    QTest::addColumn<QString>("code"); // the arrow's piece; empty for none
     QTest::addColumn<char>("letter");
+    QTest::addColumn<QString>("bitmap");
 
-    QTest::newRow("locked, no points") << false << 0 << 'w';
-    QTest::newRow("locked, holding points") << false << 3 << 'w';
-    QTest::newRow("locked at full rank") << false << 5 << 'w';
-    QTest::newRow("open, no points") << true << 0 << 'g';
-    QTest::newRow("open, one point") << true << 1 << 'y';
-    QTest::newRow("open, full rank") << true << 5 << 'y';
+    QTest::newRow("locked, no points") << false << 0 << 1 << "d1" << 'w' << "arrows/d1w.bmp";
+    QTest::newRow("locked, holding points") << false << 3 << 1 << "d1" << 'w' << "arrows/d1w.bmp";
+    QTest::newRow("locked at full rank") << false << 5 << 1 << "b1" << 'w' << "arrows/b1w.bmp";
+    QTest::newRow("open, no points") << true << 0 << 1 << "d1" << 'g' << "arrows/d1g.bmp";
+    QTest::newRow("open, one point") << true << 1 << 1 << "r1" << 'y' << "arrows/r1y.bmp";
+    QTest::newRow("open, full rank") << true << 5 << 1 << "d1" << 'y' << "arrows/d1y.bmp";
+    QTest::newRow("open, no piece draws it") << true << 0 << 1 << "" << 'g' << "";
+    QTest::newRow("open, prerequisite taken away") << true << 1 << 0 << "" << 'w' << "";
 }
 
 void TestArrowPiece::variant()
 {
     QFETCH(bool, available);
     QFETCH(int, rank);
+    QFETCH(int, prereq);
+    QFETCH(QString, code);
     QFETCH(char, letter);
+    QFETCH(QString, bitmap);
     Talent dependant;
     dependant.present = true;
-    dependant.prereq = 1;
+    dependant.prereq = prereq;
     dependant.maxRank = 5;
     dependant.rank = rank;
     dependant.available = available;
-    QCOMPARE(arrowVariant(dependant), letter);
+    if (prereq != 0)
+        QCOMPARE(arrowVariant(dependant), letter);
+    std::optional<ArrowPiece> piece;
+    if (!code.isEmpty())
+        piece = ArrowPiece{code, QPoint(7, 9)};
+    const ArrowLook look = arrowLook(dependant, piece);
+    QCOMPARE(look.variant, letter);
+    QCOMPARE(look.bitmap, bitmap);
 }
 
 void TestArrowPiece::bitmapName_data()

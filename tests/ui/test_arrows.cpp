@@ -73,6 +73,17 @@ const FixtureTree OneTalent{QStringLiteral("Plain"), {{1, 1}}};
 
 class TestArrows : public StandardWindowTest {
     Q_OBJECT
+    // Opens a window on `world` with `firstTree` as the first class's tree 1 and one talent in each
+    // of its other trees. The world outlives the window: each test closes it first.
+    void openOnFirstTree(FixtureWorld &world, const FixtureTree &firstTree)
+    {
+        world.writeTree(QStringLiteral("Dd"), 1, firstTree);
+        world.writeTree(QStringLiteral("Dd"), 2, OneTalent);
+        world.writeTree(QStringLiteral("Dd"), 3, OneTalent);
+        w_.window.reset();
+        w_.open(world);
+    }
+
 private slots:
 
     void entriesFollowThePlacementOrder()
@@ -205,12 +216,7 @@ private slots:
     {
         // Slot 3 holds no talent, so nothing is missing for slot 2; slot 5 waits for slot 1.
         FixtureWorld world;
-        world.writeTree(QStringLiteral("Dd"), 1,
-                        {QStringLiteral("Open"), {{1, 1}, {2, 1, 3}, {5, 1, 1}}});
-        world.writeTree(QStringLiteral("Dd"), 2, OneTalent);
-        world.writeTree(QStringLiteral("Dd"), 3, OneTalent);
-        w_.window.reset();
-        w_.open(world);
+        openOnFirstTree(world, {QStringLiteral("Open"), {{1, 1}, {2, 1, 3}, {5, 1, 1}}});
         QVERIFY(w_.dialogs.messages.isEmpty());
         const MainWindow &w = *w_.window;
         QCOMPARE(placedArrows(w), (QList<QPoint>{{2, 1}, {5, 1}}));
@@ -297,13 +303,8 @@ private slots:
         // Tree 1: slot 2 needs slot 6 below it, slot 3 needs slot 1 two columns away, slot 4 needs
         // itself, slot 17 needs slot 1 four rows up. None has a piece.
         FixtureWorld world;
-        world.writeTree(
-            QStringLiteral("Dd"), 1,
-            {QStringLiteral("Odd"), {{1, 5}, {2, 1, 6}, {3, 1, 1}, {4, 1, 4}, {6, 5}, {17, 1, 1}}});
-        world.writeTree(QStringLiteral("Dd"), 2, OneTalent);
-        world.writeTree(QStringLiteral("Dd"), 3, OneTalent);
-        w_.window.reset();
-        w_.open(world);
+        openOnFirstTree(world, {QStringLiteral("Odd"),
+                                {{1, 5}, {2, 1, 6}, {3, 1, 1}, {4, 1, 4}, {6, 5}, {17, 1, 1}}});
         MainWindow &w = *w_.window;
         QVERIFY(w_.dialogs.messages.isEmpty());
         QCOMPARE(placedArrows(w), (QList<QPoint>{{2, 1}, {3, 1}, {4, 1}, {17, 1}}));
@@ -360,11 +361,7 @@ private slots:
         QFETCH(QString, code);
         QFETCH(QPoint, topLeft);
         FixtureWorld world;
-        world.writeTree(QStringLiteral("Dd"), 1, tree);
-        world.writeTree(QStringLiteral("Dd"), 2, OneTalent);
-        world.writeTree(QStringLiteral("Dd"), 3, OneTalent);
-        w_.window.reset();
-        w_.open(world);
+        openOnFirstTree(world, tree);
         MainWindow &w = *w_.window;
         QVERIFY(w_.dialogs.messages.isEmpty());
         QCOMPARE(w.board().arrows().count(), 1);

@@ -7,7 +7,6 @@
 #include "toolkit/flat_button.h"
 #include "toolkit/label_control.h"
 #include "toolkit/message_line.h"
-#include "toolkit/panel_control.h"
 
 #include <QMenu>
 #include <QSignalSpy>
