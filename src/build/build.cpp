@@ -6,6 +6,7 @@
 #include "build/plan_file.h"
 #include "datafolder/class_layout.h"
 #include "datafolder/data_folder_error.h"
+#include "datafolder/picture_file.h"
 #include "talents/build_code.h"
 #include "talents/code_on_trees.h"
 #include "talents/rank_grid.h"
@@ -75,7 +76,11 @@ void Build::readAhead(int classIndex, const QString &languageCode)
         readAhead_.emplace(ClassReadAhead{
             classIndex, languageCode,
             std::async(std::launch::async, [folder = dataFolder_, classIndex, languageCode] {
-                return prepareClass(folder, classIndex, languageCode, JobHelpers::None);
+                PreparedClass prepared =
+                    prepareClass(folder, classIndex, languageCode, JobHelpers::None);
+                // The class's arrows are read next, as the window checks it.
+                loadPictureReaders();
+                return prepared;
             })});
     } catch (const std::exception &) {
         // No read ahead (a code no file name may hold, no thread to spare): the read itself
@@ -301,14 +306,13 @@ PreparedClass Build::read(int index, const QString &languageCode)
 PreparedClass Build::stage(int index, const RankGrid &ranks, const QString &languageCode)
 {
     PreparedClass prepared = read(index, languageCode);
-    if (const auto misfit = ranksMisfit(prepared.table, ranks)) {
-        throw Error(
-            QStringLiteral("The plan does not fit class %1 in language '%2': %3")
-                .arg(classCode(index).value_or(QString::number(index)), languageCode, *misfit));
-    }
-    setRanks(prepared.table, ranks);
-    checkStaged(prepared);
-    return prepared;
+
+    throw Error(QStringLiteral("The plan does not fit class %1 in language '%2': %3")
+                    .arg(classCode(index).value_or(QString::number(index)), languageCode, *misfit));
+}
+setRanks(prepared.table, ranks);
+checkStaged(prepared);
+return prepared;
 }
 
 void Build::stepTo(const BoardState &target, std::optional<PreparedClass> staged)

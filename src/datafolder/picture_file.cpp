@@ -82,6 +82,13 @@ QImage decodeJpeg(const QByteArray &bytes, const QString &fileName)
     return image;
 }
 
+void loadPictureReaders()
+{
+    QBuffer nothing;
+    nothing.open(QIODevice::ReadOnly);
+    QImageReader(&nothing, "BMP").canRead();
+}
+
 QImage decodeBmp(const QByteArray &bytes, const QString &fileName)
 {
     QBuffer buffer;

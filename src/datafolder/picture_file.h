@@ -24,3 +24,8 @@ QImage loadPictureFile(const QString &path);
 // The same for a picture that may be left out: nothing when the path names nothing (or a link
 // that leads nowhere); anything else there that is not a readable picture throws as above.
 std::optional<QImage> loadPictureFileIfPresent(const QString &path);
+
+// Has Qt's image reader load its format plugins now, on the calling thread: the first BMP read
+// loads them all otherwise (about a millisecond), and a start reads its arrows' bitmaps on the way
+// to its first frame.
+void loadPictureReaders();

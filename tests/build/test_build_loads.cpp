@@ -169,7 +169,14 @@ private slots:
         QVERIFY(b.state() == before);
         QCOMPARE(b.history().count(), 2);
         QCOMPARE(b.talents().at(1, 2).maxRank, 3);
-        // And another class still loads.
+        // Read ahead on another thread, the class fails with the very same message.
+        if (!file.endsWith(QStringLiteral(".plan"))) {
+            Build ahead(data(), QStringLiteral("en"));
+            ahead.readAhead(1, QStringLiteral("en"));
+            QCOMPARE(errorOf([&] { ahead.changeClass(1); }), message);
+        }
+        // And another class still loads, whatever was read ahead for a class it is not.
+        b.readAhead(1, QStringLiteral("en"));
         b.changeClass(2);
         QVERIFY(b.talents().at(1, 3).present);
         QCOMPARE(b.talents().totalPoints, 0);
