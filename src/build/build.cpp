@@ -306,13 +306,14 @@ PreparedClass Build::read(int index, const QString &languageCode)
 PreparedClass Build::stage(int index, const RankGrid &ranks, const QString &languageCode)
 {
     PreparedClass prepared = read(index, languageCode);
-
-    throw Error(QStringLiteral("The plan does not fit class %1 in language '%2': %3")
-                    .arg(classCode(index).value_or(QString::number(index)), languageCode, *misfit));
-}
-setRanks(prepared.table, ranks);
-checkStaged(prepared);
-return prepared;
+    if (const auto misfit = ranksMisfit(prepared.table, ranks)) {
+        throw Error(
+            QStringLiteral("The plan does not fit class %1 in language '%2': %3")
+                .arg(classCode(index).value_or(QString::number(index)), languageCode, *misfit));
+    }
+    setRanks(prepared.table, ranks);
+    checkStaged(prepared);
+    return prepared;
 }
 
 void Build::stepTo(const BoardState &target, std::optional<PreparedClass> staged)
