@@ -71,13 +71,13 @@ void Build::readAhead(int classIndex, const QString &languageCode)
     readAhead_.reset();
     try {
         checkLanguageCode(languageCode, dataFolder_);
-        // A thread of its own, which the future carries whatever it throws back from. It reads
-        // alone: the thread that built it goes on building the window on the other core.
+        // A thread of its own, which the future carries whatever it throws back from. The
+        // pool's free threads help it as they help any read: a start gains most from them even
+        // while it builds its window on the same cores.
         readAhead_.emplace(ClassReadAhead{
             classIndex, languageCode,
             std::async(std::launch::async, [folder = dataFolder_, classIndex, languageCode] {
-                PreparedClass prepared =
-                    prepareClass(folder, classIndex, languageCode, JobHelpers::None);
+                PreparedClass prepared = prepareClass(folder, classIndex, languageCode);
                 // The class's arrows are read next, as the window checks it.
                 loadPictureReaders();
                 return prepared;

@@ -31,8 +31,8 @@ ParallelJob talentPictureJob(Outcome<std::optional<TalentPicture>> &outcome, con
 
 } // namespace
 
-std::array<TreeFolderFiles, TreeCount>
-readClassFiles(const QString &classFolder, const QString &languageCode, JobHelpers helpers)
+std::array<TreeFolderFiles, TreeCount> readClassFiles(const QString &classFolder,
+                                                      const QString &languageCode)
 {
     std::array<TreeFolderFiles, TreeCount> trees;
     std::array<QDir, TreeCount> folders;
@@ -65,6 +65,6 @@ readClassFiles(const QString &classFolder, const QString &languageCode, JobHelpe
                 folders[t].filePath(QString::number(slot) + QStringLiteral(".jpg"))));
         }
     }
-    runParallelJobs(std::move(jobs), helpers);
+    runParallelJobs(std::move(jobs));
     return trees;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "datafolder/outcome.h"
-#include "datafolder/parallel_jobs.h"
 #include "talents/talent_table.h"
 #include "talents/tree_file.h"
 
@@ -32,5 +31,5 @@ struct TreeFolderFiles {
 // language `languageCode`, its pictures decoded (and the talents' greyed) on every core. Returns
 // once every file is done; an error of a file never throws here, it waits in that file's outcome,
 // so that the caller meets the errors in an order of its own, whatever thread failed first.
-std::array<TreeFolderFiles, TreeCount>
-readClassFiles(const QString &classFolder, const QString &languageCode, JobHelpers helpers);
+std::array<TreeFolderFiles, TreeCount> readClassFiles(const QString &classFolder,
+                                                      const QString &languageCode);

@@ -64,8 +64,7 @@ void placeTree(PreparedClass &prepared, int tree, const TreeFolderFiles &files)
 
 } // namespace
 
-PreparedClass prepareClass(const QString &dataFolder, int classIndex, const QString &languageCode,
-                           JobHelpers helpers)
+PreparedClass prepareClass(const QString &dataFolder, int classIndex, const QString &languageCode)
 {
     const auto code = classCode(classIndex);
     if (!code) {
@@ -76,7 +75,7 @@ PreparedClass prepareClass(const QString &dataFolder, int classIndex, const QStr
     PreparedClass prepared;
     prepared.classIndex = classIndex;
     const std::array<TreeFolderFiles, TreeCount> trees =
-        readClassFiles(dataFolder + *code, languageCode, helpers);
+        readClassFiles(dataFolder + *code, languageCode);
     for (int tree = 1; tree <= TreeCount; ++tree)
         placeTree(prepared, tree, trees[tree - 1]);
     return prepared;

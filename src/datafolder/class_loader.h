@@ -1,6 +1,5 @@
 #pragma once
 
-#include "datafolder/parallel_jobs.h"
 #include "talents/talent_table.h"
 
 #include <QImage>
@@ -26,7 +25,5 @@ struct PreparedClass {
 
 // Reads the class of `classIndex` from the data folder (a path ending in a separator) in the
 // language `languageCode`: the three backgrounds and emblems, tree files and talent pictures.
-// Throws Error naming the file and the reason, as the board's load reports it. The pictures are
-// decoded on every core with the pool's free threads, or on the calling thread alone.
-PreparedClass prepareClass(const QString &dataFolder, int classIndex, const QString &languageCode,
-                           JobHelpers helpers = JobHelpers::FreePoolThreads);
+// Throws Error naming the file and the reason, as the board's load reports it.
+PreparedClass prepareClass(const QString &dataFolder, int classIndex, const QString &languageCode);

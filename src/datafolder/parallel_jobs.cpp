@@ -54,15 +54,13 @@ private:
 
 } // namespace
 
-void runParallelJobs(QVector<ParallelJob> jobs, JobHelpers helping)
+void runParallelJobs(QVector<ParallelJob> jobs)
 {
     if (jobs.isEmpty())
         return;
     const auto shared = std::make_shared<SharedJobs>(std::move(jobs));
     const qsizetype helpers =
-        helping == JobHelpers::None
-            ? 0
-            : std::min<qsizetype>(QThread::idealThreadCount() - 1, shared->jobs.size() - 1);
+        std::min<qsizetype>(QThread::idealThreadCount() - 1, shared->jobs.size() - 1);
     // No pool while the program ends: the calling thread then does every job itself.
     QThreadPool *pool = QThreadPool::globalInstance();
     for (qsizetype h = 0; pool && h < helpers; ++h) {

@@ -7,12 +7,8 @@
 // own, and shares nothing with the other jobs while they run.
 using ParallelJob = std::function<void()>;
 
-// Who works on the jobs besides the calling thread: the threads of Qt's global pool that are free,
-// or nobody, for a thread that runs beside other work which keeps the other cores busy.
-enum class JobHelpers { FreePoolThreads, None };
-
 // Runs every job once, on the calling thread and on the threads of Qt's global pool that are free
 // to help, each taking the next job in the list as it becomes free; returns when all are done.
 // The calling thread works through the list itself: a helper that gets no core before the list
 // runs out is never waited for, only the jobs a helper has already taken.
-void runParallelJobs(QVector<ParallelJob> jobs, JobHelpers helpers = JobHelpers::FreePoolThreads);
+void runParallelJobs(QVector<ParallelJob> jobs);

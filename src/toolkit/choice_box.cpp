@@ -31,13 +31,21 @@ ChoiceBox::ChoiceBox(QWidget *parent, const QString &name) : QComboBox(parent)
     setObjectName(name);
     setEditable(false);
     setInsertPolicy(QComboBox::NoInsert);
-    setItemDelegate(new EntryDelegate(this));
     connect(this, &QComboBox::activated, this, &ChoiceBox::chosen);
 }
 
 void ChoiceBox::select(int index)
 {
     setCurrentIndex(index >= 0 && index < count() ? index : -1);
+}
+
+void ChoiceBox::showPopup()
+{
+    // Given to the list when it first opens: the list is made for the delegate, which costs a
+    // start of the planner a good part of a millisecond for a list it may never open.
+    if (!dynamic_cast<EntryDelegate *>(itemDelegate()))
+        setItemDelegate(new EntryDelegate(this));
+    QComboBox::showPopup();
 }
 
 void ChoiceBox::keyPressEvent(QKeyEvent *event)

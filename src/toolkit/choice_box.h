@@ -17,6 +17,9 @@ public:
     // The selected entry's text, empty when nothing is selected.
     QString selectedText() const { return currentIndex() < 0 ? QString() : currentText(); }
 
+    // Opens the list, the current entry in bold.
+    void showPopup() override;
+
 signals:
     void chosen(int index);
 
