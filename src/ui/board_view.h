@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/fonts.h"
+#include "board/label_pictures.h"
 #include "board/rank_look.h"
 #include "board/text_sizes.h"
 #include "board/tooltip_text.h"
@@ -130,6 +131,7 @@ private:
     QVector<StagedArrow> stagedArrows_;
     TextSizes labelSizes_{tahoma(LargeFont, true)}; // the trees' labels
     TextSizes rankSizes_{tahoma(SmallFont, true)};  // the rank labels
+    LabelPictures rankPictures_{rankSizes_.font()};
     bool budgetLeftShown_ = true; // whether the rank labels were drawn with points left to spend
     std::optional<TreeSlot> hovered_; // the talent under the pointer
     TreeSlot current_{0, 0};          // the keyboard's talent

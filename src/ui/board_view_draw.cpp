@@ -162,8 +162,7 @@ void BoardView::paintEvent(QPaintEvent *event)
                 painter.setBrush(Qt::NoBrush);
                 painter.drawRect(QRectF(c.icon).adjusted(1, 1, -1, -1));
             }
-            drawBoardText(painter, c.rankBox, rankSizes_.font(), c.rank.colour, c.rank.text,
-                          Qt::black);
+            rankPictures_.draw(painter, c.rankBox, c.rank.colour, c.rank.text, Qt::black);
         }
     }
 }
