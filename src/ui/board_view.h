@@ -102,7 +102,10 @@ private:
     void showTreeRanks(int tree);
     void showLanguage();
     void setTreeLabel(int tree, const QString &text);
-    void drawRank(int slot, int tree);
+    // Whether a talent's new rank asks for its own cell to be painted again, or the whole board
+    // is about to be.
+    enum class Repaint { Cell, WithTheBoard };
+    void drawRank(int slot, int tree, Repaint repaint = Repaint::Cell);
 
     void press(TreeSlot at, Qt::MouseButton button);
     void showTooltip(TreeSlot at);

@@ -51,7 +51,7 @@ void BoardView::showClass()
             }
             static_cast<TalentPlace &>(c) = place;
             c.drawnRank = -1;
-            drawRank(slot, tree);
+            drawRank(slot, tree, Repaint::WithTheBoard);
         }
         setTreeLabel(tree, look.label);
     }
@@ -97,7 +97,7 @@ void BoardView::showLanguage()
     search_->setHint(build_.moreStrings().at(More::SearchHint) + QStringLiteral(" (Ctrl+F)"));
 }
 
-void BoardView::drawRank(int slot, int tree)
+void BoardView::drawRank(int slot, int tree, Repaint repaint)
 {
     const TalentTable &table = build_.talents();
     const Talent &talent = table.at(slot, tree);
@@ -106,11 +106,15 @@ void BoardView::drawRank(int slot, int tree)
     c.drawnRank = talent.rank;
     c.available = talent.available;
     c.rank = rankLook(talent, table.totalPoints);
-    update(c.rankBox);
+    const QRect before = c.rankBox;
     c.rankBox = QRect(c.rankAt, rankSizes_.of(c.rank.text));
-    update(c.rankBox);
-    if (pictureChanged)
-        update(c.icon);
+    // Asked for one by one, the rectangles of a whole class cost more than the paint they save.
+    if (repaint == Repaint::Cell) {
+        update(before);
+        update(c.rankBox);
+        if (pictureChanged)
+            update(c.icon);
+    }
     // A screen reader names the talent as a sighted user reads it: the talent and its rank. A
     // new name is announced to it, so only a changed name is told.
     const QString accessibleName = talent.name + u' ' + c.rank.text;
