@@ -26,6 +26,12 @@ struct DataChoice {
     QString lastLanguageNotANumber; // "<file>: <what it holds instead>"
 
     QString language() const { return languages.value(languageIndex); }
+    // The language a window starts in: the one chosen, or the first when the index kept in
+    // last.ini lies past the list.
+    int windowLanguageIndex() const
+    {
+        return languageIndex >= 0 && languageIndex < languages.size() ? languageIndex : 0;
+    }
 };
 
 // Reads the choice from `dataFolder` (as the user named it, or the default) for the language

@@ -104,8 +104,7 @@ void MainWindow::startUp()
                         .arg(startLanguage_, choice.languageList));
     }
     // A remembered index past the list starts in the first language.
-    const int language = choice.languageIndex;
-    boardLanguage_ = language >= 0 && language < languages_.size() ? language : 0;
+    boardLanguage_ = choice.windowLanguageIndex();
     side_->languageBox->select(boardLanguage_);
     build_->setLanguage(languages_.value(boardLanguage_));
     if (!restoreSession())

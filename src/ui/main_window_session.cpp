@@ -16,7 +16,7 @@ void MainWindow::readFirstClassAhead()
         if (choice.languageListMissing || choice.lastLanguageMissing ||
             !choice.lastLanguageUnreadable.isEmpty())
             return;
-        language = choice.languages.value(choice.languageIndex, choice.languages.value(0));
+        language = choice.languages.value(choice.windowLanguageIndex());
         const KeptSession session(dataFolder_);
         if (const std::optional<QByteArray> bytes = session.read())
             classIndex = parsePlanText(*bytes, session.path()).classIndex;
