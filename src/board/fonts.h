@@ -7,6 +7,10 @@
 // closest family.
 void registerTahoma();
 
+// Starts registering them on a thread of its own, for registerTahoma() to wait for. QFontDatabase
+// is safe to use from any thread once the application object exists.
+void registerTahomaAhead();
+
 // The board's two text sizes, in pixels: Tahoma 8 pt and 10 pt.
 inline constexpr int SmallFont = 11;
 inline constexpr int LargeFont = 13;

@@ -1,4 +1,5 @@
 #include "base/version.h"
+#include "board/fonts.h"
 #include "cli/check_mode.h"
 #include "cli/code_mode.h"
 #include "cli/command_line.h"
@@ -23,6 +24,7 @@ QString programName()
 int runWindow(int argc, char *argv[], const CommandLine &line)
 {
     Application app(argc, argv);
+    registerTahomaAhead();
     Application::setApplicationName(programName());
     Application::setApplicationVersion(QString::fromLatin1(ProgramVersion));
     QStringList iconFiles;

@@ -24,7 +24,8 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
 {
     build_ = new Build(dataFolder_, this);
     readFirstClassAhead();
-    // The fonts and the design are made while the first class is read on the other core.
+    // The design waits for the fonts being registered since the application began; the first class
+    // is meanwhile read on the other core.
     registerTahoma();
     buildDesign();
     board_ = new BoardView(*this, *build_, dataFolder_);
