@@ -37,19 +37,27 @@ QSize measureTooltipText(const QFontMetrics &font, TooltipPart part, const QStri
         .size();
 }
 
-TooltipLayout layOutTooltip(const TooltipTextSizes &sizes, bool levelsShown, int slot)
+TooltipLayout layOutTooltip(const TooltipTextSizes &sizes, bool levelsShown, int slot,
+                            bool comparedShown)
 {
     TooltipLayout layout;
     auto &r = layout.rects;
     r[indexOf(TooltipPart::Name)] = QRect(NameAt, sizes.name);
     r[indexOf(TooltipPart::Rank)] = QRect(Left, RankTop, TextWidth, LineHeight);
-    // The levels line, when there is one, pushes everything under the rank line down by its
-    // height.
+    // The compared and levels lines, when shown, push everything under the rank line down by
+    // their height.
+    layout.comparedShown = comparedShown;
     layout.levelsShown = levelsShown;
-    if (levelsShown)
-        r[indexOf(TooltipPart::Levels)] = QRect(Left, LevelsTop, TextWidth, LineHeight);
-    const QRect requirements(QPoint(Left, LevelsTop + (levelsShown ? LineHeight : 0)),
-                             sizes.requirements);
+    int top = LevelsTop;
+    if (comparedShown) {
+        r[indexOf(TooltipPart::Compared)] = QRect(Left, top, TextWidth, LineHeight);
+        top += LineHeight;
+    }
+    if (levelsShown) {
+        r[indexOf(TooltipPart::Levels)] = QRect(Left, top, TextWidth, LineHeight);
+        top += LineHeight;
+    }
+    const QRect requirements(QPoint(Left, top), sizes.requirements);
     r[indexOf(TooltipPart::Requirements)] = requirements;
 
     // The rank texts follow the requirement lines, a little lower for talents below the first row.

@@ -23,6 +23,7 @@ struct TooltipWords {
 struct TooltipTexts {
     QString name;
     QString rankLine;
+    QString comparedLine; // the compared build's rank while the board is compared; else empty
     QString requirements;
     QString description;
 };

@@ -2,6 +2,7 @@
 
 #include "base/error.h"
 #include "build/build_summary.h"
+#include "build/comparison.h"
 #include "build/load_report.h"
 #include "build/plan_file.h"
 #include "datafolder/class_layout.h"
@@ -273,7 +274,7 @@ QString Build::code() const
     return encodeBuildCode(code);
 }
 
-QString Build::summary() const
+QString Build::summary(const BoardState *compared) const
 {
     if (classIndex() < 0)
         return {};
@@ -283,6 +284,8 @@ QString Build::summary() const
     input.order = order_;
     input.derivedOrder = orderDerived_;
     input.code = code();
+    if (compared)
+        input.difference = differenceOf(state(), *compared);
     return buildSummary(input, more_);
 }
 

@@ -79,10 +79,17 @@ public:
     void undo();
     void redo();
 
+    // The build a code (or a text holding one) or a plan file stands for on the class shown, read
+    // without changing anything, to compare the board with. Throws Error when it is of another
+    // class or cannot be read.
+    BoardState stateOfCode(const QString &text) const;
+    BoardState stateOfPlanFile(const QString &path) const;
+
     // The build code of the build; empty before a class is shown.
     QString code() const;
-    // The summary of the build as plain text, in the build's language.
-    QString summary() const;
+    // The summary of the build as plain text, in the build's language; with how it differs from
+    // `compared`, when given.
+    QString summary(const BoardState *compared = nullptr) const;
     // The build as a plan file holds it; before a class is shown, the empty plan of `plainClass`.
     QByteArray planText(int plainClass) const;
     // The build as the kept session holds it: the plan file's text, then the build code, which

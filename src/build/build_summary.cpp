@@ -20,6 +20,41 @@ QString fitted(const QString &line, const QString &name)
     return out.left(MaxLine);
 }
 
+// The section of the differences: per tree each talent whose rank differs, the board's rank first,
+// then the totals and the level where the orders part.
+QStringList differenceLines(const TalentTable &table, const BuildDifference &d,
+                            const MoreStrings &more)
+{
+    QStringList lines{more.at(More::Differences)};
+    int tree = 0;
+    for (const RankDifference &r : d.ranks) {
+        if (r.at.tree != tree) {
+            tree = r.at.tree;
+            lines << fitted(table.treeName(tree) + u':', table.treeName(tree));
+        }
+        const QString &name = table.at(r.at.slot, r.at.tree).name;
+        lines << fitted(QStringLiteral("  ") +
+                            more.at(More::DifferenceTalent)
+                                .arg(name, QString::number(r.rankA), QString::number(r.rankB)),
+                        name);
+    }
+    if (d.none())
+        lines << more.at(More::NoDifferences);
+    lines << more.at(More::DifferencePoints)
+                 .arg(QString::number(d.pointsA), QString::number(d.pointsB));
+    if (d.ordersPart) {
+        const auto nameOf = [&](const std::optional<TreeSlot> &step) {
+            return step ? table.at(step->slot, step->tree).name : more.at(More::OrderEnded);
+        };
+        const QString a = nameOf(d.ordersPart->stepA);
+        const QString b = nameOf(d.ordersPart->stepB);
+        lines << fitted(
+            fitted(more.at(More::OrdersPart).arg(QString::number(d.ordersPart->level), a, b), a),
+            b);
+    }
+    return lines;
+}
+
 } // namespace
 
 QString buildSummary(const SummaryInput &in, const MoreStrings &more)
@@ -57,6 +92,8 @@ QString buildSummary(const SummaryInput &in, const MoreStrings &more)
             line += u' ' + more.at(More::SummaryIllegal);
         lines << fitted(line, t.name);
     }
+    if (in.difference)
+        lines << QString() << differenceLines(table, *in.difference, more);
     lines << QString() << in.code;
     return lines.join(u'\n') + u'\n';
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datafolder/more_strings.h"
+#include "talents/build_difference.h"
 #include "talents/point_order.h"
 #include "talents/talent_table.h"
 
@@ -13,9 +14,12 @@ struct SummaryInput {
     PointOrder order;
     bool derivedOrder = false;
     QString code; // the build code, standing alone on the last line
+    // While the board is compared with another build: how the build differs from it.
+    std::optional<BuildDifference> difference;
 };
 
 // The summary as plain text for chat and forums, in the language of `more`: the class and its
 // points, each tree's talents with points, and the points level by level with the steps the rules
-// would not take marked. Every line is shorter than 80 characters but the last, the build code.
+// would not take marked, and while compared, a section of the differences before the code. Every
+// line is shorter than 80 characters but the last, the build code.
 QString buildSummary(const SummaryInput &input, const MoreStrings &more);

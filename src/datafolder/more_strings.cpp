@@ -64,6 +64,22 @@ constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {
     {More::OrderNotKept, "order-not-kept",
      "The order of points could not be kept; it is derived from the ranks"},
     {More::PictureFilter, "picture-filter", "PNG pictures (*.png)"},
+    {More::Compare, "compare", "Compare"},
+    {More::CompareHint, "compare-hint", "Shows how the board differs from another build"},
+    {More::CompareCode, "compare-code", "Compare with the code on the clipboard"},
+    {More::ComparePlan, "compare-plan", "Compare with a plan file\u2026"},
+    {More::CompareBoard, "compare-board", "Compare with the board as it is now"},
+    {More::CompareStop, "compare-stop", "Stop comparing"},
+    {More::CompareOtherClass, "compare-other-class",
+     "Only a build of the class on the board can be compared; this one is of %1"},
+    {More::Comparing, "comparing", "Comparing"},
+    {More::ComparedRank, "compared-rank", "Compared: %1/%2"},
+    {More::Differences, "differences", "Differences:"},
+    {More::DifferenceTalent, "difference-talent", "%1: %2 -> %3"},
+    {More::DifferencePoints, "difference-points", "Points: %1 -> %2"},
+    {More::OrdersPart, "orders-part", "Orders part at level %1: %2 / %3"},
+    {More::OrderEnded, "order-ended", "(none)"},
+    {More::NoDifferences, "no-differences", "No differences"},
 }};
 
 // Row k holds text k: the rows and the enumeration cannot drift apart unnoticed.

@@ -55,6 +55,21 @@ enum class More {
     BuildLoaded,   // the message line after Paste code
     OrderNotKept,  // in the report of a code whose order no longer fits the trees
     PictureFilter, // the file type offered by Save picture
+    Compare,       // the link that opens the comparison's menu
+    CompareHint,   // the Compare link's tooltip
+    CompareCode,
+    ComparePlan,
+    CompareBoard,
+    CompareStop,
+    CompareOtherClass, // %1 the class of the build refused
+    Comparing,         // the message line while a comparison is set
+    ComparedRank,      // the tooltip's line: %1 the compared build's rank, %2 the talent's ranks
+    Differences,       // the summary's heading of a comparison
+    DifferenceTalent,  // %1 talent, %2 the board's rank, %3 the compared build's
+    DifferencePoints,
+    OrdersPart, // %1 level, %2 the board's talent, %3 the compared build's
+    OrderEnded, // in place of a talent where an order has ended
+    NoDifferences,
     Count,
 };
 

@@ -229,6 +229,11 @@ void BoardView::openSearch()
     search_->open();
 }
 
+bool BoardView::searchOpen() const
+{
+    return search_->isOpen();
+}
+
 void BoardView::showNextMatch()
 {
     search_->showNextMatch();

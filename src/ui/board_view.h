@@ -17,6 +17,8 @@
 #include <optional>
 
 class Build;
+class Comparison;
+class QPainter;
 class TalentSearch;
 class TooltipPanel;
 struct PreparedClass;
@@ -29,6 +31,9 @@ struct TalentCell : TalentPlace {
     int drawnRank = -1;
     bool available = false;
     bool dimmed = false; // left out of a search's matches
+    // While the board is compared: its rank minus the compared build's, and the badge saying so.
+    int badge = 0;
+    QRect badgeBox;
     QString accessibleName;
 
     // The icon's picture as drawn: in colour once the talent holds a point.
@@ -62,12 +67,18 @@ public:
     // The tree of the talent that has the keyboard focus; the first tree when none has it.
     int treeOfFocus() const;
     void openSearch();
+    bool searchOpen() const;
     void showNextMatch();
     // Makes `at` the current talent and gives the board the keyboard focus.
     void focusTalent(TreeSlot at);
 
     // What a screen reader says of a talent beside its name: its state and requirements.
     QString talentDescription(TreeSlot at) const;
+
+    // Marks how the board differs from the build `comparison` holds, while it holds one: a badge
+    // on each talent whose rank differs, each tree's sums in its label, and the compared rank in
+    // the tooltip.
+    void compareWith(const Comparison &comparison);
 
 signals:
     // A press on the board was answered: why it changed nothing, or empty when it did (or when it
@@ -102,10 +113,16 @@ private:
     void showTreeRanks(int tree);
     void showLanguage();
     void setTreeLabel(int tree, const QString &text);
+    // A tree's label as the build stands: its name and points, and its sums while compared.
+    QString treeLabelText(int tree) const;
+    void showComparison();
+    int comparedDifference(int slot, int tree) const;
     // Whether a talent's new rank asks for its own cell to be painted again, or the whole board
     // is about to be.
     enum class Repaint { Cell, WithTheBoard };
     void drawRank(int slot, int tree, Repaint repaint = Repaint::Cell);
+    void placeBadge(TalentCell &c, int difference, Repaint repaint);
+    void drawBadge(QPainter &painter, const TalentCell &c);
 
     void press(TreeSlot at, Qt::MouseButton button);
     void showTooltip(TreeSlot at);
@@ -124,6 +141,7 @@ private:
     };
 
     Build &build_;
+    const Comparison *comparison_ = nullptr;
     std::array<TreeParts, TreeCount> trees_;
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
     ArrowLayer arrows_;

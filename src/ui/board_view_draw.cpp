@@ -3,6 +3,7 @@
 #include "board/fonts.h"
 #include "board/trees_picture.h"
 #include "build/build.h"
+#include "build/comparison.h"
 #include "talents/point_order.h"
 #include "talents/rules.h"
 #include "toolkit/label_control.h"
@@ -85,7 +86,7 @@ void BoardView::showTreeRanks(int tree)
             if (c.drawnRank != now.rank || c.available != now.available || budgetChanged)
                 drawRank(slot, t);
         }
-        setTreeLabel(t, counterCaption(shown.treeName(t), shown.treePoints(t)));
+        setTreeLabel(t, treeLabelText(t));
     }
     update(arrows_.refresh(shown));
 }
@@ -108,6 +109,7 @@ void BoardView::drawRank(int slot, int tree, Repaint repaint)
     c.rank = rankLook(talent, table.totalPoints);
     const QRect before = c.rankBox;
     c.rankBox = QRect(c.rankAt, rankSizes_.of(c.rank.text));
+    placeBadge(c, comparedDifference(slot, tree), repaint);
     // Asked for one by one, the rectangles of a whole class cost more than the paint they save.
     if (repaint == Repaint::Cell) {
         update(before);
@@ -156,7 +158,7 @@ void BoardView::paintEvent(QPaintEvent *event)
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
             const TalentCell &c = cell(slot, tree);
-            if (!c.placed || !dirty.intersects(c.icon.united(c.rankBox)))
+            if (!c.placed || !dirty.intersects(c.icon.united(c.rankBox).united(c.badgeBox)))
                 continue;
             painter.drawImage(c.icon.topLeft(), c.drawnRank > 0 ? c.colour : c.grey);
             if (c.dimmed)
@@ -167,6 +169,8 @@ void BoardView::paintEvent(QPaintEvent *event)
                 painter.drawRect(QRectF(c.icon).adjusted(1, 1, -1, -1));
             }
             rankPictures_.draw(painter, c.rankBox, c.rank.colour, c.rank.text, Qt::black);
+            if (c.badge != 0)
+                drawBadge(painter, c);
         }
     }
 }
@@ -179,9 +183,16 @@ void BoardView::showTooltip(TreeSlot at)
     QStringList levels;
     for (int level : levelsOf(build_.order(), at.slot, at.tree))
         levels << QString::number(level);
+    TooltipTexts texts = tooltipTexts(table, at.slot, at.tree, tooltipWords());
+    if (comparison_ && comparison_->active()) {
+        texts.comparedLine = build_.moreStrings()
+                                 .at(More::ComparedRank)
+                                 .arg(QString::number(comparison_->rank(at.slot, at.tree)),
+                                      QString::number(table.at(at.slot, at.tree).maxRank));
+    }
     tooltip_->show(
-        tooltipTexts(table, at.slot, at.tree, tooltipWords()),
-        requirementsMet(table, at.slot, at.tree), at.slot, at.tree, cell(at.slot, at.tree).icon,
+        texts, requirementsMet(table, at.slot, at.tree), at.slot, at.tree,
+        cell(at.slot, at.tree).icon,
         levels.isEmpty()
             ? QString()
             : build_.moreStrings().at(More::Levels).arg(levels.join(QStringLiteral(", "))));

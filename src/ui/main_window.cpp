@@ -29,6 +29,7 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
     registerTahoma();
     buildDesign();
     board_ = new BoardView(*this, *build_, dataFolder_);
+    board_->compareWith(*comparison_);
     buildTabOrder();
     connectHandlers();
     followBuild();
@@ -74,6 +75,7 @@ void MainWindow::showLanguageTexts()
         chosenClass_ = 0;
     side_->showLanguage(strings, build_->moreStrings(), chosenClass_, talents().totalPoints);
     treeMenu_->actions().constFirst()->setText(build_->moreStrings().at(More::ResetTree));
+    showCompareTexts();
     folders_.setTitles(strings.at(Str::Load), strings.at(Str::Save));
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 
 class AboutDialog;
+class Comparison;
 class QMenu;
 
 // What the command line may change of the main window's start-up.
@@ -43,6 +44,7 @@ public:
     const TalentTable &talents() const { return build_->talents(); }
     const BoardView &board() const { return *board_; }
     const DialogFolders &fileDialogs() const { return folders_; }
+    const Comparison &comparison() const { return *comparison_; }
 
     // A plan file or a build code given to the program at its start, loaded as a user's load.
     void openArgument(const QString &argument);
@@ -51,6 +53,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The window's design and wiring (main_window_design.cpp).
@@ -84,6 +87,13 @@ private:
     void copyCode();
     void pasteCode();
     void summaryPressed();
+    // The board compared with another build (main_window_compare.cpp).
+    void buildCompareMenu();
+    void showCompareTexts();
+    void comparePressed();
+    void compareWithCode();
+    void compareWithPlan();
+    void compareWithBoard();
     void savePicture(int scale);
     void loadPlanFile(const QString &path);
     void loadBuildCode(const QString &text);
@@ -106,6 +116,8 @@ private:
     QString captionBeforeReading_;
     std::optional<SideColumn> side_; // made after the window's own look is set
     BoardView *board_ = nullptr;
+    Comparison *comparison_ = nullptr;   // the build the board is compared with
+    QMenu *compareMenu_ = nullptr;       // compareMenu
     QMenu *treeMenu_ = nullptr;          // treeMenu
     int treeMenuTree_ = 1;               // the tree the menu was opened on
     AboutDialog *aboutDialog_ = nullptr; // fr_a, made when first shown

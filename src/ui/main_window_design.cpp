@@ -8,6 +8,7 @@
 #include "toolkit/message_line.h"
 #include "ui/about_dialog.h"
 #include "ui/main_window.h"
+#include "ui/window_controls.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -45,14 +46,11 @@ void MainWindow::buildDesign()
 
     treeMenu_ = new QMenu(this);
     treeMenu_->setObjectName(QStringLiteral("treeMenu"));
-    treeMenu_->setFont(tahoma(SmallFont));
-    // In the colours of the window's lists.
-    treeMenu_->setStyleSheet(QStringLiteral("QMenu { background: black; color: #00ff00; "
-                                            "border: 1px solid #3c3c3c; }"
-                                            "QMenu::item:selected { background: #1f4f1f; }"));
+    styleMenu(*treeMenu_);
     QAction *resetTree = treeMenu_->addAction(MoreStrings::englishOf(More::ResetTree));
     resetTree->setObjectName(QStringLiteral("resetTreeAction"));
     resetTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    buildCompareMenu();
 }
 
 void MainWindow::buildTabOrder()
@@ -82,6 +80,7 @@ void MainWindow::connectHandlers()
     connectGuarded(s.copyButton, &FlatButton::clicked, this, [this] { copyCode(); });
     connectGuarded(s.pasteButton, &FlatButton::clicked, this, [this] { pasteCode(); });
     connectGuarded(s.summaryButton, &FlatButton::clicked, this, [this] { summaryPressed(); });
+    connectGuarded(s.compareButton, &FlatButton::clicked, this, [this] { comparePressed(); });
     connectShortcuts();
     connectGuarded(treeMenu_->actions().constFirst(), &QAction::triggered, this,
                    [this] { build_->resetTree(treeMenuTree_); });
@@ -117,6 +116,9 @@ void MainWindow::connectShortcuts()
     };
     shortcut(keys(Qt::CTRL | Qt::Key_C), outsideText(&MainWindow::copyCode));
     shortcut(keys(Qt::CTRL | Qt::Key_V), outsideText(&MainWindow::pasteCode));
+    shortcut(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V), outsideText(&MainWindow::compareWithCode));
+    shortcut(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] { compareWithPlan(); });
+    shortcut(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_B), [this] { compareWithBoard(); });
 }
 
 void MainWindow::openTreeMenu(int tree, const QPoint &globalAt)

@@ -2,6 +2,7 @@
 #include "base/write_file.h"
 #include "board/trees_picture.h"
 #include "build/build_picture.h"
+#include "build/comparison.h"
 #include "toolkit/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/summary_dialog.h"
@@ -34,7 +35,8 @@ void MainWindow::summaryPressed()
         return;
     BusyScope busy(busy_);
     busy_.disableWhileDialogOpen();
-    SummaryDialog dialog(this, build_->summary(), build_->moreStrings(),
-                         [this](int scale) { savePicture(scale); });
+    SummaryDialog dialog(this,
+                         build_->summary(comparison_->active() ? &comparison_->state() : nullptr),
+                         build_->moreStrings(), [this](int scale) { savePicture(scale); });
     dialogs().runModal(&dialog);
 }

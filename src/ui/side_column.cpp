@@ -102,6 +102,11 @@ void SideColumn::buildLinks(QWidget &window)
     describe(
         summaryButton, {},
         QStringLiteral("Shows the build as text and level by level, and saves its picture (F2)"));
+    compareButton = makeButton(w, QStringLiteral("bt_compare"), {912, 676, 89, 22}, false);
+    compareButton->setCaption(MoreStrings::englishOf(More::Compare));
+    describe(compareButton, {},
+             QStringLiteral("Compares the board with another build: a code, a plan file or the "
+                            "board as it is now (Ctrl+Shift+V, Ctrl+Shift+O, Ctrl+Shift+B)"));
     describe(undoButton, {}, QStringLiteral("Takes back the last change of the board (Ctrl+Z)"));
     describe(redoButton, {},
              QStringLiteral("Makes the change taken back again (Ctrl+Shift+Z or Ctrl+Y)"));
@@ -109,8 +114,8 @@ void SideColumn::buildLinks(QWidget &window)
 
 QList<QWidget *> SideColumn::linksInTabOrder() const
 {
-    return {aboutButton, undoButton, redoButton,  resetButton,  saveButton,
-            loadButton,  copyButton, pasteButton, summaryButton};
+    return {aboutButton, undoButton, redoButton,  resetButton,   saveButton,
+            loadButton,  copyButton, pasteButton, summaryButton, compareButton};
 }
 
 void SideColumn::showLanguage(const UiStrings &strings, const MoreStrings &more, int classToSelect,
@@ -131,6 +136,7 @@ void SideColumn::showLanguage(const UiStrings &strings, const MoreStrings &more,
     redoButton->setCaption(more.at(More::Redo));
     copyButton->setCaption(more.at(More::CopyCode));
     summaryButton->setCaption(more.at(More::Summary));
+    compareButton->setCaption(more.at(More::Compare));
     showLinkHints(more);
     pasteButton->setCaption(more.at(More::PasteCode));
 }
@@ -157,4 +163,6 @@ void SideColumn::showLinkHints(const MoreStrings &more)
     hint(copyButton, More::CopyHint, QStringLiteral("Ctrl+C"));
     hint(pasteButton, More::PasteHint, QStringLiteral("Ctrl+V"));
     hint(summaryButton, More::SummaryHint, QStringLiteral("F2"));
+    hint(compareButton, More::CompareHint,
+         QStringLiteral("Ctrl+Shift+V, Ctrl+Shift+O, Ctrl+Shift+B; Escape: stop"));
 }

@@ -44,6 +44,7 @@ public:
     FlatButton *copyButton = nullptr;      // bt_copy
     FlatButton *pasteButton = nullptr;     // bt_paste
     FlatButton *summaryButton = nullptr;   // bt_summary
+    FlatButton *compareButton = nullptr;   // bt_compare
 
 private:
     void buildLists(QWidget &window);

@@ -15,6 +15,8 @@ QString describePart(TooltipPart part)
         return QStringLiteral("The talent's name");
     case TooltipPart::Rank:
         return QStringLiteral("The talent's rank");
+    case TooltipPart::Compared:
+        return QStringLiteral("The talent's rank in the build the board is compared with");
     case TooltipPart::Levels:
         return QStringLiteral("The character levels at which the talent took its points");
     case TooltipPart::Requirements:

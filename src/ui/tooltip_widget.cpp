@@ -59,6 +59,7 @@ void TooltipWidget::setTexts(const TooltipTexts &texts, const QString &levels, b
 {
     setCaption(TooltipPart::Name, texts.name);
     setCaption(TooltipPart::Rank, texts.rankLine);
+    setCaption(TooltipPart::Compared, texts.comparedLine);
     setCaption(TooltipPart::Levels, levels);
     setCaption(TooltipPart::Requirements, texts.requirements);
     setCaption(TooltipPart::Description, texts.description);
@@ -111,7 +112,8 @@ void TooltipWidget::layOut()
                                  measured(TooltipPart::Description),
                                  measured(TooltipPart::LearnHint),
                                  measured(TooltipPart::UnlearnHint)};
-    layout_ = layOutTooltip(sizes, !drawn_[indexOf(TooltipPart::Levels)].isEmpty(), slot_);
+    layout_ = layOutTooltip(sizes, !drawn_[indexOf(TooltipPart::Levels)].isEmpty(), slot_,
+                            !drawn_[indexOf(TooltipPart::Compared)].isEmpty());
     resize(layout_.size);
     update();
 }

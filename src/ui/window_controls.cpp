@@ -5,6 +5,8 @@
 #include "toolkit/flat_button.h"
 #include "toolkit/label_control.h"
 
+#include <QMenu>
+
 LabelControl *makeLabel(QWidget *parent, const QString &name, QPoint at, int pixelSize, bool bold,
                         const QColor &colour)
 {
@@ -30,6 +32,14 @@ FlatButton *makeButton(QWidget *parent, const QString &name, const QRect &geomet
     return button;
 }
 
+void styleMenu(QMenu &menu)
+{
+    menu.setFont(tahoma(SmallFont));
+    menu.setStyleSheet(QStringLiteral("QMenu { background: black; color: #00ff00; "
+                                      "border: 1px solid #3c3c3c; }"
+                                      "QMenu::item:selected { background: #1f4f1f; }"));
+}
+
 ChoiceBox *makeChoiceBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *box = new ChoiceBox(parent, name);
@@ -53,3 +63,4 @@ void describe(QWidget *control, const QString &name, const QString &description)
         control->setAccessibleName(name);
     control->setAccessibleDescription(description);
 }
+#include <QMenu>

@@ -10,6 +10,7 @@
 class ChoiceBox;
 class FlatButton;
 class LabelControl;
+class QMenu;
 class QWidget;
 
 // The makings of the window's controls in the window's look, shared by the window and its parts.
@@ -26,6 +27,8 @@ LabelControl *makeLabel(QWidget *parent, const QString &name, QPoint at, int pix
                         const QColor &colour);
 // A link-like button: magenta bold Tahoma 10 pt on black.
 FlatButton *makeButton(QWidget *parent, const QString &name, const QRect &geometry, bool underline);
+// A menu in the colours of the window's lists.
+void styleMenu(QMenu &menu);
 // A drop-down list in green on black.
 ChoiceBox *makeChoiceBox(QWidget *parent, const QString &name, const QRect &geometry);
 

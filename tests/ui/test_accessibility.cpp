@@ -141,15 +141,16 @@ private slots:
         QCOMPARE(k, 55);
         QVERIFY(checked > 10);
         // The panel paints its texts; a reader finds each as a static text named by it, in
-        // order, the empty levels line of a talent without points left out.
+        // order, the empty levels line of a talent without points and the compared line left out.
         QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(tooltip(*w_));
-        QCOMPARE(panel->childCount(), 7);
+        QCOMPARE(panel->childCount(), 8);
         for (int k = 0; k < panel->childCount(); ++k) {
             QAccessibleInterface *text = panel->child(k);
             const auto part = static_cast<TooltipPart>(k);
             QCOMPARE(text->parent(), panel);
             QCOMPARE(panel->indexOfChild(text), k);
-            QCOMPARE(text->state().invisible, part == TooltipPart::Levels);
+            QCOMPARE(text->state().invisible,
+                     part == TooltipPart::Levels || part == TooltipPart::Compared);
             QCOMPARE(text->text(QAccessible::Name), tooltip(*w_)->shownText(part));
             QVERIFY(!text->text(QAccessible::Description).isEmpty());
             QCOMPARE(text->rect(),
