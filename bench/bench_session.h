@@ -5,6 +5,7 @@
 #include "ui/main_window.h"
 
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 #include <memory>
 
 // The one window the window benchmarks share, opened on the bundled world with every dialog
@@ -40,3 +41,16 @@ private:
     QString planPath_;
     std::unique_ptr<MainWindow> window_;
 };
+
+// Runs a benchmark's body; an error the window raised or reported ends the benchmark with it.
+template <typename Body> void runChecked(benchmark::State &state, BenchSession &session, Body body)
+{
+    try {
+        body();
+    } catch (const std::exception &e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    if (const QString error = session.takeError(); !error.isEmpty())
+        state.SkipWithError(qPrintable(error));
+}

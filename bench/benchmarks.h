@@ -29,14 +29,16 @@ inline constexpr const char *FocusKey = "FocusKey";
 inline constexpr const char *SearchKeystroke = "SearchKeystroke";
 inline constexpr const char *WorldCheck = "WorldCheck";
 inline constexpr const char *EveryClassLoaded = "EveryClassLoadedOnce";
+inline constexpr const char *CompareSet = "CompareWithPlan";
+inline constexpr const char *PressComparing = "LeftPressComparing";
 
 // Every figure a whole run gives, in the order the report lists them: one missing (a benchmark
 // that failed or was filtered out) fails the run.
 inline constexpr const char *All[] = {
-    TurboJpegDecode, PictureLoader,   QtReaderDecode,  ClassLoad,      LeftPress,
-    RightPress,      PaintAfterPress, PlanLoad,        LanguageChange, UndoReset,
-    RedoReset,       UndoClassChange, CodeLoad,        CodeEncode,     Summary,
-    Picture,         FocusKey,        SearchKeystroke, WorldCheck,     EveryClassLoaded};
+    TurboJpegDecode, PictureLoader,    QtReaderDecode, ClassLoad,     LeftPress, RightPress,
+    PaintAfterPress, PlanLoad,         LanguageChange, UndoReset,     RedoReset, UndoClassChange,
+    CodeLoad,        CodeEncode,       Summary,        Picture,       FocusKey,  SearchKeystroke,
+    WorldCheck,      EveryClassLoaded, CompareSet,     PressComparing};
 } // namespace BenchName
 
 // The benchmark class's pictures: read and decoded by the planner's loader, and decoded from the
@@ -47,3 +49,5 @@ void registerDecodingBenchmarks(const QStringList &paths, const QVector<QByteArr
 void registerCheckBenchmarks(const QString &dataFolder);
 // Loads, presses, plans and languages through the session's window.
 void registerWindowBenchmarks(BenchSession &session);
+// A comparison set from a plan file, and a press while the board is compared.
+void registerCompareBenchmarks(BenchSession &session);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 
@@ -21,6 +22,8 @@ constexpr double MaxSummaryMilliseconds = 30.0;
 constexpr double MaxSearchKeystrokeMicroseconds = 1000.0;
 constexpr double MaxPictureMilliseconds = 100.0;
 constexpr double MaxCheckOverLoads = 1.5;
+constexpr double MaxCompareOverPlanLoad = 1.0;
+constexpr double MaxPressComparingOverPress = 1.2;
 
 const char *verdict(bool met)
 {
@@ -213,6 +216,22 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
         std::printf("Check of the whole world %.2f ms / every class loaded once %.2f ms = %.2fx "
                     "(target at most %.1fx): %s\n",
                     (*f)[0] * 1e3, (*f)[1] * 1e3, ratio, MaxCheckOverLoads, verdict(met));
+    }
+    for (const auto &[name, base, label, target] :
+         {std::tuple{BenchName::CompareSet, BenchName::PlanLoad,
+                     "Comparison set from a plan / plan load", MaxCompareOverPlanLoad},
+          std::tuple{BenchName::PressComparing, BenchName::LeftPress,
+                     "Left press while compared / left press", MaxPressComparingOverPress}}) {
+        if (const auto f = figures({name, base}, label, allMet)) {
+            const double ratio = (*f)[0] / (*f)[1];
+            const bool met = ratio <= target;
+            allMet = allMet && met;
+            const bool micro = name == BenchName::PressComparing;
+            const double unit = micro ? 1e6 : 1e3;
+            std::printf("%s: %.3f %s / %.3f %s = %.2fx (target at most %.1fx): %s\n", label,
+                        (*f)[0] * unit, micro ? "us" : "ms", (*f)[1] * unit, micro ? "us" : "ms",
+                        ratio, target, verdict(met));
+        }
     }
     return allMet;
 }

@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
         BenchSession session(benchExeDir(), heaviest);
         registerDecodingBenchmarks(heaviest.pictures, readFiles(heaviest.pictures));
         registerWindowBenchmarks(session);
+        registerCompareBenchmarks(session);
         registerCheckBenchmarks(QDir(benchExeDir()).filePath(QStringLiteral("datas")));
 
         ComparisonReporter reporter;

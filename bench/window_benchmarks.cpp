@@ -26,19 +26,6 @@ void chooseClass(ChoiceBox *classes, int index)
     emit classes->chosen(index);
 }
 
-// Runs a benchmark's body; an error the window raised or reported ends the benchmark with it.
-template <typename Body> void runChecked(benchmark::State &state, BenchSession &session, Body body)
-{
-    try {
-        body();
-    } catch (const std::exception &e) {
-        state.SkipWithError(e.what());
-        return;
-    }
-    if (const QString error = session.takeError(); !error.isEmpty())
-        state.SkipWithError(qPrintable(error));
-}
-
 void classLoad(benchmark::State &state, BenchSession &session)
 {
     runChecked(state, session, [&] {

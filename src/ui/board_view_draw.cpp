@@ -54,7 +54,8 @@ void BoardView::showClass()
             c.drawnRank = -1;
             drawRank(slot, tree, Repaint::WithTheBoard);
         }
-        setTreeLabel(tree, look.label);
+        // The layout's label, with the sums of a comparison that goes on in another language.
+        setTreeLabel(tree, treeLabelText(tree));
     }
     arrows_.show(std::exchange(stagedArrows_, {}));
     budgetLeftShown_ = build_.talents().totalPoints < PointBudget;

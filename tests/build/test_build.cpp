@@ -3,6 +3,7 @@
 #include "base/error.h"
 #include "build/build.h"
 #include "build/kept_session.h"
+#include "error_of.h"
 #include "fixture_world.h"
 
 #include <QSignalSpy>
@@ -218,6 +219,41 @@ private slots:
                                              "\n") +
                                   code + u'\n');
         QVERIFY(code.startsWith(QStringLiteral("RB3Dd")));
+    }
+
+    // A build compared with another of its class: the summary's section of the differences, and
+    // a build of another class refused, whether a code or a plan file holds it.
+    void aComparedSummarySaysHowTheBuildsDiffer()
+    {
+        Build b(data(), QStringLiteral("en"));
+        Build other(data(), QStringLiteral("en"));
+        b.changeClass(0);
+        other.changeClass(0);
+        for (const auto &[slot, tree] : {std::pair{1, 1}, {1, 1}, {2, 1}})
+            b.press(slot, tree, PressButton::Left);
+        for (const auto &[slot, tree] : {std::pair{1, 1}, {1, 3}})
+            other.press(slot, tree, PressButton::Left);
+        const BoardState compared = b.stateOfCode(other.code());
+        QVERIFY(compared == other.state());
+        QCOMPARE(b.summary(&compared).section(u'\n', -11),
+                 QStringLiteral("Differences:\n"
+                                "First Tree:\n"
+                                "  en talent 1-1: 2 -> 1\n"
+                                "  en talent 1-2: 1 -> 0\n"
+                                "Third Tree:\n"
+                                "  en talent 3-1: 0 -> 1\n"
+                                "Points: 3 -> 2\n"
+                                "Orders part at level 11: en talent 1-1 / en talent 3-1\n"
+                                "\n") +
+                     b.code() + u'\n');
+
+        Build third(data(), QStringLiteral("en"));
+        third.changeClass(1);
+        const QString plan = world_.path(QStringLiteral("third.plan"));
+        writePlanFile(plan, third.planText(1));
+        const QString refusal = QStringLiteral("this one is of en class 1");
+        QVERIFY(errorOf([&] { b.stateOfCode(third.code()); }).endsWith(refusal));
+        QVERIFY(errorOf([&] { b.stateOfPlanFile(plan); }).endsWith(refusal));
     }
 
     // The kept session: shown again as one step over a plain start, by slot on trees that changed
