@@ -18,11 +18,12 @@ struct CommandFailure {
 // missing or holds no number never stops a mode. Throws CommandFailure.
 DataChoice dataForModes(const CommandLine &line, const QString &exeDir);
 
-// The build the argument of --code, --summary or --picture stands for, loaded through the build
-// document as the window loads it: an existing file is read as a plan file, else as a text
-// holding a build code; anything else as a build code (or a text holding one). The one reading of
-// every mode, so that a cause ends each of them with the same message and exit code. A code made
-// on other trees says each rank it changed on standard error. Throws CommandFailure.
+// The build the argument of --code, --summary or --picture (or each of --diff's two) stands for,
+// loaded through the build document as the window loads it: an existing file is read as a plan
+// file, else as a text holding a build code; anything else as a build code (or a text holding
+// one). The one reading of every mode, so that a cause ends each of them with the same message and
+// exit code. A code made on other trees says each rank it changed on standard error. Throws
+// CommandFailure.
 std::unique_ptr<Build> buildOfArgument(const DataChoice &data, const QString &argument);
 
 // Writes `bytes` to standard output; throws CommandFailure naming the cause when that fails.

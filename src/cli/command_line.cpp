@@ -45,10 +45,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption summary(QStringLiteral("summary"));
     const QCommandLineOption picture(QStringLiteral("picture"), {}, QStringLiteral("OUT.png"));
     const QCommandLineOption check(QStringLiteral("check"));
+    const QCommandLineOption diff(QStringLiteral("diff"));
     const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("1|2"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({data, lang, code, summary, picture, check, scale, help, version});
+    parser.addOptions({data, lang, code, summary, picture, check, diff, scale, help, version});
     parser.addPositionalArgument(QStringLiteral("input"), {});
 
     CommandLine line;
@@ -65,10 +66,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.dataFolder = parser.value(data);
     line.language = parser.value(lang);
     const int modes = int(parser.isSet(code)) + int(parser.isSet(summary)) +
-                      int(parser.isSet(picture)) + int(parser.isSet(check));
+                      int(parser.isSet(picture)) + int(parser.isSet(check)) +
+                      int(parser.isSet(diff));
     if (modes > 1)
-        line.error =
-            QStringLiteral("Only one of --code, --summary, --picture and --check may be given.");
+        line.error = QStringLiteral(
+            "Only one of --code, --summary, --picture, --check and --diff may be given.");
     if (parser.isSet(code))
         line.mode = CommandLine::Mode::Code;
     if (parser.isSet(summary))
@@ -79,6 +81,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(check))
         line.mode = CommandLine::Mode::Check;
+    if (parser.isSet(diff))
+        line.mode = CommandLine::Mode::Diff;
     if (parser.isSet(scale)) {
         line.scale = parser.value(scale).toInt();
         if (line.scale != 1 && line.scale != 2)
@@ -87,6 +91,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
             line.error = QStringLiteral("--scale goes with --picture.");
     }
     const QStringList inputs = parser.positionalArguments();
+    if (line.mode == CommandLine::Mode::Diff) {
+        if (inputs.size() == 2) {
+            line.input = inputs.first();
+            line.secondInput = inputs.last();
+        } else if ((!inputs.isEmpty() || (!line.help && !line.version)) && line.error.isEmpty()) {
+            line.error = QStringLiteral("--diff compares two builds: give two plan files or "
+                                        "build codes.");
+        }
+        return line;
+    }
     if (inputs.size() > 1)
         line.error = QStringLiteral("Only one plan file or build code may be given.");
     else if (!inputs.isEmpty())
@@ -112,6 +126,7 @@ QString usageText()
 {
     return QStringLiteral(
         "Usage: runeplan [--data DIR] [--lang LANG] [MODE] [PLAN-FILE | CODE]\n"
+        "       runeplan [--data DIR] [--lang LANG] --diff A B\n"
         "       runeplan --check [--data DIR]\n"
         "\n"
         "Without a mode, opens the planner and loads the plan file or build code, if given.\n"
@@ -125,6 +140,9 @@ QString usageText()
         "                  standard output)\n"
         "  --check         read the whole data folder and list its problems and warnings, one\n"
         "                  a line as path:line: message; exit 0 when there is no problem\n"
+        "  --diff A B      compare two builds of one class, each a plan file or a build code:\n"
+        "                  each talent whose rank differs as tree / talent: A -> B, the points,\n"
+        "                  then the level where their spent orders part\n"
         "\n"
         "Options:\n"
         "  --data DIR      the data folder (default: datas beside the program)\n"

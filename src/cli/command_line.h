@@ -5,6 +5,7 @@
 
 // The program's command line:
 //   runeplan [--data DIR] [--lang LANG] [MODE] [PLAN-FILE | CODE]
+//   runeplan [--data DIR] [--lang LANG] --diff A B
 //   runeplan --check [--data DIR]
 // read before any window exists, so that the modes without a window run with no display.
 struct CommandLine {
@@ -14,11 +15,13 @@ struct CommandLine {
         Summary, // print the summary of a plan or code on standard output
         Picture, // write a picture of a plan's or code's trees to a PNG file
         Check,   // list the problems of the data folder
+        Diff,    // print how two builds of a class differ
     };
     Mode mode = Mode::Window;
     QString dataFolder;  // empty: "datas" beside the program
     QString language;    // empty: the language last.ini selects
-    QString input;       // a plan file or a text holding a build code; may be empty
+    QString input;       // a plan file or a text holding a build code; may be empty; --diff's A
+    QString secondInput; // --diff's B, as `input`
     QString pictureFile; // where --picture writes
     int scale = 1;       // of the picture: 1 or 2
     bool help = false;

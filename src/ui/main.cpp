@@ -4,6 +4,7 @@
 #include "cli/code_mode.h"
 #include "cli/command_line.h"
 #include "cli/console_modes.h"
+#include "cli/diff_mode.h"
 #include "toolkit/error_report.h"
 #include "toolkit/icon_on_demand.h"
 #include "toolkit/window_start.h"
@@ -75,6 +76,11 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(programName());
         return runCodeMode(line, QCoreApplication::applicationDirPath());
+    }
+    if (line.mode == CommandLine::Mode::Diff) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(programName());
+        return runDiffMode(line, QCoreApplication::applicationDirPath());
     }
     return runWindow(argc, argv, line);
 }

@@ -182,6 +182,39 @@ private slots:
         QTest::newRow("no data folder")
             << QStringList{"--data", "@missing", "--code", plan} << 3 << ""
             << "not a folder";
+        // Dd with a point in each of tree 1's first two talents, spent in one order and the other.
+        const QString spent12 =
+            "RB3Dd3jiCe2EAW00000000000000000000000000000000000000000000000000000"
+            "00071DB1QO";
+        const QString spent21 =
+            "RB3Dd3jiCe2EAW00000000000000000000000000000000000000000000000000000"
+            "00072DB1QP";
+        QTest::newRow("diff: ranks that differ")
+            << QStringList{"--lang", "en", "--diff", plan, spent12} << 0
+            << "Vesper Flame / Kindled Dusk: 3 -> 1\nVesper Flame / Cinder Whisper: 0 -> 1\n"
+               "Points: 3 -> 2\n"
+            << "";
+        QTest::newRow("diff: equal builds")
+            << QStringList{"--diff", spent12, spent12} << 0 << "No differences\n"
+            << "";
+        QTest::newRow("diff: orders that part")
+            << QStringList{"--lang", "en", "--diff", spent12, spent21} << 0
+            << "Points: 2 -> 2\nOrders part at level 10: Kindled Dusk / Cinder Whisper\n"
+            << "";
+        // A plan file's order is only derived from its ranks: it parts from no player's order.
+        QTest::newRow("diff: a derived order")
+            << QStringList{"--diff", "@two", spent21} << 0 << "No differences\n"
+            << "";
+        QTest::newRow("diff: two classes") << QStringList{"--diff", plan, "@dr"} << 1 << ""
+                                           << "cannot compare builds of two classes";
+        QTest::newRow("diff of one build") << QStringList{"--diff", plan} << 2 << ""
+                                           << "--diff compares two builds";
+        QTest::newRow("diff with another mode")
+            << QStringList{"--diff", "--code", plan, plan} << 2 << ""
+            << "Only one of";
+        QTest::newRow("diff with a scale")
+            << QStringList{"--diff", "--scale", "2", plan, plan} << 2 << ""
+            << "--scale goes with --picture";
     }
     void modesAndExitCodes()
     {
@@ -196,6 +229,7 @@ private slots:
         const QByteArray zeros(44, '0'), trees = zeros + "\r\n" + zeros + "\r\n";
         QVERIFY(writeFile(at("plan.txt"), "0\r\n3" + zeros.mid(1) + "\r\n" + trees));
         QVERIFY(writeFile(at("dr.txt"), "1\r\n" + zeros + "\r\n" + trees));
+        QVERIFY(writeFile(at("two.txt"), "0\r\n11" + zeros.mid(2) + "\r\n" + trees));
         QVERIFY(writeFile(at("junk.txt"), "not a plan"));
         QVERIFY(QDir().mkdir(at("folder")));
         QVERIFY(mkfifo(QFile::encodeName(at("fifo")).constData(), 0644) == 0);
@@ -216,7 +250,8 @@ private slots:
             {"@plan", "plan.txt"}, {"@junk", "junk.txt"},       {"@missing", "none"},
             {"@out", "out.png"},   {"@codefile", "code.txt"},   {"@dir", "folder"},
             {"@fifo", "fifo"},     {"@garbled", "garbled"},     {"@bare", "bare"},
-            {"@dr", "dr.txt"},     {"@nostrings", "nostrings"}, {"@changed", "changed"}};
+            {"@dr", "dr.txt"},     {"@nostrings", "nostrings"}, {"@changed", "changed"},
+            {"@two", "two.txt"}};
         for (const auto &[placeholder, name] : places) {
             arguments.replaceInStrings(QString::fromLatin1(placeholder), at(name));
             err.replace(QString::fromLatin1(placeholder), at(name));
@@ -229,6 +264,8 @@ private slots:
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(result.out.contains(out.toUtf8()), result.out.constData());
         QVERIFY2(result.err.contains(err), qPrintable(result.err));
+        if (arguments.contains(QStringLiteral("--diff")) && exitCode == 0)
+            QCOMPARE(result.out, out.toUtf8()); // every line of it, and no more
         if (arguments.contains(QStringLiteral("--picture")) && exitCode == 0) {
             // A PNG of the three trees, 910 by 721: its header says so. A pipe stays a pipe.
             QByteArray head = result.out.left(24);

@@ -1,0 +1,58 @@
+#include "cli/diff_mode.h"
+
+#include "build/build.h"
+#include "cli/code_mode.h"
+#include "talents/build_difference.h"
+
+namespace {
+
+QString talentName(const TalentTable &names, const std::optional<TreeSlot> &step)
+{
+    return step ? names.at(step->slot, step->tree).name : QStringLiteral("(none)");
+}
+
+} // namespace
+
+QStringList differenceLines(const Build &a, const Build &b)
+{
+    if (a.classIndex() != b.classIndex())
+        throw CommandFailure{ExitCode::BadInput,
+                             QStringLiteral("cannot compare builds of two classes")};
+    const BoardState stateA = a.state();
+    const BoardState stateB = b.state();
+    const BuildDifference difference =
+        buildDifference(stateA.ranks, stateB.ranks, stateA.derivedOrder ? nullptr : &stateA.order,
+                        stateB.derivedOrder ? nullptr : &stateB.order);
+    if (difference.none())
+        return {QStringLiteral("No differences")};
+    const TalentTable &names = a.talents();
+    QStringList lines;
+    for (const RankDifference &rank : difference.ranks)
+        lines << QStringLiteral("%1 / %2: %3 -> %4")
+                     .arg(names.treeName(rank.at.tree), names.at(rank.at.slot, rank.at.tree).name)
+                     .arg(rank.rankA)
+                     .arg(rank.rankB);
+    lines << QStringLiteral("Points: %1 -> %2").arg(difference.pointsA).arg(difference.pointsB);
+    if (const auto &part = difference.ordersPart)
+        lines << QStringLiteral("Orders part at level %1: %2 / %3")
+                     .arg(part->level)
+                     .arg(talentName(names, part->stepA), talentName(names, part->stepB));
+    return lines;
+}
+
+int runDiffMode(const CommandLine &line, const QString &exeDir)
+{
+    try {
+        const DataChoice data = dataForModes(line, exeDir);
+        const auto a = buildOfArgument(data, line.input);
+        const auto b = buildOfArgument(data, line.secondInput);
+        printOnConsole(differenceLines(*a, *b).join(u'\n').toUtf8() + '\n');
+        return ExitCode::Success;
+    } catch (const CommandFailure &failure) {
+        sayOnConsole(failure.message);
+        return failure.exitCode;
+    } catch (const std::exception &e) {
+        sayOnConsole(QString::fromUtf8(e.what()));
+        return ExitCode::BadInput;
+    }
+}
