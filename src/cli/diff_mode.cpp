@@ -1,8 +1,8 @@
 #include "cli/diff_mode.h"
 
 #include "build/build.h"
+#include "build/comparison.h"
 #include "cli/code_mode.h"
-#include "talents/build_difference.h"
 
 namespace {
 
@@ -18,25 +18,20 @@ QStringList differenceLines(const Build &a, const Build &b)
     if (a.classIndex() != b.classIndex())
         throw CommandFailure{ExitCode::BadInput,
                              QStringLiteral("cannot compare builds of two classes")};
-    const BoardState stateA = a.state();
-    const BoardState stateB = b.state();
-    const BuildDifference difference =
-        buildDifference(stateA.ranks, stateB.ranks, stateA.derivedOrder ? nullptr : &stateA.order,
-                        stateB.derivedOrder ? nullptr : &stateB.order);
+    const BuildDifference difference = differenceOf(a.state(), b.state());
     if (difference.none())
         return {QStringLiteral("No differences")};
     const TalentTable &names = a.talents();
     QStringList lines;
     for (const RankDifference &rank : difference.ranks)
         lines << QStringLiteral("%1 / %2: %3 -> %4")
-                     .arg(names.treeName(rank.at.tree), names.at(rank.at.slot, rank.at.tree).name)
-                     .arg(rank.rankA)
-                     .arg(rank.rankB);
+                     .arg(names.treeName(rank.at.tree), names.at(rank.at.slot, rank.at.tree).name,
+                          QString::number(rank.rankA), QString::number(rank.rankB));
     lines << QStringLiteral("Points: %1 -> %2").arg(difference.pointsA).arg(difference.pointsB);
     if (const auto &part = difference.ordersPart)
         lines << QStringLiteral("Orders part at level %1: %2 / %3")
-                     .arg(part->level)
-                     .arg(talentName(names, part->stepA), talentName(names, part->stepB));
+                     .arg(QString::number(part->level), talentName(names, part->stepA),
+                          talentName(names, part->stepB));
     return lines;
 }
 
