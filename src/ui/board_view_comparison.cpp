@@ -5,6 +5,7 @@
 #include "build/comparison.h"
 #include "ui/board_view.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace {
@@ -30,8 +31,10 @@ void BoardView::showComparison()
     for (int tree = 1; tree <= TreeCount; ++tree) {
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
             TalentCell &c = cellAt(slot, tree);
-            if (c.placed)
-                placeBadge(c, differenceAt(build_, comparison_, slot, tree), Repaint::Cell);
+            if (!c.placed)
+                continue;
+            placeBadge(c, differenceAt(build_, comparison_, slot, tree), Repaint::Cell);
+            tellReader({tree, slot}, QAccessible::DescriptionChanged);
         }
         setTreeLabel(tree, treeLabelText(tree));
     }

@@ -3,6 +3,7 @@
 // dimming; and what a screen reader is told.
 #include "board/board_keys.h"
 #include "build/build.h"
+#include "build/comparison.h"
 #include "talents/board_navigation.h"
 #include "talents/rules.h"
 #include "toolkit/error_report.h"
@@ -144,6 +145,11 @@ QString BoardView::talentDescription(TreeSlot at) const
     }
     const QString requirements = tooltipTexts(table, at.slot, at.tree, tooltipWords()).requirements;
     QStringList parts{state};
+    // While compared, a reader hears the other build's rank as a sighted user reads the badge.
+    if (comparison_ && comparison_->active())
+        parts << more.at(More::ComparedRank)
+                     .arg(QString::number(comparison_->rank(at.slot, at.tree)),
+                          QString::number(table.at(at.slot, at.tree).maxRank));
     for (const QString &line : requirements.split(u'\r', Qt::SkipEmptyParts))
         parts << line.trimmed();
     return parts.join(QStringLiteral(". "));

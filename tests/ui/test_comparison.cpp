@@ -59,6 +59,9 @@ private slots:
         }
         pointAtTalent(w, 1, 1);
         QCOMPARE(tooltip(w)->shownText(TooltipPart::Compared), QStringLiteral("Compared: 3/5"));
+        QVERIFY(talentInterface(w, 1, 1)
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral("Compared: 3/5")));
 
         // Undo changes the board's build; the comparison stays, through a change of language too.
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
