@@ -172,7 +172,7 @@ void Build::loadPlan(const PlanText &plan, const QString &path)
     stepTo(state, std::move(staged));
 }
 
-std::pair<BoardState, PreparedClass> Build::stagePlan(const PlanText &text, const QString &path)
+PlanRanks Build::checkedPlan(const PlanText &text, const QString &path) const
 {
     ClassLayout layout;
     try {
@@ -182,7 +182,12 @@ std::pair<BoardState, PreparedClass> Build::stagePlan(const PlanText &text, cons
             QStringLiteral("Cannot check plan %1 against its class: %2").arg(path, e.message()),
             e.message());
     }
-    const PlanRanks plan = checkPlan(text, layout, path);
+    return checkPlan(text, layout, path);
+}
+
+std::pair<BoardState, PreparedClass> Build::stagePlan(const PlanText &text, const QString &path)
+{
+    const PlanRanks plan = checkedPlan(text, path);
     // A plan file keeps no order: the order its ranks imply stands in for it.
     PreparedClass staged = stage(plan.classIndex, plan.ranks, languageCode_);
     PointOrder order = derivedOrder(staged.table, plan.ranks);

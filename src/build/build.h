@@ -118,6 +118,8 @@ private:
     // A plan file's text checked against its class as the files are now, and its class read with
     // the plan's ranks and the order they imply.
     std::pair<BoardState, PreparedClass> stagePlan(const PlanText &text, const QString &path);
+    // The ranks of a plan file's text checked against its class as the files are now.
+    PlanRanks checkedPlan(const PlanText &text, const QString &path) const;
     // A view's check of a class read whole with its ranks on it.
     void checkStaged(const PreparedClass &staged) const;
     void showClass(PreparedClass &&staged);

@@ -2,8 +2,6 @@
 #include "base/error.h"
 #include "build/build.h"
 #include "build/plan_file.h"
-#include "datafolder/class_layout.h"
-#include "datafolder/data_folder_error.h"
 #include "talents/build_code.h"
 #include "talents/code_on_trees.h"
 
@@ -42,14 +40,6 @@ BoardState Build::stateOfPlanFile(const QString &path) const
     const PlanText text = parsePlanText(readPlanFile(path), path);
     checkPlanClass(text, classCount(), path);
     requireClassShown(text.classIndex, classIndex(), strings_, more_);
-    ClassLayout layout;
-    try {
-        layout = readClassLayout(dataFolder_ + *classCode(text.classIndex), languageCode_);
-    } catch (const Error &e) {
-        throw DataFolderError(
-            QStringLiteral("Cannot check plan %1 against its class: %2").arg(path, e.message()),
-            e.message());
-    }
-    const PlanRanks plan = checkPlan(text, layout, path);
+    const PlanRanks plan = checkedPlan(text, path);
     return {plan.classIndex, plan.ranks, derivedOrder(shown_.table, plan.ranks), true};
 }
