@@ -70,6 +70,22 @@ enum class More {
     OrdersPart, // %1 level, %2 the board's talent, %3 the compared build's
     OrderEnded, // in place of a talent where an order has ended
     NoDifferences,
+    Library,       // the link that opens the library of builds
+    LibraryHint,   // the Library link's tooltip
+    LibraryFilter, // the filter field's placeholder
+    LibraryOpen,
+    LibrarySaveAs,
+    LibraryRename,
+    LibraryDelete,
+    LibraryUndoDelete,
+    LibraryNotes,
+    LibraryName,
+    LibraryReplace,    // %1 the name
+    LibraryUnreadable, // %1 the reason
+    LibraryPoints,     // %1 points, %2 level
+    LibraryColumns,    // the list's headings, divided by |
+    LibraryKept,       // the message line after a save into the library
+    CompareLibrary,
     Count,
 };
 

@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -37,6 +39,22 @@ QString Dialogs::saveFileName(QWidget *owner, const QString &title, const QStrin
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> Dialogs::askText(QWidget *owner, const QString &title,
+                                        const QString &label, const QString &suggestion)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(owner, title, label, QLineEdit::Normal, suggestion, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+bool Dialogs::confirm(QWidget *owner, const QString &title, const QString &question)
+{
+    return QMessageBox::question(owner, title, question) == QMessageBox::Yes;
 }
 
 int Dialogs::runModal(QDialog *dialog)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -18,6 +19,12 @@ public:
     virtual QString openFileName(QWidget *owner, const QString &title, const QString &folder);
     virtual QString saveFileName(QWidget *owner, const QString &title, const QString &folder,
                                  const QString &filter = {});
+    // Asks for one line of text in a field that takes the focus, `suggestion` filled in; nothing
+    // when the user cancelled.
+    virtual std::optional<QString> askText(QWidget *owner, const QString &title,
+                                           const QString &label, const QString &suggestion);
+    // Asks a question answered by yes or no; true for yes.
+    virtual bool confirm(QWidget *owner, const QString &title, const QString &question);
     // Shows a dialog modally and returns its result.
     virtual int runModal(QDialog *dialog);
     // Opens a web address with the user's default handler; failures are not reported.

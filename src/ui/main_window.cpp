@@ -56,6 +56,7 @@ void MainWindow::followBuild()
             &QWidget::setEnabled);
     connect(&build_->history(), &QUndoStack::canRedoChanged, side_->redoButton,
             &QWidget::setEnabled);
+    connect(&build_->history(), &QUndoStack::cleanChanged, this, [this] { showCaption(); });
     connect(build_, &Build::reading, this, [this](bool on) {
         // "Loading" in the caption while a class is read from the data folder.
         if (on) {

@@ -12,6 +12,7 @@
 
 class AboutDialog;
 class Comparison;
+class Library;
 class QMenu;
 
 // What the command line may change of the main window's start-up.
@@ -94,6 +95,13 @@ private:
     void compareWithCode();
     void compareWithPlan();
     void compareWithBoard();
+    // The library of builds (main_window_library.cpp).
+    Library &library();
+    void openLibrary(bool toCompare);
+    // Keeps the board in the library: under its library build's name, or a name asked for.
+    void keepBoardInLibrary(bool askName);
+    void showLibraryBuild(const QString &path, const QString &name);
+    void showCaption();
     void savePicture(int scale);
     void loadPlanFile(const QString &path);
     void loadBuildCode(const QString &text);
@@ -117,6 +125,9 @@ private:
     std::optional<SideColumn> side_; // made after the window's own look is set
     BoardView *board_ = nullptr;
     Comparison *comparison_ = nullptr;   // the build the board is compared with
+    Library *library_ = nullptr;         // read when the library is first opened
+    QString libraryPath_;                // the library build on the board, when it came from there
+    QString libraryName_;
     QMenu *compareMenu_ = nullptr;       // compareMenu
     QMenu *treeMenu_ = nullptr;          // treeMenu
     int treeMenuTree_ = 1;               // the tree the menu was opened on

@@ -32,6 +32,8 @@ void MainWindow::buildCompareMenu()
            [this] { compareWithCode(); });
     action("comparePlanAction", More::ComparePlan, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
            [this] { compareWithPlan(); });
+    action("compareLibraryAction", More::CompareLibrary,
+           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { openLibrary(true); });
     action("compareBoardAction", More::CompareBoard, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
            [this] { compareWithBoard(); });
     QAction *stop = action("stopComparingAction", More::CompareStop, QKeySequence(Qt::Key_Escape),
@@ -47,7 +49,7 @@ void MainWindow::buildCompareMenu()
 void MainWindow::showCompareTexts()
 {
     const QList<QAction *> actions = compareMenu_->actions();
-    const More texts[] = {More::CompareCode, More::ComparePlan, More::CompareBoard,
+    const More texts[] = {More::CompareCode, More::ComparePlan, More::CompareLibrary, More::CompareBoard,
                           More::CompareStop};
     for (qsizetype k = 0; k < actions.size(); ++k)
         actions[k]->setText(build_->moreStrings().at(texts[k]));

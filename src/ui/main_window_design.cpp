@@ -30,7 +30,7 @@ QKeySequence keys(QKeyCombination combination)
 void MainWindow::buildDesign()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Runeplan ") + QLatin1String(ProgramVersion));
+    showCaption();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -81,6 +81,7 @@ void MainWindow::connectHandlers()
     connectGuarded(s.pasteButton, &FlatButton::clicked, this, [this] { pasteCode(); });
     connectGuarded(s.summaryButton, &FlatButton::clicked, this, [this] { summaryPressed(); });
     connectGuarded(s.compareButton, &FlatButton::clicked, this, [this] { comparePressed(); });
+    connectGuarded(s.libraryButton, &FlatButton::clicked, this, [this] { openLibrary(false); });
     connectShortcuts();
     connectGuarded(treeMenu_->actions().constFirst(), &QAction::triggered, this,
                    [this] { build_->resetTree(treeMenuTree_); });
@@ -119,6 +120,8 @@ void MainWindow::connectShortcuts()
     shortcut(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V), outsideText(&MainWindow::compareWithCode));
     shortcut(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] { compareWithPlan(); });
     shortcut(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_B), [this] { compareWithBoard(); });
+    shortcut(keys(Qt::CTRL | Qt::Key_L), [this] { openLibrary(false); });
+    shortcut(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { keepBoardInLibrary(false); });
 }
 
 void MainWindow::openTreeMenu(int tree, const QPoint &globalAt)

@@ -102,6 +102,11 @@ void SideColumn::buildLinks(QWidget &window)
     describe(
         summaryButton, {},
         QStringLiteral("Shows the build as text and level by level, and saves its picture (F2)"));
+    libraryButton = makeButton(w, QStringLiteral("bt_library"), {912, 374, 89, 22}, false);
+    libraryButton->setCaption(MoreStrings::englishOf(More::Library));
+    describe(libraryButton, {},
+             QStringLiteral("Opens the library of kept builds (Ctrl+L); Ctrl+Shift+S keeps the "
+                            "board in it"));
     compareButton = makeButton(w, QStringLiteral("bt_compare"), {912, 676, 89, 22}, false);
     compareButton->setCaption(MoreStrings::englishOf(More::Compare));
     describe(compareButton, {},
@@ -114,7 +119,7 @@ void SideColumn::buildLinks(QWidget &window)
 
 QList<QWidget *> SideColumn::linksInTabOrder() const
 {
-    return {aboutButton, undoButton, redoButton,  resetButton,   saveButton,
+    return {aboutButton, undoButton, redoButton, libraryButton,  resetButton,   saveButton,
             loadButton,  copyButton, pasteButton, summaryButton, compareButton};
 }
 
@@ -137,6 +142,7 @@ void SideColumn::showLanguage(const UiStrings &strings, const MoreStrings &more,
     copyButton->setCaption(more.at(More::CopyCode));
     summaryButton->setCaption(more.at(More::Summary));
     compareButton->setCaption(more.at(More::Compare));
+    libraryButton->setCaption(more.at(More::Library));
     showLinkHints(more);
     pasteButton->setCaption(more.at(More::PasteCode));
 }
@@ -163,6 +169,7 @@ void SideColumn::showLinkHints(const MoreStrings &more)
     hint(copyButton, More::CopyHint, QStringLiteral("Ctrl+C"));
     hint(pasteButton, More::PasteHint, QStringLiteral("Ctrl+V"));
     hint(summaryButton, More::SummaryHint, QStringLiteral("F2"));
+    hint(libraryButton, More::LibraryHint, QStringLiteral("Ctrl+L; Ctrl+Shift+S: keep the board"));
     hint(compareButton, More::CompareHint,
          QStringLiteral("Ctrl+Shift+V, Ctrl+Shift+O, Ctrl+Shift+B; Escape: stop"));
 }

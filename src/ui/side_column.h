@@ -45,6 +45,7 @@ public:
     FlatButton *pasteButton = nullptr;     // bt_paste
     FlatButton *summaryButton = nullptr;   // bt_summary
     FlatButton *compareButton = nullptr;   // bt_compare
+    FlatButton *libraryButton = nullptr;   // bt_library
 
 private:
     void buildLists(QWidget &window);

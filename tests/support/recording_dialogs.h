@@ -41,6 +41,19 @@ public:
         folders.append(folder);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
+    std::optional<QString> askText(QWidget *, const QString &title, const QString &,
+                                   const QString &suggestion) override
+    {
+        questions.append(title + u'|' + suggestion);
+        if (textAnswers.isEmpty())
+            return std::nullopt;
+        return textAnswers.takeFirst();
+    }
+    bool confirm(QWidget *, const QString &, const QString &question) override
+    {
+        questions.append(question);
+        return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
+    }
     int runModal(QDialog *dialog) override;
     // Forgets what was recorded, as before a new test.
     void clear()
@@ -53,6 +66,9 @@ public:
         folders.clear();
         addresses.clear();
         modals.clear();
+        questions.clear();
+        textAnswers.clear();
+        confirmAnswers.clear();
         ownerEnabled.clear();
         whileModal = nullptr;
     }
@@ -66,6 +82,9 @@ public:
     QStringList folders;
     QStringList addresses;
     QVector<QDialog *> modals;
+    QStringList questions;       // each text asked (its title and suggestion) and each question
+    QStringList textAnswers;     // answers of the next text fields; empty = cancelled
+    QVector<bool> confirmAnswers; // answers of the next questions; empty = no
     std::function<void(QDialog *)> whileModal; // what the user does in a modal dialog, if set
     QVector<bool> ownerEnabled; // at each file dialog: whether the window behind took input
 
