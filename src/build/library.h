@@ -44,6 +44,14 @@ QByteArray formatLibraryFile(const LibraryBuild &build);
 // | , tabs and control characters replaced by '_', at most 100 characters before ".build".
 QString libraryFileName(const QString &name);
 
+// Where a new build of `name` goes in `folder`: "<folder>/<libraryFileName(name)>", or when that
+// is taken the first free "<stem> (2).build", "<stem> (3).build"...
+QString freeLibraryPath(const QString &folder, const QString &name);
+
+// Writes `build` to `path` so that an old file is replaced only by a complete new one, making the
+// folder when it is missing. Throws Error naming the file and the reason.
+void writeLibraryFile(const QString &path, const LibraryBuild &build);
+
 // What the library lists of one file: the build, or why it cannot be read.
 struct LibraryEntry {
     QString path;

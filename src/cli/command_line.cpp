@@ -46,10 +46,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption picture(QStringLiteral("picture"), {}, QStringLiteral("OUT.png"));
     const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption diff(QStringLiteral("diff"));
+    const QCommandLineOption library(QStringLiteral("library"));
+    const QCommandLineOption open(QStringLiteral("open"), {}, QStringLiteral("NAME"));
     const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("1|2"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({data, lang, code, summary, picture, check, diff, scale, help, version});
+    parser.addOptions(
+        {data, lang, code, summary, picture, check, diff, library, open, scale, help, version});
     parser.addPositionalArgument(QStringLiteral("input"), {});
 
     CommandLine line;
@@ -67,10 +70,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.language = parser.value(lang);
     const int modes = int(parser.isSet(code)) + int(parser.isSet(summary)) +
                       int(parser.isSet(picture)) + int(parser.isSet(check)) +
-                      int(parser.isSet(diff));
+                      int(parser.isSet(diff)) + int(parser.isSet(library));
     if (modes > 1)
-        line.error = QStringLiteral(
-            "Only one of --code, --summary, --picture, --check and --diff may be given.");
+        line.error = QStringLiteral("Only one of --code, --summary, --picture, --check, --diff "
+                                    "and --library may be given.");
     if (parser.isSet(code))
         line.mode = CommandLine::Mode::Code;
     if (parser.isSet(summary))
@@ -90,7 +93,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
         else if (line.mode != CommandLine::Mode::Picture)
             line.error = QStringLiteral("--scale goes with --picture.");
     }
+    if (parser.isSet(library))
+        line.mode = CommandLine::Mode::Library;
     const QStringList inputs = parser.positionalArguments();
+    if (parser.isSet(open)) {
+        line.openName = parser.value(open);
+        if (line.mode != CommandLine::Mode::Window && line.error.isEmpty())
+            line.error = QStringLiteral("--open starts the window: it goes with no mode.");
+        else if (!inputs.isEmpty() && line.error.isEmpty())
+            line.error = QStringLiteral("--open takes the place of a plan file or build code.");
+        return line;
+    }
     if (line.mode == CommandLine::Mode::Diff) {
         if (inputs.size() == 2) {
             line.input = inputs.first();
@@ -105,6 +118,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.error = QStringLiteral("Only one plan file or build code may be given.");
     else if (!inputs.isEmpty())
         line.input = inputs.first();
+    if (line.mode == CommandLine::Mode::Library && !line.input.isEmpty() && line.error.isEmpty())
+        line.error = QStringLiteral("--library takes no plan file or build code.");
     if (line.mode == CommandLine::Mode::Check && line.error.isEmpty()) {
         // The check reads every language and no plan.
         if (!line.input.isEmpty())
@@ -114,7 +129,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                         "with it.");
     }
     if (line.mode != CommandLine::Mode::Window && line.mode != CommandLine::Mode::Check &&
-        line.input.isEmpty() && !line.help && !line.version && line.error.isEmpty())
+        line.mode != CommandLine::Mode::Library && line.input.isEmpty() && !line.help &&
+        !line.version && line.error.isEmpty())
         line.error = line.mode == CommandLine::Mode::Picture && looksLikeInput(line.pictureFile)
                          ? QStringLiteral("--picture needs an output file.")
                          : QStringLiteral("--code, --summary and --picture need a plan file or "
@@ -128,6 +144,8 @@ QString usageText()
         "Usage: runeplan [--data DIR] [--lang LANG] [MODE] [PLAN-FILE | CODE]\n"
         "       runeplan [--data DIR] [--lang LANG] --diff A B\n"
         "       runeplan --check [--data DIR]\n"
+        "       runeplan [--data DIR] [--lang LANG] --library\n"
+        "       runeplan [--data DIR] [--lang LANG] --open NAME\n"
         "\n"
         "Without a mode, opens the planner and loads the plan file or build code, if given.\n"
         "\n"
@@ -143,6 +161,10 @@ QString usageText()
         "  --diff A B      compare two builds of one class, each a plan file or a build code:\n"
         "                  each talent whose rank differs as tree / talent: A -> B, the points,\n"
         "                  then the level where their spent orders part\n"
+        "  --library       list the library of builds, newest first, one a line as\n"
+        "                  name, class, points and time saved, separated by tabs; files that\n"
+        "                  cannot be read are named on standard error with the reason\n"
+        "  --open NAME     open the planner with the library's build of that name\n"
         "\n"
         "Options:\n"
         "  --data DIR      the data folder (default: datas beside the program)\n"

@@ -7,6 +7,8 @@
 //   runeplan [--data DIR] [--lang LANG] [MODE] [PLAN-FILE | CODE]
 //   runeplan [--data DIR] [--lang LANG] --diff A B
 //   runeplan --check [--data DIR]
+//   runeplan [--data DIR] [--lang LANG] --library
+//   runeplan [--data DIR] [--lang LANG] --open NAME
 // read before any window exists, so that the modes without a window run with no display.
 struct CommandLine {
     enum class Mode {
@@ -16,6 +18,7 @@ struct CommandLine {
         Picture, // write a picture of a plan's or code's trees to a PNG file
         Check,   // list the problems of the data folder
         Diff,    // print how two builds of a class differ
+        Library, // list the player's library of builds
     };
     Mode mode = Mode::Window;
     QString dataFolder;  // empty: "datas" beside the program
@@ -23,6 +26,7 @@ struct CommandLine {
     QString input;       // a plan file or a text holding a build code; may be empty; --diff's A
     QString secondInput; // --diff's B, as `input`
     QString pictureFile; // where --picture writes
+    QString openName;    // --open: the library build the window starts with
     int scale = 1;       // of the picture: 1 or 2
     bool help = false;
     bool version = false;

@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "cli/console_modes.h"
 #include "cli/diff_mode.h"
+#include "cli/library_mode.h"
 #include "toolkit/error_report.h"
 #include "toolkit/icon_on_demand.h"
 #include "toolkit/window_start.h"
@@ -22,8 +23,19 @@ QString programName()
     return QStringLiteral("Runeplan");
 }
 
-int runWindow(int argc, char *argv[], const CommandLine &line)
+int runWindow(int argc, char *argv[], CommandLine line)
 {
+    // A library build is looked up before anything of the window exists: a name the library lacks
+    // ends the start where there may be no display.
+    if (!line.openName.isEmpty()) {
+        QCoreApplication::setApplicationName(programName());
+        try {
+            line.input = libraryCodeNamed(line.openName);
+        } catch (const CommandFailure &failure) {
+            sayOnConsole(failure.message);
+            return failure.exitCode;
+        }
+    }
     Application app(argc, argv);
     registerTahomaAhead();
     Application::setApplicationName(programName());
@@ -81,6 +93,11 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(programName());
         return runDiffMode(line, QCoreApplication::applicationDirPath());
+    }
+    if (line.mode == CommandLine::Mode::Library) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(programName());
+        return runLibraryMode(line, QCoreApplication::applicationDirPath());
     }
     return runWindow(argc, argv, line);
 }

@@ -85,6 +85,12 @@ QByteArray readFromPipe(const QString &pipe, const std::function<void()> &work)
     return bytes;
 }
 
+// Dd with a point in each of tree 1's first two talents, spent in one order and the other.
+const QString spent12 = QStringLiteral("RB3Dd3jiCe2EAW00000000000000000000000000000000000000000"
+                                       "00000000000000071DB1QO");
+const QString spent21 = QStringLiteral("RB3Dd3jiCe2EAW00000000000000000000000000000000000000000"
+                                       "00000000000000072DB1QP");
+
 } // namespace
 
 class TestCommandLine : public QObject {
@@ -182,13 +188,6 @@ private slots:
         QTest::newRow("no data folder")
             << QStringList{"--data", "@missing", "--code", plan} << 3 << ""
             << "not a folder";
-        // Dd with a point in each of tree 1's first two talents, spent in one order and the other.
-        const QString spent12 =
-            "RB3Dd3jiCe2EAW00000000000000000000000000000000000000000000000000000"
-            "00071DB1QO";
-        const QString spent21 =
-            "RB3Dd3jiCe2EAW00000000000000000000000000000000000000000000000000000"
-            "00072DB1QP";
         QTest::newRow("diff: ranks that differ")
             << QStringList{"--lang", "en", "--diff", plan, spent12} << 0
             << "Vesper Flame / Kindled Dusk: 3 -> 1\nVesper Flame / Cinder Whisper: 0 -> 1\n"
@@ -212,6 +211,16 @@ private slots:
         QTest::newRow("diff with another mode")
             << QStringList{"--diff", "--code", plan, plan} << 2 << ""
             << "Only one of";
+        // Two builds (newest first, the one without a time at its file's) and a file that is none.
+        QTest::newRow("library") << QStringList{"--library", "@library"} << 0
+                                 << "fire first\tDd\t2\t2024-05-01T10:00:00Z\n"
+                                    "Older\tDd\t2\t2001-02-03T04:05:06Z\n"
+                                 << "builds/bad.build: the file is empty\n";
+        QTest::newRow("empty library") << QStringList{"--library"} << 0 << ""
+                                       << "";
+        QTest::newRow("open a name not in the library")
+            << QStringList{"--open", "older", "@library"} << 1 << ""
+            << "no build named older in the library"; // names match exactly
         QTest::newRow("diff with a scale")
             << QStringList{"--diff", "--scale", "2", plan, plan} << 2 << ""
             << "--scale goes with --picture";
@@ -256,6 +265,22 @@ private slots:
             arguments.replaceInStrings(QString::fromLatin1(placeholder), at(name));
             err.replace(QString::fromLatin1(placeholder), at(name));
         }
+        // The player's library, in the data folder every test program has of its own.
+        QDir library(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Runeplan/builds"));
+        QVERIFY(library.removeRecursively());
+        if (arguments.removeAll(QStringLiteral("@library")) > 0) {
+            QVERIFY(library.mkpath(QStringLiteral(".")));
+            QVERIFY(writeFile(library.filePath("a.build"),
+                              "Runeplan build 1\nname: fire\tfirst\ncode: " + spent12.toLatin1() +
+                                  "\nsaved: 2024-05-01T10:00:00Z\nnotes:\n"));
+            QVERIFY(writeFile(library.filePath("b.build"),
+                              "Runeplan build 1\nname: Older\ncode: " + spent21.toLatin1() + "\n"));
+            QFile older(library.filePath("b.build"));
+            QVERIFY(older.open(QIODevice::ReadWrite) &&
+                    older.setFileTime(QDateTime::fromString("2001-02-03T04:05:06Z", Qt::ISODate),
+                                      QFileDevice::FileModificationTime));
+            QVERIFY(writeFile(library.filePath("bad.build"), ""));
+        }
         const QString fifo = at("fifo");
         const bool toFullOutput = arguments.removeAll(QStringLiteral(">/dev/full")) > 0;
         Run result;
@@ -264,7 +289,9 @@ private slots:
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(result.out.contains(out.toUtf8()), result.out.constData());
         QVERIFY2(result.err.contains(err), qPrintable(result.err));
-        if (arguments.contains(QStringLiteral("--diff")) && exitCode == 0)
+        if ((arguments.contains(QStringLiteral("--diff")) ||
+             arguments.contains(QStringLiteral("--library"))) &&
+            exitCode == 0)
             QCOMPARE(result.out, out.toUtf8()); // every line of it, and no more
         if (arguments.contains(QStringLiteral("--picture")) && exitCode == 0) {
             // A PNG of the three trees, 910 by 721: its header says so. A pipe stays a pipe.

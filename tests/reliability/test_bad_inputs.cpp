@@ -1,8 +1,9 @@
 // A catalogue of broken inputs. Each one must end in a clear error that names the file and the
-// reason (or load, where the input is odd but usable), with the program still running and usable
-// and nothing lost.
+// reason (or load, where the input is odd but usable; or, for a file of the library of builds, be
+// listed with its reason), with the program still running and usable and nothing lost.
 #include "board/fonts.h"
 #include "board_driver.h"
+#include "build/library.h"
 #include "build/plan_file.h"
 #include "jpeg_fixture.h"
 #include "talents/build_code.h"
@@ -23,8 +24,9 @@
 
 namespace {
 
-enum class Action { Start, ChooseClass, SwitchLanguage, LoadPlan, PasteCode };
-enum class Outcome { Fatal, Error, Loads };
+enum class Action { Start, ChooseClass, SwitchLanguage, LoadPlan, PasteCode, ListLibrary };
+// Listed: the library lists the file as unreadable with the reason, and no box opens.
+enum class Outcome { Fatal, Error, Loads, Listed };
 
 struct BadInput {
     const char *name;
@@ -66,6 +68,19 @@ QByteArray treeWith(const QByteArray &line)
 std::function<void(FixtureWorld &)> write(const QString &file, const QByteArray &bytes)
 {
     return [=](FixtureWorld &world) { world.write(file, bytes); };
+}
+
+// A file of the player's library of builds, alone in it.
+std::function<void(FixtureWorld &)> libraryFile(const QByteArray &bytes)
+{
+    return [=](FixtureWorld &) {
+        QDir folder(libraryFolder());
+        folder.removeRecursively();
+        folder.mkpath(QStringLiteral("."));
+        QFile file(folder.filePath(QStringLiteral("b.build")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    };
 }
 
 std::function<void(FixtureWorld &)> removeFile(const QString &file)
@@ -111,6 +126,7 @@ const QVector<BadInput> &catalogue()
         QStringList noClasses = FixtureWorld::defaultStrings(QStringLiteral("ru")).mid(0, 19);
         QByteArray corruptBmp = bmpBytes();
         corruptBmp.replace(10, 40, QByteArray(40, '\xff'));
+        const QByteArray libraryHead = "Runeplan build 1\nname: x\n";
         QByteArray manyPrerequisites = "Chains\r\n#1 1\r\nn\r\nr\r\n";
         for (int slot = 5; slot <= 44; slot += 4)
             manyPrerequisites += "#" + QByteArray::number(slot) + " 1 " +
@@ -321,6 +337,27 @@ const QVector<BadInput> &catalogue()
             {"plan is a folder", Action::LoadPlan,
              [](FixtureWorld &w) { QDir().mkpath(w.path(QStringLiteral("p.plan"))); },
              QStringLiteral("p.plan"), QStringLiteral("not a file"), Outcome::Error},
+            // Files of the library of builds, as it is read for its list.
+            {"library file empty", Action::ListLibrary, libraryFile(""), QStringLiteral("b.build"),
+             QStringLiteral("the file is empty"), Outcome::Listed},
+            {"library file binary", Action::ListLibrary,
+             libraryFile(randomBytes(400, 3) + QByteArray(1, '\0')), QStringLiteral("b.build"),
+             QStringLiteral("binary"), Outcome::Listed},
+            {"library file huge", Action::ListLibrary,
+             libraryFile(libraryHead + QByteArray(MaxLibraryFileBytes, 'x')),
+             QStringLiteral("b.build"), QStringLiteral("larger than 1 MiB"), Outcome::Listed},
+            {"library file of another format", Action::ListLibrary, libraryFile(plan("0", z)),
+             QStringLiteral("b.build"), QStringLiteral("line 1: not a Runeplan build"),
+             Outcome::Listed},
+            {"library file without a name", Action::ListLibrary,
+             libraryFile("Runeplan build 1\ncode: " + codeOfClass(QStringLiteral("Dd")) + "\n"),
+             QStringLiteral("b.build"), QStringLiteral("no \"name:\" line"), Outcome::Listed},
+            {"library file with a damaged code", Action::ListLibrary,
+             libraryFile(libraryHead + "code: RB2Dd3jiCe2EAW0!\n"), QStringLiteral("b.build"),
+             QStringLiteral("damaged build code"), Outcome::Listed},
+            {"library file of a class not offered", Action::ListLibrary,
+             libraryFile(libraryHead + "code: " + codeOfClass(QStringLiteral("Zz")) + "\n"),
+             QStringLiteral("b.build"), QStringLiteral("class Zz is not one of"), Outcome::Listed},
         };
     }();
     return cases;
@@ -403,11 +440,20 @@ private slots:
             control<FlatButton>(*w, QStringLiteral("bt_paste"))->click();
             break;
         }
+        case Action::ListLibrary: {
+            const QVector<LibraryEntry> entries =
+                readLibrary(libraryFolder(), int(w->build().strings().classNames().size()));
+            QCOMPARE(entries.size(), 1);
+            QCOMPARE(entries[0].path, QDir(libraryFolder()).filePath(input.file));
+            QVERIFY2(!entries[0].build && entries[0].problem.contains(input.reason),
+                     qPrintable(entries[0].problem));
+            break;
+        }
         }
 
         for (const auto &m : w.dialogs.messages)
             QVERIFY2(m.text.size() < 600, "an error message stays readable");
-        if (input.outcome == Outcome::Loads) {
+        if (input.outcome == Outcome::Loads || input.outcome == Outcome::Listed) {
             QVERIFY2(w.dialogs.messages.isEmpty(), qPrintable(w.dialogs.messages.value(0).text));
         } else {
             QCOMPARE(w.dialogs.messages.size(), 1);

@@ -32,7 +32,7 @@ void click(const QDialog &dialog, const char *button)
 }
 } // namespace
 
-class TestLibrary : public StandardWindowTest {
+class TestLibraryWindow : public StandardWindowTest {
     Q_OBJECT
 private slots:
     void init()
@@ -131,5 +131,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLibrary)
-#include "test_library.moc"
+QTEST_MAIN(TestLibraryWindow)
+#include "test_library_window.moc"
