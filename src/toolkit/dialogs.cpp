@@ -41,8 +41,8 @@ QString Dialogs::saveFileName(QWidget *owner, const QString &title, const QStrin
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> Dialogs::askText(QWidget *owner, const QString &title,
-                                        const QString &label, const QString &suggestion)
+std::optional<QString> Dialogs::askText(QWidget *owner, const QString &title, const QString &label,
+                                        const QString &suggestion)
 {
     bool ok = false;
     const QString text =

@@ -112,7 +112,8 @@ LibraryDialog::LibraryDialog(QWidget *parent, Library &library, const QStringLis
 
 void LibraryDialog::fillList()
 {
-    const QString selected = selectNext_.isEmpty() ? selectedPath() : std::exchange(selectNext_, {});
+    const QString selected =
+        selectNext_.isEmpty() ? selectedPath() : std::exchange(selectNext_, {});
     notesShownFor_.clear();
     list_->clear();
     folded_.clear();
@@ -133,8 +134,8 @@ void LibraryDialog::fillList()
         item->setText(PointsColumn, more_.at(More::LibraryPoints)
                                         .arg(QString::number(entry.points),
                                              QString::number(characterLevel(entry.points))));
-        item->setText(SavedColumn, entry.sortTime.toLocalTime().toString(
-                                       QStringLiteral("yyyy-MM-dd HH:mm")));
+        item->setText(SavedColumn,
+                      entry.sortTime.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
         item->setText(NotesColumn, firstLine(entry.build->notes));
         folded_ << searchFolded(entry.build->name + u' ' + className + u' ' + entry.build->notes);
         if (entry.path == selected)
@@ -200,8 +201,8 @@ void LibraryDialog::keepNotes()
         if (item->data(NameColumn, Qt::UserRole).toString() != path)
             continue;
         item->setText(NotesColumn, firstLine(notes));
-        folded_[k] = searchFolded(item->text(NameColumn) + u' ' + item->text(ClassColumn) + u' ' +
-                                  notes);
+        folded_[k] =
+            searchFolded(item->text(NameColumn) + u' ' + item->text(ClassColumn) + u' ' + notes);
     }
 }
 
@@ -223,9 +224,8 @@ void LibraryDialog::renameSelected()
     if (!entry)
         return;
     const QString path = entry->path;
-    const auto name =
-        dialogs().askText(this, more_.at(More::LibraryRename), more_.at(More::LibraryName),
-                          entry->build->name);
+    const auto name = dialogs().askText(this, more_.at(More::LibraryRename),
+                                        more_.at(More::LibraryName), entry->build->name);
     if (!name || name->trimmed().isEmpty())
         return;
     // The list is filled again with the build selected under its new name.

@@ -22,7 +22,7 @@ class LibraryDialog final : public QDialog {
 public:
     struct Actions {
         std::function<void(const LibraryEntry &)> choose; // Enter, a double press, the first button
-        std::function<void()> keepBoard;                   // "Save the board as..."
+        std::function<void()> keepBoard;                  // "Save the board as..."
     };
     // `classNames` name the builds' classes; `chooseText` is the first button's caption.
     LibraryDialog(QWidget *parent, Library &library, const QStringList &classNames,
@@ -52,7 +52,7 @@ private:
     QTreeWidget *list_ = nullptr;
     QPlainTextEdit *notes_ = nullptr;
     QPushButton *undoDelete_ = nullptr;
-    QStringList folded_;       // each entry's name, class and notes, folded for the filter
-    QString notesShownFor_;    // the build whose notes the text box holds
-    QString selectNext_;       // the build to select when the list is filled again
+    QStringList folded_;    // each entry's name, class and notes, folded for the filter
+    QString notesShownFor_; // the build whose notes the text box holds
+    QString selectNext_;    // the build to select when the list is filled again
 };

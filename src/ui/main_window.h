@@ -124,9 +124,9 @@ private:
     QString captionBeforeReading_;
     std::optional<SideColumn> side_; // made after the window's own look is set
     BoardView *board_ = nullptr;
-    Comparison *comparison_ = nullptr;   // the build the board is compared with
-    Library *library_ = nullptr;         // read when the library is first opened
-    QString libraryPath_;                // the library build on the board, when it came from there
+    Comparison *comparison_ = nullptr; // the build the board is compared with
+    Library *library_ = nullptr;       // read when the library is first opened
+    QString libraryPath_;              // the library build on the board, when it came from there
     QString libraryName_;
     QMenu *compareMenu_ = nullptr;       // compareMenu
     QMenu *treeMenu_ = nullptr;          // treeMenu

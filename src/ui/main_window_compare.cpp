@@ -49,8 +49,8 @@ void MainWindow::buildCompareMenu()
 void MainWindow::showCompareTexts()
 {
     const QList<QAction *> actions = compareMenu_->actions();
-    const More texts[] = {More::CompareCode, More::ComparePlan, More::CompareLibrary, More::CompareBoard,
-                          More::CompareStop};
+    const More texts[] = {More::CompareCode, More::ComparePlan, More::CompareLibrary,
+                          More::CompareBoard, More::CompareStop};
     for (qsizetype k = 0; k < actions.size(); ++k)
         actions[k]->setText(build_->moreStrings().at(texts[k]));
 }

@@ -63,9 +63,8 @@ void MainWindow::keepBoardInLibrary(bool askName)
             return;
         name = asked->trimmed();
         path = kept.pathOfName(name);
-        if (!path.isEmpty() &&
-            !dialogs().confirm(this, QStringLiteral("Runeplan"),
-                               more.at(More::LibraryReplace).arg(name)))
+        if (!path.isEmpty() && !dialogs().confirm(this, QStringLiteral("Runeplan"),
+                                                  more.at(More::LibraryReplace).arg(name)))
             return;
     }
     LibraryBuild build{name, build_->code(), QDateTime::currentDateTimeUtc(), {}, {}};

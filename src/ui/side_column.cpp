@@ -119,7 +119,7 @@ void SideColumn::buildLinks(QWidget &window)
 
 QList<QWidget *> SideColumn::linksInTabOrder() const
 {
-    return {aboutButton, undoButton, redoButton, libraryButton,  resetButton,   saveButton,
+    return {aboutButton, undoButton, redoButton,  libraryButton, resetButton,  saveButton,
             loadButton,  copyButton, pasteButton, summaryButton, compareButton};
 }
 

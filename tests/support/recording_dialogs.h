@@ -82,8 +82,8 @@ public:
     QStringList folders;
     QStringList addresses;
     QVector<QDialog *> modals;
-    QStringList questions;       // each text asked (its title and suggestion) and each question
-    QStringList textAnswers;     // answers of the next text fields; empty = cancelled
+    QStringList questions;        // each text asked (its title and suggestion) and each question
+    QStringList textAnswers;      // answers of the next text fields; empty = cancelled
     QVector<bool> confirmAnswers; // answers of the next questions; empty = no
     std::function<void(QDialog *)> whileModal; // what the user does in a modal dialog, if set
     QVector<bool> ownerEnabled; // at each file dialog: whether the window behind took input
