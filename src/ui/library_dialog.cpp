@@ -43,6 +43,9 @@ LibraryDialog::LibraryDialog(QWidget *parent, Library &library, const QStringLis
                                  "{ background: black; color: #00ff00; }"
                                  "QHeaderView::section { background: #1f1f1f; color: #00ff00; }"
                                  "QTreeWidget::item:selected { background: #1f4f1f; }"
+                                 // A build that cannot be read is listed greyed.
+                                 "QTreeWidget::item:disabled { color: #808080; }"
+                                 "QLineEdit, QPlainTextEdit { border: 1px solid #3c3c3c; }"
                                  "QLabel { color: #ff0000; }"));
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("ed_libraryFilter"));
