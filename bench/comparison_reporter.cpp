@@ -24,6 +24,7 @@ constexpr double MaxPictureMilliseconds = 100.0;
 constexpr double MaxCheckOverLoads = 1.5;
 constexpr double MaxCompareOverPlanLoad = 1.0;
 constexpr double MaxPressComparingOverPress = 1.2;
+constexpr double MaxLibraryOpenMilliseconds = 100.0;
 
 const char *verdict(bool met)
 {
@@ -232,6 +233,12 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
                         (*f)[0] * unit, micro ? "us" : "ms", (*f)[1] * unit, micro ? "us" : "ms",
                         ratio, target, verdict(met));
         }
+    }
+    if (const auto f = figures({BenchName::LibraryOpen}, "Library of 1,000 builds read", allMet)) {
+        const bool met = (*f)[0] * 1e3 <= MaxLibraryOpenMilliseconds;
+        allMet = allMet && met;
+        std::printf("Library of 1,000 builds read %.2f ms (target at most %.0f ms): %s\n",
+                    (*f)[0] * 1e3, MaxLibraryOpenMilliseconds, verdict(met));
     }
     return allMet;
 }

@@ -44,6 +44,14 @@ QString oneLine(QString text)
     return text;
 }
 
+// Notes with every line break as LF: a CR left alone would read back as part of a line break.
+QString withLineFeeds(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
 QString decodeText(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
@@ -72,11 +80,12 @@ void checkFirstLine(const QString &line)
 // The time of a "saved:" line, in UTC; it must name the second it was written.
 QDateTime savedTime(const QString &value, int line)
 {
-    const QDateTime time = QDateTime::fromString(value, Qt::ISODate);
-    if (!time.isValid())
+    const QDateTime time = QDateTime::fromString(value, Qt::ISODate).toUTC();
+    // A year written with other than four digits would not read back.
+    if (!time.isValid() || time.date().year() < 1 || time.date().year() > 9999)
         fail(line, QStringLiteral("saved: \"%1\" is not a time as yyyy-MM-ddTHH:mm:ssZ")
                        .arg(value.left(40)));
-    return time.toUTC();
+    return time;
 }
 
 // The stem of a file name cut to its limits without parting a surrogate pair.
@@ -189,7 +198,7 @@ LibraryBuild parseLibraryFile(const QByteArray &bytes)
             // The notes are the rest of the file, their line breaks as LF, the last one dropped.
             // A first line of notes beside the key, as a hand may write it, is kept as theirs.
             build.notes = value.trimmed().isEmpty() ? text.mid(at) : value + u'\n' + text.mid(at);
-            build.notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            build.notes = withLineFeeds(build.notes);
             if (build.notes.endsWith(u'\n'))
                 build.notes.chop(1);
             break;
@@ -237,7 +246,7 @@ QByteArray formatLibraryFile(const LibraryBuild &build)
     }
     text += NotesKey + QStringLiteral(":\n");
     if (!build.notes.isEmpty())
-        text += build.notes + u'\n';
+        text += withLineFeeds(build.notes) + u'\n';
     return text.toUtf8();
 }
 

@@ -17,6 +17,7 @@ int fuzz_tree_file_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_language_files_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_strings_file_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_plan_file_TestOneInput(const uint8_t *data, size_t size);
+int fuzz_library_file_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_build_code_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_jpeg_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_bmp_TestOneInput(const uint8_t *data, size_t size);
@@ -36,6 +37,7 @@ const std::map<QString, EntryFunction> &targets()
         {QStringLiteral("language_files"), fuzz_language_files_TestOneInput},
         {QStringLiteral("strings_file"), fuzz_strings_file_TestOneInput},
         {QStringLiteral("plan_file"), fuzz_plan_file_TestOneInput},
+        {QStringLiteral("library_file"), fuzz_library_file_TestOneInput},
         {QStringLiteral("build_code"), fuzz_build_code_TestOneInput},
         {QStringLiteral("jpeg"), fuzz_jpeg_TestOneInput},
         {QStringLiteral("bmp"), fuzz_bmp_TestOneInput},
