@@ -1,11 +1,15 @@
-// The library of builds read whole, as its dialog reads it each time it opens: a folder of a
-// thousand builds, each with a code carrying its order and a few lines of notes.
+// The library of builds opened as the window opens it (the folder read whole and the dialog made
+// with its list), and a keystroke of its filter: a folder of a thousand builds, each with a code
+// carrying its order and a few lines of notes.
 #include "benchmarks.h"
-#include "build/library.h"
+#include "build/library_document.h"
+#include "datafolder/more_strings.h"
 #include "talents/build_code.h"
 #include "talents/talent_table.h"
+#include "ui/library_dialog.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -29,10 +33,9 @@ QString codeWithOrder(int classIndex, int points)
     return encodeBuildCode(code);
 }
 
-void openLibrary(benchmark::State &state)
+// A folder of LibraryBuilds builds in `folder`; false when one cannot be written.
+bool writeBuilds(benchmark::State &state, const QString &folder)
 {
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("builds"));
     try {
         for (int i = 0; i < LibraryBuilds; ++i) {
             LibraryBuild build;
@@ -44,18 +47,55 @@ void openLibrary(benchmark::State &state)
         }
     } catch (const std::exception &e) {
         state.SkipWithError(e.what());
-        return;
+        return false;
     }
+    return true;
+}
+
+QStringList classNames()
+{
+    QStringList names;
+    for (size_t k = 0; k < classCodes.size(); ++k)
+        names << QStringLiteral("Class %1").arg(k);
+    return names;
+}
+
+void openLibrary(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("builds"));
+    if (!writeBuilds(state, folder))
+        return;
+    const MoreStrings more;
     qsizetype listed = 0;
     for (auto _ : state) {
-        const QVector<LibraryEntry> entries =
-            readLibrary(folder, static_cast<int>(classCodes.size()));
-        listed = entries.size();
-        benchmark::DoNotOptimize(entries.constData());
+        Library library(folder, static_cast<int>(classCodes.size()));
+        LibraryDialog dialog(nullptr, library, classNames(), more, QStringLiteral("Open"), {});
+        listed = library.entries().size();
     }
     if (listed != LibraryBuilds)
         state.SkipWithError("the library did not list every build");
     state.counters["builds"] = static_cast<double>(listed);
+}
+
+// One character typed into the filter, every build's name, class and notes searched; the
+// character is taken back untimed.
+void filterKeystroke(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("builds"));
+    if (!writeBuilds(state, folder))
+        return;
+    const MoreStrings more;
+    Library library(folder, static_cast<int>(classCodes.size()));
+    LibraryDialog dialog(nullptr, library, classNames(), more, QStringLiteral("Open"), {});
+    auto *filter = dialog.findChild<QLineEdit *>(QStringLiteral("ed_libraryFilter"));
+    for (auto _ : state) {
+        filter->insert(QStringLiteral("t"));
+        state.PauseTiming();
+        filter->clear();
+        state.ResumeTiming();
+    }
 }
 
 } // namespace
@@ -66,4 +106,6 @@ void registerLibraryBenchmarks()
     benchmark::RegisterBenchmark(BenchName::LibraryOpen, openLibrary)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
+    benchmark::RegisterBenchmark(BenchName::LibraryFilter, filterKeystroke)
+        ->Unit(benchmark::kMillisecond);
 }
