@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QStringList>
-
 #include <future>
 #include <mutex>
 

@@ -26,8 +26,8 @@ private slots:
         QTest::addColumn<Order>("orderA");
         QTest::addColumn<Order>("orderB");
         QTest::addColumn<Ranks>("differing");
-        QTest::addColumn<QVector<int>>("sums"); // more, fewer per tree
-        QTest::addColumn<int>("partsAt");       // 0: the orders do not part
+        QTest::addColumn<QVector<int>>("sums");         // more, fewer per tree
+        QTest::addColumn<int>("partsAt");               // 0: the orders do not part
         QTest::addColumn<QVector<int>>("partingSteps"); // tree, slot of A then B; 0 for none
 
         const RankDifference same{{1, 1}, 5, 5};
@@ -39,8 +39,7 @@ private slots:
                                << QVector<int>{0, 0, 0, 0, 0, 0} << 0 << QVector<int>{};
         QTest::newRow("ranks in three trees")
             << Ranks{same, fewerA, other, moreA} << Order{} << Order{}
-            << Ranks{moreA, other, fewerA} << QVector<int>{2, 0, 1, 0, 0, 2} << 0
-            << QVector<int>{};
+            << Ranks{moreA, other, fewerA} << QVector<int>{2, 0, 1, 0, 0, 2} << 0 << QVector<int>{};
         QTest::newRow("orders part midway")
             << Ranks{} << a << Order{{1, 1}, {2, 1}, {1, 1}} << Ranks{}
             << QVector<int>{0, 0, 0, 0, 0, 0} << 11 << QVector<int>{1, 1, 1, 2};

@@ -78,9 +78,9 @@ private slots:
 
     void tabGoesRoundTheWindowInScreenOrder()
     {
-        const QStringList chain{"cb_lang",  "cb_class",   "talent 1-1", "sp_ab",
-                                "bt_library", "bt_reset", "sp_save",    "sp_load",    "bt_copy",
-                                "bt_paste", "bt_summary", "bt_compare"};
+        const QStringList chain{"cb_lang",    "cb_class", "talent 1-1", "sp_ab",
+                                "bt_library", "bt_reset", "sp_save",    "sp_load",
+                                "bt_copy",    "bt_paste", "bt_summary", "bt_compare"};
         QCOMPARE(focusName(), chain[0]);
         for (qsizetype k = 1; k <= chain.size(); ++k) {
             key(Qt::Key_Tab);
