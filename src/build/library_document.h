@@ -34,6 +34,8 @@ public:
     bool canUndoRemove() const { return !removed_.isEmpty(); }
     // Returns the path the build came back to.
     QString undoRemove();
+    // Deleted builds can no longer come back: the dialog that deleted them closed.
+    void forgetRemoved() { removed_.clear(); }
 
 signals:
     void changed();

@@ -43,6 +43,7 @@ void MainWindow::openLibrary(bool toCompare)
     LibraryDialog dialog(this, library(), build_->strings().classNames(), more,
                          more.at(toCompare ? More::Compare : More::LibraryOpen), actions);
     dialogs().runModal(&dialog);
+    library_->forgetRemoved();
 }
 
 void MainWindow::keepBoardInLibrary(bool askName)
