@@ -38,8 +38,12 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
 
 MainWindow::~MainWindow()
 {
-    // The board's controls go before the build they show.
+    // The board's controls go before the build they show, and the window hears nothing more of
+    // the build: its history, cleared as it goes, would otherwise ask a window half gone for a
+    // new caption.
     delete board_;
+    disconnect(build_, nullptr, this, nullptr);
+    disconnect(&build_->history(), nullptr, this, nullptr);
 }
 
 void MainWindow::followBuild()
