@@ -151,11 +151,10 @@ void printOnConsole(const QByteArray &bytes)
                       QStringLiteral("Cannot write to standard output: %1").arg(out.errorString())};
 }
 
-int runCodeMode(const CommandLine &line, const QString &exeDir)
+int exitCodeOf(const std::function<void()> &work)
 {
     try {
-        const auto build = buildOfArgument(dataForModes(line, exeDir), line.input);
-        printOnConsole(build->code().toLatin1() + '\n');
+        work();
         return ExitCode::Success;
     } catch (const Failure &failure) {
         say(failure.message);
@@ -164,4 +163,12 @@ int runCodeMode(const CommandLine &line, const QString &exeDir)
         say(QString::fromUtf8(e.what()));
         return ExitCode::BadInput;
     }
+}
+
+int runCodeMode(const CommandLine &line, const QString &exeDir)
+{
+    return exitCodeOf([&] {
+        const auto build = buildOfArgument(dataForModes(line, exeDir), line.input);
+        printOnConsole(build->code().toLatin1() + '\n');
+    });
 }

@@ -3,6 +3,7 @@
 #include "cli/command_line.h"
 #include "datafolder/data_choice.h"
 
+#include <functional>
 #include <memory>
 
 class Build;
@@ -31,6 +32,10 @@ void printOnConsole(const QByteArray &bytes);
 
 // Reports a mode's message: one line on standard error for each line of it.
 void sayOnConsole(const QString &message);
+
+// Runs a mode's work and returns its exit code: Success, or the code of the CommandFailure it
+// threw (any other error: BadInput), its message said on standard error.
+int exitCodeOf(const std::function<void()> &work);
 
 // Prints the build code of the plan file or code the command line names, without a window.
 // Messages go to standard error in English, one line each. Returns an ExitCode.

@@ -37,17 +37,10 @@ QStringList differenceLines(const Build &a, const Build &b)
 
 int runDiffMode(const CommandLine &line, const QString &exeDir)
 {
-    try {
+    return exitCodeOf([&] {
         const DataChoice data = dataForModes(line, exeDir);
         const auto a = buildOfArgument(data, line.input);
         const auto b = buildOfArgument(data, line.secondInput);
         printOnConsole(differenceLines(*a, *b).join(u'\n').toUtf8() + '\n');
-        return ExitCode::Success;
-    } catch (const CommandFailure &failure) {
-        sayOnConsole(failure.message);
-        return failure.exitCode;
-    } catch (const std::exception &e) {
-        sayOnConsole(QString::fromUtf8(e.what()));
-        return ExitCode::BadInput;
-    }
+    });
 }

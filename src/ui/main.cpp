@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -79,25 +80,19 @@ int main(int argc, char *argv[])
     }
     if (line.mode == CommandLine::Mode::Summary || line.mode == CommandLine::Mode::Picture)
         return runBoardMode(argc, argv, line);
-    if (line.mode == CommandLine::Mode::Check) {
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(programName());
-        return runCheckMode(line, QCoreApplication::applicationDirPath());
-    }
-    if (line.mode == CommandLine::Mode::Code) {
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(programName());
-        return runCodeMode(line, QCoreApplication::applicationDirPath());
-    }
-    if (line.mode == CommandLine::Mode::Diff) {
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(programName());
-        return runDiffMode(line, QCoreApplication::applicationDirPath());
-    }
-    if (line.mode == CommandLine::Mode::Library) {
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(programName());
-        return runLibraryMode(line, QCoreApplication::applicationDirPath());
+    // The modes without a window, each on a core application only.
+    using Mode = CommandLine::Mode;
+    const std::pair<Mode, int (*)(const CommandLine &, const QString &)> consoleModes[] = {
+        {Mode::Check, runCheckMode},
+        {Mode::Code, runCodeMode},
+        {Mode::Diff, runDiffMode},
+        {Mode::Library, runLibraryMode}};
+    for (const auto &[mode, run] : consoleModes) {
+        if (line.mode == mode) {
+            QCoreApplication app(argc, argv);
+            QCoreApplication::setApplicationName(programName());
+            return run(line, QCoreApplication::applicationDirPath());
+        }
     }
     return runWindow(argc, argv, line);
 }

@@ -84,6 +84,9 @@ private:
     void openTreeMenu(int tree, const QPoint &globalAt);
     void savePressed();
     void loadPressed();
+    // A plan file chosen in the open dialog, its folder remembered; empty when cancelled. Inside a
+    // BusyScope.
+    QString choosePlanFile();
     void aboutPressed();
     void copyCode();
     void pasteCode();

@@ -69,13 +69,8 @@ void MainWindow::compareWithCode()
 void MainWindow::compareWithPlan()
 {
     BusyScope busy(busy_);
-    busy_.disableWhileDialogOpen();
-    const QString path =
-        dialogs().openFileName(this, folders_.open().title, folders_.open().folder);
-    if (path.isEmpty())
-        return;
-    folders_.remember(path);
-    comparison_->set(build_->stateOfPlanFile(path));
+    if (const QString path = choosePlanFile(); !path.isEmpty())
+        comparison_->set(build_->stateOfPlanFile(path));
 }
 
 void MainWindow::compareWithBoard()

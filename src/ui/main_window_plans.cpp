@@ -18,16 +18,21 @@ void MainWindow::savePressed()
     writePlanFile(path, build_->planText(chosenClass_));
 }
 
-void MainWindow::loadPressed()
+QString MainWindow::choosePlanFile()
 {
-    BusyScope busy(busy_);
     busy_.disableWhileDialogOpen();
     const QString path =
         dialogs().openFileName(this, folders_.open().title, folders_.open().folder);
-    if (!path.isEmpty()) {
+    if (!path.isEmpty())
         folders_.remember(path);
+    return path;
+}
+
+void MainWindow::loadPressed()
+{
+    BusyScope busy(busy_);
+    if (const QString path = choosePlanFile(); !path.isEmpty())
         loadPlanFile(path);
-    }
 }
 
 void MainWindow::loadPlanFile(const QString &path)
