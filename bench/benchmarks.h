@@ -33,6 +33,8 @@ inline constexpr const char *CompareSet = "CompareWithPlan";
 inline constexpr const char *PressComparing = "LeftPressComparing";
 inline constexpr const char *LibraryOpen = "LibraryOpen";
 inline constexpr const char *LibraryFilter = "LibraryFilterKeystroke";
+inline constexpr const char *LevelStep = "LevelViewStep";
+inline constexpr const char *StepMove = "StepMove";
 
 // Every figure a whole run gives, in the order the report lists them: one missing (a benchmark
 // that failed or was filtered out) fails the run.
@@ -40,7 +42,8 @@ inline constexpr const char *All[] = {
     TurboJpegDecode, PictureLoader,    QtReaderDecode, ClassLoad,      LeftPress,   RightPress,
     PaintAfterPress, PlanLoad,         LanguageChange, UndoReset,      RedoReset,   UndoClassChange,
     CodeLoad,        CodeEncode,       Summary,        Picture,        FocusKey,    SearchKeystroke,
-    WorldCheck,      EveryClassLoaded, CompareSet,     PressComparing, LibraryOpen, LibraryFilter};
+    WorldCheck,      EveryClassLoaded, CompareSet,     PressComparing, LibraryOpen, LibraryFilter,
+    LevelStep,       StepMove};
 } // namespace BenchName
 
 // The benchmark class's pictures: read and decoded by the planner's loader, and decoded from the
@@ -53,5 +56,7 @@ void registerCheckBenchmarks(const QString &dataFolder);
 void registerWindowBenchmarks(BenchSession &session);
 // A comparison set from a plan file, and a press while the board is compared.
 void registerCompareBenchmarks(BenchSession &session);
+// A step of the level view on the full plan, and a step of its order moved.
+void registerLevelBenchmarks(BenchSession &session);
 // The library of builds read whole: a folder of a thousand builds.
 void registerLibraryBenchmarks();

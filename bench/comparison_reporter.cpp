@@ -26,6 +26,8 @@ constexpr double MaxCompareOverPlanLoad = 1.0;
 constexpr double MaxPressComparingOverPress = 1.2;
 constexpr double MaxLibraryOpenMilliseconds = 100.0;
 constexpr double MaxLibraryFilterMilliseconds = 10.0;
+constexpr double MaxLevelStepOverPresses = 2.0;
+constexpr double MaxStepMoveMilliseconds = 1.0;
 
 const char *verdict(bool met)
 {
@@ -246,6 +248,21 @@ bool ComparisonReporter::printComparisons(int pictureCount) const
             std::printf("%s %.2f ms (target at most %.0f ms): %s\n", label, (*f)[0] * 1e3, budget,
                         verdict(met));
         }
+    }
+    if (const auto f = figures({BenchName::LevelStep, BenchName::LeftPress},
+                               "A step of the level view / left press", allMet)) {
+        const double ratio = (*f)[0] / (*f)[1];
+        const bool met = ratio <= MaxLevelStepOverPresses;
+        allMet = allMet && met;
+        std::printf("A step of the level view %.1f us / left press %.1f us = %.2fx (target at "
+                    "most %.0f presses): %s\n",
+                    (*f)[0] * 1e6, (*f)[1] * 1e6, ratio, MaxLevelStepOverPresses, verdict(met));
+    }
+    if (const auto f = figures({BenchName::StepMove}, "A step moved in an order of 71", allMet)) {
+        const bool met = (*f)[0] * 1e3 <= MaxStepMoveMilliseconds;
+        allMet = allMet && met;
+        std::printf("A step moved in an order of 71 %.3f ms (target at most %.0f ms): %s\n",
+                    (*f)[0] * 1e3, MaxStepMoveMilliseconds, verdict(met));
     }
     return allMet;
 }

@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
         registerDecodingBenchmarks(heaviest.pictures, readFiles(heaviest.pictures));
         registerWindowBenchmarks(session);
         registerCompareBenchmarks(session);
+        registerLevelBenchmarks(session);
         registerLibraryBenchmarks();
         registerCheckBenchmarks(QDir(benchExeDir()).filePath(QStringLiteral("datas")));
 

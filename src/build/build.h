@@ -78,6 +78,11 @@ public:
     QString restoreSession(const QByteArray &bytes, const QString &path, int plainClass);
     void undo();
     void redo();
+    // Moves step `from` of the order of points (counted from 0) to place `to`, as one step of the
+    // history: the ranks stay, and the order becomes the build's own. Returns why it is refused,
+    // in the build's language (the step that would break at its level and the rule), or nothing
+    // when it was made.
+    QString moveStep(int from, int to);
 
     // The build a code (or a text holding one) or a plan file stands for on the class shown, read
     // without changing anything, to compare the board with. Throws Error when it is of another

@@ -57,6 +57,25 @@ QStringList differenceLines(const TalentTable &table, const BuildDifference &d,
 
 } // namespace
 
+QStringList stepLines(const TalentTable &table, const PointOrder &order, const MoreStrings &more)
+{
+    QStringList lines;
+    const QVector<bool> legal = stepLegality(table, order);
+    RankGrid taken{};
+    for (qsizetype n = 0; n < order.size(); ++n) {
+        const QPoint step = order[n];
+        const Talent &t = table.at(step.x(), step.y());
+        const int rank = ++taken[step.y() - 1][step.x() - 1];
+        QString line = more.at(More::SummaryStep)
+                           .arg(QString::number(FirstLevel + 1 + n), t.name, QString::number(rank),
+                                QString::number(t.maxRank));
+        if (!legal[n])
+            line += u' ' + more.at(More::SummaryIllegal);
+        lines << fitted(line, t.name);
+    }
+    return lines;
+}
+
 QString buildSummary(const SummaryInput &in, const MoreStrings &more)
 {
     const TalentTable &table = *in.table;
@@ -79,19 +98,7 @@ QString buildSummary(const SummaryInput &in, const MoreStrings &more)
         }
     }
     lines << QString() << more.at(in.derivedOrder ? More::SummaryDerived : More::SummaryOrder);
-    const QVector<bool> legal = stepLegality(table, in.order);
-    RankGrid taken{};
-    for (qsizetype n = 0; n < in.order.size(); ++n) {
-        const QPoint step = in.order[n];
-        const Talent &t = table.at(step.x(), step.y());
-        const int rank = ++taken[step.y() - 1][step.x() - 1];
-        QString line = more.at(More::SummaryStep)
-                           .arg(QString::number(FirstLevel + 1 + n), t.name, QString::number(rank),
-                                QString::number(t.maxRank));
-        if (!legal[n])
-            line += u' ' + more.at(More::SummaryIllegal);
-        lines << fitted(line, t.name);
-    }
+    lines << stepLines(table, in.order, more);
     if (in.difference)
         lines << QString() << differenceLines(table, *in.difference, more);
     lines << QString() << in.code;

@@ -6,6 +6,7 @@
 #include "talents/talent_table.h"
 
 #include <QString>
+#include <QStringList>
 
 // What a summary of a build is made of.
 struct SummaryInput {
@@ -23,3 +24,7 @@ struct SummaryInput {
 // would not take marked, and while compared, a section of the differences before the code. Every
 // line is shorter than 80 characters but the last, the build code.
 QString buildSummary(const SummaryInput &input, const MoreStrings &more);
+
+// The points level by level, one line a step: its level, its talent and the talent's rank after
+// it, the steps the rules would not take marked.
+QStringList stepLines(const TalentTable &table, const PointOrder &order, const MoreStrings &more);

@@ -98,6 +98,12 @@ constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {
     {More::LibraryColumns, "library-columns", "Name|Class|Points|Saved|Notes"},
     {More::LibraryKept, "library-kept", "Kept in the library"},
     {More::CompareLibrary, "compare-library", "Compare with a library build\u2026"},
+    {More::LevelOf, "level-of", "Level %1 of %2"},
+    {More::LevelOfDerived, "level-of-derived", "Level %1 of %2 (derived)"},
+    {More::SummarySteps, "summary-steps", "Steps (Alt+Up and Alt+Down move the one selected)"},
+    {More::StepSameTalent, "step-same-talent",
+     "Level %1 \u2014 %2 would pass another of its ranks: ranks are taken in increasing order"},
+    {More::StepBreaks, "step-breaks", "Level %1 \u2014 %2 would break: %3"},
 }};
 
 // Row k holds text k: the rows and the enumeration cannot drift apart unnoticed.

@@ -86,6 +86,11 @@ enum class More {
     LibraryColumns,    // the list's headings, divided by |
     LibraryKept,       // the message line after a save into the library
     CompareLibrary,
+    LevelOf,        // the message line in the level view: %1 the level, %2 the build's
+    LevelOfDerived, // the same for an order derived from the ranks
+    SummarySteps,   // the name of the summary's list of steps
+    StepSameTalent, // %1 the level, %2 the talent
+    StepBreaks,     // %1 the level, %2 the talent, %3 the rule it would break
     Count,
 };
 

@@ -23,6 +23,18 @@ void MessageLine::showMessage(const QString &text)
         clearing_.stop();
     else
         clearing_.start();
+    display(text.isEmpty() ? standing_ : text);
+}
+
+void MessageLine::setStanding(const QString &text)
+{
+    standing_ = text;
+    if (!clearing_.isActive())
+        display(standing_);
+}
+
+void MessageLine::display(const QString &text)
+{
     if (text == message_)
         return;
     message_ = text;

@@ -5,7 +5,8 @@
 
 // A short message in a fixed box: as many lines of the box's width as its height holds; a longer
 // text ends in "…", and the whole text is the line's hint and its accessible name, so that a
-// screen reader announces it as it changes. The message clears itself after `ShownFor`.
+// screen reader announces it as it changes. The message clears itself after `ShownFor`, giving way
+// to the standing text, if any: a state the window is in, which stays until it is changed.
 class MessageLine final : public QLabel {
     Q_OBJECT
 public:
@@ -15,10 +16,15 @@ public:
 
     // Shows `text` in place of the message shown; an empty text clears the line.
     void showMessage(const QString &text);
+    // Sets the text shown whenever no message is; empty for none.
+    void setStanding(const QString &text);
     const QString &message() const { return message_; }
 
 private:
+    void display(const QString &text);
+
     QString message_;
+    QString standing_;
     QTimer clearing_;
 };
 

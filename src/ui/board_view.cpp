@@ -7,6 +7,8 @@
 #include "board/refusal_text.h"
 #include "board/trees_picture.h"
 #include "build/build.h"
+#include "build/level_view.h"
+#include "build/step_refusal.h"
 #include "toolkit/error_report.h"
 #include "toolkit/label_control.h"
 #include "ui/board_accessible.h"
@@ -31,12 +33,6 @@ PressButton pressButton(Qt::MouseButton button)
     default:
         return PressButton::Middle;
     }
-}
-
-RefusalWords refusalWords(const MoreStrings &more)
-{
-    return {more.at(More::RefusedRow), more.at(More::RefusedPrerequisite),
-            more.at(More::RefusedNoPoints), more.at(More::RefusedFull), more.at(More::RefusedHeld)};
 }
 
 } // namespace
@@ -87,6 +83,11 @@ BoardView::BoardView(QWidget &window, Build &build, const QString &dataFolder)
 }
 
 BoardView::~BoardView() = default;
+
+const TalentTable &BoardView::shown() const
+{
+    return levels_ ? levels_->shown() : build_.talents();
+}
 
 const TalentCell &BoardView::cell(int slot, int tree) const
 {
@@ -213,6 +214,9 @@ void BoardView::press(TreeSlot at, Qt::MouseButton button)
 {
     if (!placed(at))
         return;
+    // A press acts on the whole build, which the board shows again first.
+    if (levels_)
+        levels_->toEnd();
     // The build records a press that changed a rank as a step; the board follows its signal.
     const PressOutcome outcome = build_.press(at.slot, at.tree, pressButton(button));
     // A press that changed nothing says why; any other press clears what the last one said.

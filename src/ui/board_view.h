@@ -18,6 +18,7 @@
 
 class Build;
 class Comparison;
+class LevelView;
 class QPainter;
 class TalentSearch;
 class TooltipPanel;
@@ -79,6 +80,9 @@ public:
     // on each talent whose rank differs, each tree's sums in its label, and the compared rank in
     // the tooltip.
     void compareWith(const Comparison &comparison);
+    // Shows the build as it stood at the level `levels` shows, the talent of the next step framed
+    // in white; a press returns it to the whole build before acting.
+    void followLevels(LevelView &levels);
 
 signals:
     // A press on the board was answered: why it changed nothing, or empty when it did (or when it
@@ -99,6 +103,8 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // The talents as the board shows them: the build's, or the level view's earlier build.
+    const TalentTable &shown() const;
     TalentCell &cellAt(int slot, int tree);
     bool placed(TreeSlot at) const;
     // The tree whose background lies under `point` and no emblem or label of it: 0 for none.
@@ -116,6 +122,7 @@ private:
     // A tree's label as the build stands: its name and points, and its sums while compared.
     QString treeLabelText(int tree) const;
     void showComparison();
+    void showLevel();
     int comparedDifference(int slot, int tree) const;
     // Whether a talent's new rank asks for its own cell to be painted again, or the whole board
     // is about to be.
@@ -142,6 +149,8 @@ private:
 
     Build &build_;
     const Comparison *comparison_ = nullptr;
+    LevelView *levels_ = nullptr;
+    std::optional<TreeSlot> nextStep_; // the level view's next step, framed in white
     std::array<TreeParts, TreeCount> trees_;
     std::array<std::array<TalentCell, SlotsPerTree>, TreeCount> cells_{};
     ArrowLayer arrows_;

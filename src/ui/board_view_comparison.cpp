@@ -11,11 +11,11 @@
 namespace {
 
 // The board's rank minus the compared build's; 0 while not compared.
-int differenceAt(const Build &build, const Comparison *comparison, int slot, int tree)
+int differenceAt(const TalentTable &shown, const Comparison *comparison, int slot, int tree)
 {
     if (!comparison || !comparison->active())
         return 0;
-    return build.talents().at(slot, tree).rank - comparison->rank(slot, tree);
+    return shown.at(slot, tree).rank - comparison->rank(slot, tree);
 }
 
 } // namespace
@@ -33,7 +33,7 @@ void BoardView::showComparison()
             TalentCell &c = cellAt(slot, tree);
             if (!c.placed)
                 continue;
-            placeBadge(c, differenceAt(build_, comparison_, slot, tree), Repaint::Cell);
+            placeBadge(c, differenceAt(shown(), comparison_, slot, tree), Repaint::Cell);
             tellReader({tree, slot}, QAccessible::DescriptionChanged);
         }
         setTreeLabel(tree, treeLabelText(tree));
@@ -45,13 +45,13 @@ void BoardView::showComparison()
 
 QString BoardView::treeLabelText(int tree) const
 {
-    const TalentTable &shown = build_.talents();
-    const QString label = counterCaption(shown.treeName(tree), shown.treePoints(tree));
+    const TalentTable &table = shown();
+    const QString label = counterCaption(table.treeName(tree), table.treePoints(tree));
     if (!comparison_ || !comparison_->active())
         return label;
     TreeSums sums;
     for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-        const int difference = differenceAt(build_, comparison_, slot, tree);
+        const int difference = differenceAt(shown(), comparison_, slot, tree);
         (difference > 0 ? sums.more : sums.fewer) += std::abs(difference);
     }
     return comparedTreeLabel(label, sums);
@@ -90,5 +90,5 @@ void BoardView::drawBadge(QPainter &painter, const TalentCell &c)
 
 int BoardView::comparedDifference(int slot, int tree) const
 {
-    return differenceAt(build_, comparison_, slot, tree);
+    return differenceAt(shown(), comparison_, slot, tree);
 }

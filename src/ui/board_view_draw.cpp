@@ -21,6 +21,8 @@ namespace {
 // The focus frame of the board's talents: the yellow of the tree names, two pixels wide on the
 // icon's own edge, as the icons may sit flush against others.
 const QColor FocusFrameColour = TreeLabelColour;
+// The talent the level view's next step takes: the focus frame's shape in white.
+const QColor NextStepFrameColour = Qt::white;
 // A talent left out of a search's matches is drawn darkened.
 const QColor DimmedShade(0, 0, 0, 170);
 
@@ -58,7 +60,7 @@ void BoardView::showClass()
         setTreeLabel(tree, treeLabelText(tree));
     }
     arrows_.show(std::exchange(stagedArrows_, {}));
-    budgetLeftShown_ = build_.talents().totalPoints < PointBudget;
+    budgetLeftShown_ = shown().totalPoints < PointBudget;
     // The same place of another class keeps the keyboard; a place the class leaves empty does not.
     if (!placed(current_))
         current_ = placedTalents().value(0, TreeSlot{0, 0});
@@ -70,17 +72,17 @@ void BoardView::showClass()
 
 void BoardView::showTreeRanks(int tree)
 {
-    const TalentTable &shown = build_.talents();
+    const TalentTable &table = shown();
     // Every open talent's rank changes colour when the last point is spent or the first one
     // comes back.
-    const bool budgetLeft = shown.totalPoints < PointBudget;
+    const bool budgetLeft = table.totalPoints < PointBudget;
     const bool budgetChanged = budgetLeft != budgetLeftShown_;
     budgetLeftShown_ = budgetLeft;
     for (int t = 1; t <= TreeCount; ++t) {
         if (t != tree && !budgetChanged)
             continue;
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
-            const Talent &now = shown.at(slot, t);
+            const Talent &now = table.at(slot, t);
             const TalentCell &c = cell(slot, t);
             if (!c.placed)
                 continue;
@@ -89,7 +91,7 @@ void BoardView::showTreeRanks(int tree)
         }
         setTreeLabel(t, treeLabelText(t));
     }
-    update(arrows_.refresh(shown));
+    update(arrows_.refresh(table));
 }
 
 void BoardView::showLanguage()
@@ -101,7 +103,7 @@ void BoardView::showLanguage()
 
 void BoardView::drawRank(int slot, int tree, Repaint repaint)
 {
-    const TalentTable &table = build_.talents();
+    const TalentTable &table = shown();
     const Talent &talent = table.at(slot, tree);
     TalentCell &c = cellAt(slot, tree);
     const bool pictureChanged = (c.drawnRank > 0) != (talent.rank > 0) || c.drawnRank < 0;
@@ -169,6 +171,11 @@ void BoardView::paintEvent(QPaintEvent *event)
                 painter.setBrush(Qt::NoBrush);
                 painter.drawRect(QRectF(c.icon).adjusted(1, 1, -1, -1));
             }
+            if (nextStep_ == TreeSlot{tree, slot}) {
+                painter.setPen(QPen(NextStepFrameColour, 2));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(QRectF(c.icon).adjusted(1, 1, -1, -1));
+            }
             rankPictures_.draw(painter, c.rankBox, c.rank.colour, c.rank.text, Qt::black);
             if (c.badge != 0)
                 drawBadge(painter, c);
@@ -180,7 +187,7 @@ void BoardView::showTooltip(TreeSlot at)
 {
     if (!placed(at))
         return;
-    const TalentTable &table = build_.talents();
+    const TalentTable &table = shown();
     QStringList levels;
     for (int level : levelsOf(build_.order(), at.slot, at.tree))
         levels << QString::number(level);

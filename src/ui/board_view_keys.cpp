@@ -102,7 +102,7 @@ void BoardView::keyPressEvent(QKeyEvent *event)
             break;
         }
         case BoardKeyAction::Kind::Move:
-            moveTo(focusMove(build_.talents(), at, action.move), true);
+            moveTo(focusMove(shown(), at, action.move), true);
             break;
         }
     });
@@ -118,7 +118,7 @@ void BoardView::tellReader(TreeSlot at, int what) const
 
 QString BoardView::talentDescription(TreeSlot at) const
 {
-    const TalentTable &table = build_.talents();
+    const TalentTable &table = shown();
     const MoreStrings &more = build_.moreStrings();
     if (!placed(at))
         return QStringLiteral(

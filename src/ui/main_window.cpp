@@ -3,6 +3,7 @@
 
 #include "base/error.h"
 #include "board/fonts.h"
+#include "build/level_view.h"
 #include "datafolder/data_choice.h"
 #include "datafolder/language_memory.h"
 #include "toolkit/choice_box.h"
@@ -23,6 +24,9 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
       startLanguage_(options.language)
 {
     build_ = new Build(dataFolder_, this);
+    // Before any view follows the build: a change of the build first returns the level view to
+    // the whole build, which the views then show.
+    levels_ = new LevelView(*build_, this);
     readFirstClassAhead();
     // The design waits for the fonts being registered since the application began; the first class
     // is meanwhile read on the other core.
@@ -30,6 +34,7 @@ MainWindow::MainWindow(const QString &exeDir, const StartOptions &options, QWidg
     buildDesign();
     board_ = new BoardView(*this, *build_, dataFolder_);
     board_->compareWith(*comparison_);
+    followLevels();
     buildTabOrder();
     connectHandlers();
     followBuild();

@@ -12,6 +12,7 @@
 
 class AboutDialog;
 class Comparison;
+class LevelView;
 class Library;
 class QMenu;
 
@@ -46,6 +47,7 @@ public:
     const BoardView &board() const { return *board_; }
     const DialogFolders &fileDialogs() const { return folders_; }
     const Comparison &comparison() const { return *comparison_; }
+    const LevelView &levels() const { return *levels_; }
 
     // A plan file or a build code given to the program at its start, loaded as a user's load.
     void openArgument(const QString &argument);
@@ -65,6 +67,9 @@ private:
     // The views follow the build's signals.
     void followBuild();
     void showLanguageTexts();
+    // The board at any level of its build (main_window_levels.cpp).
+    void followLevels();
+    void showLevel();
 
     // Start-up and close (main_window.cpp).
     // Starts reading the class the start will show first, on other cores, while the window is
@@ -128,6 +133,7 @@ private:
     std::optional<SideColumn> side_; // made after the window's own look is set
     BoardView *board_ = nullptr;
     Comparison *comparison_ = nullptr; // the build the board is compared with
+    LevelView *levels_ = nullptr;      // the level of the build the board shows
     Library *library_ = nullptr;       // read when the library is first opened
     QString libraryPath_;              // the library build on the board, when it came from there
     QString libraryName_;

@@ -1,6 +1,7 @@
 // The window's design, and its controls and keys wired to the handlers.
 #include "base/version.h"
 #include "board/fonts.h"
+#include "build/level_view.h"
 #include "toolkit/choice_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
@@ -122,6 +123,11 @@ void MainWindow::connectShortcuts()
     shortcut(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_B), [this] { compareWithBoard(); });
     shortcut(keys(Qt::CTRL | Qt::Key_L), [this] { openLibrary(false); });
     shortcut(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { keepBoardInLibrary(false); });
+    // The board at an earlier level of its build.
+    shortcut(keys(Qt::ALT | Qt::Key_Left), [this] { levels_->stepBy(-1); });
+    shortcut(keys(Qt::ALT | Qt::Key_Right), [this] { levels_->stepBy(1); });
+    shortcut(keys(Qt::ALT | Qt::Key_Home), [this] { levels_->goTo(FirstLevel); });
+    shortcut(keys(Qt::ALT | Qt::Key_End), [this] { levels_->toEnd(); });
 }
 
 void MainWindow::openTreeMenu(int tree, const QPoint &globalAt)

@@ -1,5 +1,6 @@
 // The board's history: every change is a step that undo and redo walk; Reset and the reset of one
 // tree are steps too.
+#include "build/level_view.h"
 #include "ui/main_window.h"
 
 #include <QUndoStack>
@@ -9,6 +10,8 @@ void MainWindow::walkHistory(bool back)
     if (back ? !build_->history().canUndo() : !build_->history().canRedo())
         return;
     BusyScope busy(busy_);
+    // Undo and redo act on the whole build, which the board shows again first.
+    levels_->toEnd();
     if (back)
         build_->undo();
     else

@@ -35,8 +35,9 @@ void MainWindow::summaryPressed()
         return;
     BusyScope busy(busy_);
     busy_.disableWhileDialogOpen();
-    SummaryDialog dialog(this,
-                         build_->summary(comparison_->active() ? &comparison_->state() : nullptr),
-                         build_->moreStrings(), [this](int scale) { savePicture(scale); });
+    SummaryDialog dialog(
+        this, *build_,
+        [this] { return build_->summary(comparison_->active() ? &comparison_->state() : nullptr); },
+        [this](int scale) { savePicture(scale); });
     dialogs().runModal(&dialog);
 }

@@ -1,7 +1,7 @@
 #include "ui/summary_dialog.h"
 
-#include "board/fonts.h"
-#include "datafolder/more_strings.h"
+#include "build/build.h"
+#include "build/build_summary.h"
 #include "toolkit/error_report.h"
 
 #include <QCheckBox>
@@ -9,23 +9,40 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
-SummaryDialog::SummaryDialog(QWidget *parent, const QString &text, const MoreStrings &more,
+SummaryDialog::SummaryDialog(QWidget *parent, Build &build, std::function<QString()> summaryText,
                              std::function<void(int)> savePicture)
-    : QDialog(parent)
+    : QDialog(parent), build_(build), summaryText_(std::move(summaryText))
 {
+    const MoreStrings &more = build.moreStrings();
     setObjectName(QStringLiteral("fr_summary"));
     setWindowTitle(more.at(More::Summary));
-    resize(640, 560);
-    text_ = new QPlainTextEdit(text, this);
+    resize(960, 560);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("summaryText"));
     text_->setReadOnly(true);
-    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_->setFont(fixed);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setAccessibleName(more.at(More::Summary));
+
+    auto *stepsLabel = new QLabel(more.at(More::SummarySteps), this);
+    steps_ = new QListWidget(this);
+    steps_->setObjectName(QStringLiteral("summarySteps"));
+    steps_->setFont(fixed);
+    steps_->setAccessibleName(more.at(More::SummarySteps));
+    steps_->setDragDropMode(QAbstractItemView::InternalMove);
+    stepsLabel->setBuddy(steps_);
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName(QStringLiteral("stepRefusal"));
+    refusal_->setWordWrap(true);
 
     auto *copy = new QPushButton(more.at(More::CopyAsText), this);
     copy->setObjectName(QStringLiteral("bt_copytext"));
@@ -38,10 +55,20 @@ SummaryDialog::SummaryDialog(QWidget *parent, const QString &text, const MoreStr
     close->setDefault(true);
 
     connectGuarded(copy, &QPushButton::clicked, this,
-                   [text] { QGuiApplication::clipboard()->setText(text); });
+                   [this] { QGuiApplication::clipboard()->setText(text_->toPlainText()); });
     connectGuarded(picture, &QPushButton::clicked, this,
                    [this, savePicture] { savePicture(doubleSize_->isChecked() ? 2 : 1); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    steps_->installEventFilter(this);
+    // A drag has already moved the row when it is heard of: the build decides, and the list is
+    // made again from the build once the drop is over.
+    connect(steps_->model(), &QAbstractItemModel::rowsMoved, this,
+            [this](const QModelIndex &, int start, int, const QModelIndex &, int row) {
+                const int to = row > start ? row - 1 : row;
+                QTimer::singleShot(0, this,
+                                   [this, start, to] { guarded([&] { moveStep(start, to); }); });
+            });
+    connect(&build, &Build::orderChanged, this, [this] { showBuild(); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(copy);
@@ -49,7 +76,56 @@ SummaryDialog::SummaryDialog(QWidget *parent, const QString &text, const MoreStr
     buttons->addWidget(doubleSize_);
     buttons->addStretch();
     buttons->addWidget(close);
+    auto *stepsColumn = new QVBoxLayout;
+    stepsColumn->addWidget(stepsLabel);
+    stepsColumn->addWidget(steps_);
+    stepsColumn->addWidget(refusal_);
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(text_, 3);
+    columns->addLayout(stepsColumn, 2);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(text_);
+    layout->addLayout(columns);
     layout->addLayout(buttons);
+    showBuild();
+}
+
+bool SummaryDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // Alt+Up and Alt+Down move the selected step rather than the selection.
+    if (watched == steps_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::AltModifier &&
+            (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            guarded([&] { moveSelectedStep(key->key() == Qt::Key_Up ? -1 : 1); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SummaryDialog::moveSelectedStep(int places)
+{
+    const int from = steps_->currentRow();
+    const int to = from + places;
+    if (from < 0 || to < 0 || to >= steps_->count())
+        return;
+    moveStep(from, to);
+}
+
+void SummaryDialog::moveStep(int from, int to)
+{
+    const QString refusal = build_.moveStep(from, to);
+    refusal_->setText(refusal);
+    // A refused drag leaves the list as the build has it; a move selects the step where it went.
+    showBuild();
+    steps_->setCurrentRow(refusal.isEmpty() ? to : from);
+}
+
+void SummaryDialog::showBuild()
+{
+    text_->setPlainText(summaryText_());
+    const int current = steps_->currentRow();
+    steps_->clear();
+    steps_->addItems(stepLines(build_.talents(), build_.order(), build_.moreStrings()));
+    steps_->setCurrentRow(std::clamp(current, 0, steps_->count() - 1));
 }

@@ -3,20 +3,39 @@
 #include <QDialog>
 #include <functional>
 
-class MoreStrings;
+class Build;
 class QCheckBox;
+class QLabel;
+class QListWidget;
 class QPlainTextEdit;
 
-// The summary of the build on the board: its text, which can be copied for chat and forums, and a
-// picture of the three trees, which can be saved.
+// The summary of the build on the board: its text, which can be copied for chat and forums, a
+// picture of the three trees, which can be saved, and the build's steps level by level, which
+// Alt+Up, Alt+Down or a drag move to another level as a step of the build's history. The text and
+// the steps follow the build.
 class SummaryDialog final : public QDialog {
     Q_OBJECT
 public:
-    // `savePicture` saves the board's picture at the scale it is given (1 or 2).
-    SummaryDialog(QWidget *parent, const QString &text, const MoreStrings &more,
+    // `summaryText` gives the summary of the build as it stands; `savePicture` saves the board's
+    // picture at the scale it is given (1 or 2).
+    SummaryDialog(QWidget *parent, Build &build, std::function<QString()> summaryText,
                   std::function<void(int)> savePicture);
 
+    // Moves the selected step `places` levels later (earlier when negative), saying why not
+    // under the list of steps when the rules refuse it.
+    void moveSelectedStep(int places);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void showBuild();
+    void moveStep(int from, int to);
+
+    Build &build_;
+    std::function<QString()> summaryText_;
     QPlainTextEdit *text_ = nullptr;
+    QListWidget *steps_ = nullptr;
+    QLabel *refusal_ = nullptr;
     QCheckBox *doubleSize_ = nullptr;
 };

@@ -1,8 +1,10 @@
 // The order of a plan's points: the order a plan file implies is legal step by step for every
-// legal plan of the bundled world, and it puts a prerequisite in the same row first.
+// legal plan of the bundled world, and it puts a prerequisite in the same row first; a step moved
+// stands unless a step legal at its level would break.
 #include "bundled_world.h"
 #include "datafolder/class_layout.h"
 #include "talents/point_order.h"
+#include "talents/step_move.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -53,6 +55,49 @@ private slots:
         ranks[0] = {2, 1, 2};
         QCOMPARE(derivedOrder(table, ranks), (PointOrder{{3, 1}, {3, 1}, {1, 1}, {1, 1}, {2, 1}}));
         QCOMPARE(levelsOf(derivedOrder(table, ranks), 1, 1), (QVector<int>{12, 13}));
+    }
+
+    void aMovedStepStandsUnlessALegalStepBreaks_data()
+    {
+        // Row 1: talent 1 (5 ranks) and 2 (3 ranks); row 2: talent 5, and 6 needing 2 at full.
+        QTest::addColumn<PointOrder>("order");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("broken");
+        const PointOrder spent{{1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1},
+                               {5, 1}, {2, 1}, {2, 1}, {2, 1}, {6, 1}};
+        using F = StepMove::Fault;
+        QTest::newRow("earlier") << spent << 6 << 5 << int(F::None) << -1;
+        QTest::newRow("many places later") << spent << 5 << 9 << int(F::None) << -1;
+        QTest::newRow("row short of points") << spent << 5 << 4 << int(F::StepBreaks) << 4;
+        QTest::newRow("breaks the step it passes") << spent << 4 << 5 << int(F::StepBreaks) << 4;
+        QTest::newRow("prerequisite not full") << spent << 9 << 8 << int(F::StepBreaks) << 8;
+        QTest::newRow("past its own rank") << spent << 0 << 1 << int(F::SameTalent) << 1;
+        QTest::newRow("far past its own rank") << spent << 8 << 2 << int(F::SameTalent) << 2;
+        const PointOrder illegalFirst{{5, 1}, {2, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}};
+        QTest::newRow("an illegal step stays") << illegalFirst << 1 << 2 << int(F::None) << -1;
+    }
+    void aMovedStepStandsUnlessALegalStepBreaks()
+    {
+        QFETCH(PointOrder, order);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, fault);
+        QFETCH(int, broken);
+        TalentTable table;
+        for (const auto &[slot, ranks, prereq] :
+             {std::tuple{1, 5, 0}, {2, 3, 0}, {5, 2, 0}, {6, 1, 2}}) {
+            Talent &t = table.at(slot, 1);
+            t.present = true;
+            t.maxRank = ranks;
+            t.prereq = prereq;
+        }
+        const StepMove move = moveStep(table, order, from, to);
+        QCOMPARE(int(move.fault), fault);
+        QCOMPARE(move.brokenStep, broken);
+        QCOMPARE(ranksOfOrder(move.order), ranksOfOrder(order));
+        QCOMPARE(move.order.at(to), order.at(from));
     }
 };
 
