@@ -55,7 +55,7 @@ void stepMove(benchmark::State &state, BenchSession &session)
             state.SkipWithError("no step of the order could move");
             return;
         }
-        int to = from;
+        int to = from + 1; // the first move: back again
         for (auto _ : state) {
             std::swap(from, to);
             if (!build.moveStep(from, to).isEmpty())

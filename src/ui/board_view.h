@@ -116,7 +116,8 @@ private:
     // bitmaps are read.
     void stageClass(const PreparedClass &prepared);
     void showClass();
-    void showTreeRanks(int tree);
+    // The ranks of `tree` (of every tree when `everyTree`) as the talents shown have them.
+    void showTreeRanks(int tree, bool everyTree = false);
     void showLanguage();
     void setTreeLabel(int tree, const QString &text);
     // A tree's label as the build stands: its name and points, and its sums while compared.

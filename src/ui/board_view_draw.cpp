@@ -70,7 +70,7 @@ void BoardView::showClass()
     search_->boardChanged();
 }
 
-void BoardView::showTreeRanks(int tree)
+void BoardView::showTreeRanks(int tree, bool everyTree)
 {
     const TalentTable &table = shown();
     // Every open talent's rank changes colour when the last point is spent or the first one
@@ -79,7 +79,7 @@ void BoardView::showTreeRanks(int tree)
     const bool budgetChanged = budgetLeft != budgetLeftShown_;
     budgetLeftShown_ = budgetLeft;
     for (int t = 1; t <= TreeCount; ++t) {
-        if (t != tree && !budgetChanged)
+        if (t != tree && !budgetChanged && !everyTree)
             continue;
         for (int slot = 1; slot <= SlotsPerTree; ++slot) {
             const Talent &now = table.at(slot, t);

@@ -19,8 +19,7 @@ void BoardView::showLevel()
     }
     nextStep_ = next;
     // Each tree redraws only the talents whose rank or colour differs at the level shown.
-    for (int tree = 1; tree <= TreeCount; ++tree)
-        showTreeRanks(tree);
+    showTreeRanks(1, true);
     if (comparison_ && comparison_->active())
         showComparison();
     else if (hovered_)
