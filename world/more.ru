@@ -75,3 +75,6 @@ library-points=очков %1, уровень %2
 library-columns=Название|Класс|Очки|Сохранена|Заметки
 library-kept=Сохранено в библиотеке
 compare-library=Сравнить со сборкой из библиотеки…
+picture-heading=%1, уровень %2 — %3
+trees-and-build=Деревья и сборка
+trees-alone=Только деревья

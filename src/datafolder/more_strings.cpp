@@ -98,6 +98,9 @@ constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {
     {More::LibraryColumns, "library-columns", "Name|Class|Points|Saved|Notes"},
     {More::LibraryKept, "library-kept", "Kept in the library"},
     {More::CompareLibrary, "compare-library", "Compare with a library build\u2026"},
+    {More::PictureHeading, "picture-heading", "%1, level %2 \u2014 %3"},
+    {More::TreesAndBuild, "trees-and-build", "Trees and build"},
+    {More::TreesAlone, "trees-alone", "Trees alone"},
 }};
 
 // Row k holds text k: the rows and the enumeration cannot drift apart unnoticed.

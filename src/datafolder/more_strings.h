@@ -86,6 +86,9 @@ enum class More {
     LibraryColumns,    // the list's headings, divided by |
     LibraryKept,       // the message line after a save into the library
     CompareLibrary,
+    PictureHeading, // the band under a picture: %1 class, %2 level, %3 each tree's points
+    TreesAndBuild,  // Save picture's choice of the trees with the band
+    TreesAlone,     // Save picture's choice of the trees without it
     Count,
 };
 

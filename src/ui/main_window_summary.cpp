@@ -10,7 +10,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 
-void MainWindow::savePicture(int scale)
+void MainWindow::savePicture(int scale, bool band)
 {
     const MoreStrings &more = build_->moreStrings();
     QString path = dialogs().saveFileName(this, more.at(More::SavePicture), folders_.save().folder,
@@ -25,7 +25,8 @@ void MainWindow::savePicture(int scale)
     buffer.open(QIODevice::WriteOnly);
     // The build alone, drawn from the document as the command line draws it: the trees as the board
     // shows them, without the focus, a search or the tooltip.
-    paintTrees(treesPictureOf(*build_), scale).save(&buffer, "PNG");
+    const QImage trees = paintTrees(treesPictureOf(*build_), scale);
+    (band ? withBand(trees, pictureBandOf(*build_), scale) : trees).save(&buffer, "PNG");
     writeWholeFile(path, png);
 }
 
@@ -35,8 +36,8 @@ void MainWindow::summaryPressed()
         return;
     BusyScope busy(busy_);
     busy_.disableWhileDialogOpen();
-    SummaryDialog dialog(this,
-                         build_->summary(comparison_->active() ? &comparison_->state() : nullptr),
-                         build_->moreStrings(), [this](int scale) { savePicture(scale); });
+    SummaryDialog dialog(
+        this, build_->summary(comparison_->active() ? &comparison_->state() : nullptr),
+        build_->moreStrings(), [this](int scale, bool band) { savePicture(scale, band); });
     dialogs().runModal(&dialog);
 }
