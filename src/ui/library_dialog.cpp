@@ -4,6 +4,7 @@
 #include "build/library_document.h"
 #include "datafolder/more_strings.h"
 #include "datafolder/ui_strings.h"
+#include "toolkit/dialog_look.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
 #include "ui/window_controls.h"
@@ -39,9 +40,8 @@ LibraryDialog::LibraryDialog(QWidget *parent, Library &library, const QStringLis
     setObjectName(QStringLiteral("fr_library"));
     setWindowTitle(more.at(More::Library));
     resize(760, 520);
-    setStyleSheet(QStringLiteral("QDialog, QTreeWidget, QLineEdit, QPlainTextEdit, QHeaderView "
-                                 "{ background: black; color: #00ff00; }"
-                                 "QHeaderView::section { background: #1f1f1f; color: #00ff00; }"
+    applyDialogLook(this);
+    setStyleSheet(QStringLiteral("QHeaderView::section { background: #1f1f1f; color: #00ff00; }"
                                  "QTreeWidget::item:selected { background: #1f4f1f; }"
                                  // A build that cannot be read is listed greyed.
                                  "QTreeWidget::item:disabled { color: #808080; }"

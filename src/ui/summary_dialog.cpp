@@ -3,6 +3,7 @@
 #include "board/fonts.h"
 #include "datafolder/more_strings.h"
 #include "toolkit/choice_box.h"
+#include "toolkit/dialog_look.h"
 #include "toolkit/error_report.h"
 
 #include <QCheckBox>
@@ -19,6 +20,7 @@ SummaryDialog::SummaryDialog(QWidget *parent, const QString &text, const MoreStr
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("fr_summary"));
+    applyDialogLook(this);
     setWindowTitle(more.at(More::Summary));
     resize(640, 560);
     text_ = new QPlainTextEdit(text, this);
