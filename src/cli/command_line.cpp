@@ -147,11 +147,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
 QString usageText()
 {
     return QStringLiteral(
+        // "or:" marks each further form, as the manual page's maker reads usages.
         "Usage: runeplan [--data DIR] [--lang LANG] [MODE] [PLAN-FILE | CODE]\n"
-        "       runeplan [--data DIR] [--lang LANG] --diff A B\n"
-        "       runeplan --check [--data DIR]\n"
-        "       runeplan [--data DIR] [--lang LANG] --library\n"
-        "       runeplan [--data DIR] [--lang LANG] --open NAME\n"
+        "  or:  runeplan [--data DIR] [--lang LANG] --diff A B\n"
+        "  or:  runeplan --check [--data DIR]\n"
+        "  or:  runeplan [--data DIR] [--lang LANG] --library\n"
+        "  or:  runeplan [--data DIR] [--lang LANG] --open NAME\n"
         "\n"
         "Without a mode, opens the planner and loads the plan file or build code, if given.\n"
         "\n"
