@@ -1,5 +1,7 @@
 #include "toolkit/dialog_look.h"
 
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QWidget>
 
 namespace {
@@ -10,6 +12,7 @@ const QColor Face(31, 31, 31); // buttons, headers and every second row
 const QColor Chosen(31, 79, 31);
 const QColor Greyed(128, 128, 128);
 const QColor Link(255, 0, 255); // the window's links are magenta
+const QColor Frame(128, 128, 128);
 
 } // namespace
 
@@ -47,4 +50,15 @@ QPalette darkDialogPalette()
 void applyDialogLook(QWidget *dialog)
 {
     dialog->setPalette(darkDialogPalette());
+    // The style draws a check box's or radio button's frame a shade darker than the ground, which
+    // on black is black: theirs is drawn from a grey ground of their own (they paint no ground).
+    const auto frameOnGrey = [](QWidget *box) {
+        QPalette p = box->palette();
+        p.setColor(QPalette::Window, Frame);
+        box->setPalette(p);
+    };
+    for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
+        frameOnGrey(box);
+    for (QRadioButton *button : dialog->findChildren<QRadioButton *>())
+        frameOnGrey(button);
 }

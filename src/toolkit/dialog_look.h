@@ -10,5 +10,5 @@ class QWidget;
 // application's palette stays Qt's, which keeps the window's pixels as they are.
 QPalette darkDialogPalette();
 
-// Gives `dialog` and its children the dark palette.
+// Gives `dialog` and its children the dark palette; called once its children are made.
 void applyDialogLook(QWidget *dialog);

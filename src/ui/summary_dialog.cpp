@@ -20,7 +20,6 @@ SummaryDialog::SummaryDialog(QWidget *parent, const QString &text, const MoreStr
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("fr_summary"));
-    applyDialogLook(this);
     setWindowTitle(more.at(More::Summary));
     resize(640, 560);
     text_ = new QPlainTextEdit(text, this);
@@ -61,4 +60,5 @@ SummaryDialog::SummaryDialog(QWidget *parent, const QString &text, const MoreStr
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addLayout(buttons);
+    applyDialogLook(this);
 }
