@@ -3,7 +3,8 @@
 # Does nothing when every package is already present.
 set -euo pipefail
 
-packages=(qt6-base-dev libturbojpeg0-dev libjpeg62-turbo-dev cmake g++ make pkgconf fonts-wine)
+# help2man writes the manual page from the program's --help at build time.
+packages=(qt6-base-dev libturbojpeg0-dev libjpeg62-turbo-dev cmake g++ make pkgconf fonts-wine help2man)
 # Any of the flags below, several at once if need be (CI takes --bench and --fuzz).
 for flag in "$@"; do
   case "$flag" in

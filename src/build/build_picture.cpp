@@ -4,6 +4,9 @@
 #include "build/build.h"
 #include "build/trees_layout.h"
 #include "datafolder/picture_file.h"
+#include "datafolder/ui_strings.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -41,4 +44,18 @@ TreesPicture treesPictureOf(const Build &build)
         }
     }
     return picture;
+}
+
+PictureBand pictureBandOf(const Build &build)
+{
+    const TalentTable &table = build.talents();
+    QStringList trees;
+    for (int tree = 1; tree <= TreeCount; ++tree)
+        trees << table.treeName(tree) + u' ' + QString::number(table.treePoints(tree));
+    const QString heading = build.moreStrings()
+                                .at(More::PictureHeading)
+                                .arg(build.strings().classNames().value(build.classIndex()),
+                                     QString::number(characterLevel(table.totalPoints)),
+                                     trees.join(QStringLiteral(" / ")));
+    return {heading, build.code()};
 }

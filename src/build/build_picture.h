@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/picture_band.h"
 #include "board/trees_picture.h"
 
 class Build;
@@ -8,3 +9,8 @@ class Build;
 // pictures, labels, arrows and talents with the build's ranks. Reads the arrow bitmaps from the
 // build's data folder; throws Error naming one that cannot be read.
 TreesPicture treesPictureOf(const Build &build);
+
+// What the band under the build's picture says, in the build's language: the class, its level and
+// each tree's points ("Pyromancer, level 79 — Vesper Flame 36 / Starless Watch 30 / Shadeweave 4"),
+// then the build code.
+PictureBand pictureBandOf(const Build &build);

@@ -49,10 +49,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption library(QStringLiteral("library"));
     const QCommandLineOption open(QStringLiteral("open"), {}, QStringLiteral("NAME"));
     const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("1|2"));
+    const QCommandLineOption plain(QStringLiteral("plain"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions(
-        {data, lang, code, summary, picture, check, diff, library, open, scale, help, version});
+    parser.addOptions({data, lang, code, summary, picture, check, diff, library, open, scale, plain,
+                       help, version});
     parser.addPositionalArgument(QStringLiteral("input"), {});
 
     CommandLine line;
@@ -92,6 +93,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
             line.error = QStringLiteral("--scale takes 1 or 2.");
         else if (line.mode != CommandLine::Mode::Picture)
             line.error = QStringLiteral("--scale goes with --picture.");
+    }
+    if (parser.isSet(plain)) {
+        line.plain = true;
+        if (line.mode != CommandLine::Mode::Picture && line.error.isEmpty())
+            line.error = QStringLiteral("--plain goes with --picture.");
     }
     if (parser.isSet(library))
         line.mode = CommandLine::Mode::Library;
@@ -141,11 +147,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
 QString usageText()
 {
     return QStringLiteral(
+        // "or:" marks each further form, as the manual page's maker reads usages.
         "Usage: runeplan [--data DIR] [--lang LANG] [MODE] [PLAN-FILE | CODE]\n"
-        "       runeplan [--data DIR] [--lang LANG] --diff A B\n"
-        "       runeplan --check [--data DIR]\n"
-        "       runeplan [--data DIR] [--lang LANG] --library\n"
-        "       runeplan [--data DIR] [--lang LANG] --open NAME\n"
+        "  or:  runeplan [--data DIR] [--lang LANG] --diff A B\n"
+        "  or:  runeplan --check [--data DIR]\n"
+        "  or:  runeplan [--data DIR] [--lang LANG] --library\n"
+        "  or:  runeplan [--data DIR] [--lang LANG] --open NAME\n"
         "\n"
         "Without a mode, opens the planner and loads the plan file or build code, if given.\n"
         "\n"
@@ -153,9 +160,11 @@ QString usageText()
         "  --code          print the build code of the plan (or of the code) on standard output\n"
         "  --summary       print the summary of the plan: its points and the order level by\n"
         "                  level, the build code last\n"
-        "  --picture OUT.png [--scale 1|2]\n"
+        "  --picture OUT.png [--scale 1|2] [--plain]\n"
         "                  write a picture of the plan's three trees (- for OUT.png: to\n"
-        "                  standard output)\n"
+        "                  standard output) with a band under them that names the class,\n"
+        "                  its level, the points per tree and the build code; --plain\n"
+        "                  leaves the band out\n"
         "  --check         read the whole data folder and list its problems and warnings, one\n"
         "                  a line as path:line: message; exit 0 when there is no problem\n"
         "  --diff A B      compare two builds of one class, each a plan file or a build code:\n"

@@ -28,6 +28,7 @@ struct CommandLine {
     QString pictureFile; // where --picture writes
     QString openName;    // --open: the library build the window starts with
     int scale = 1;       // of the picture: 1 or 2
+    bool plain = false;  // the picture without the band that names its build
     bool help = false;
     bool version = false;
     QString error; // a usage error, to be reported with the usage

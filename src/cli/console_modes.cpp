@@ -45,7 +45,9 @@ void runOnBuild(const CommandLine &line)
     try {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        paintTrees(treesPictureOf(*build), line.scale).save(&buffer, "PNG");
+        const QImage trees = paintTrees(treesPictureOf(*build), line.scale);
+        (line.plain ? trees : withBand(trees, pictureBandOf(*build), line.scale))
+            .save(&buffer, "PNG");
     } catch (const Error &e) {
         // The build is loaded: what fails now is the data folder's (an arrow's bitmap).
         throw CommandFailure{ExitCode::DataFolder, e.message()};

@@ -104,6 +104,9 @@ constexpr std::array<KnownText, static_cast<size_t>(More::Count)> knownTexts = {
     {More::StepSameTalent, "step-same-talent",
      "Level %1 \u2014 %2 would pass another of its ranks: ranks are taken in increasing order"},
     {More::StepBreaks, "step-breaks", "Level %1 \u2014 %2 would break: %3"},
+    {More::PictureHeading, "picture-heading", "%1, level %2 \u2014 %3"},
+    {More::TreesAndBuild, "trees-and-build", "Trees and build"},
+    {More::TreesAlone, "trees-alone", "Trees alone"},
 }};
 
 // Row k holds text k: the rows and the enumeration cannot drift apart unnoticed.

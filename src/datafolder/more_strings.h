@@ -91,6 +91,9 @@ enum class More {
     SummarySteps,   // the name of the summary's list of steps
     StepSameTalent, // %1 the level, %2 the talent
     StepBreaks,     // %1 the level, %2 the talent, %3 the rule it would break
+    PictureHeading, // the band under a picture: %1 class, %2 level, %3 each tree's points
+    TreesAndBuild,  // Save picture's choice of the trees with the band
+    TreesAlone,     // Save picture's choice of the trees without it
     Count,
 };
 

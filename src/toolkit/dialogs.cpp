@@ -1,5 +1,7 @@
 #include "toolkit/dialogs.h"
 
+#include "toolkit/dialog_look.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -13,12 +15,14 @@ void Dialogs::message(QWidget *owner, const QString &caption, const QString &tex
 {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
                     owner ? owner : QApplication::activeWindow());
+    applyDialogLook(&box);
     box.exec();
 }
 
 QString Dialogs::openFileName(QWidget *owner, const QString &title, const QString &folder)
 {
     QFileDialog dialog(owner, title, folder);
+    applyDialogLook(&dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -31,6 +35,7 @@ QString Dialogs::saveFileName(QWidget *owner, const QString &title, const QStrin
                               const QString &filter)
 {
     QFileDialog dialog(owner, title, folder);
+    applyDialogLook(&dialog);
     if (!filter.isEmpty())
         dialog.setNameFilter(filter);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -44,17 +49,23 @@ QString Dialogs::saveFileName(QWidget *owner, const QString &title, const QStrin
 std::optional<QString> Dialogs::askText(QWidget *owner, const QString &title, const QString &label,
                                         const QString &suggestion)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(owner, title, label, QLineEdit::Normal, suggestion, &ok);
-    if (!ok)
+    QInputDialog dialog(owner);
+    applyDialogLook(&dialog);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(suggestion);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 bool Dialogs::confirm(QWidget *owner, const QString &title, const QString &question)
 {
-    return QMessageBox::question(owner, title, question) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                    owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    applyDialogLook(&box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 int Dialogs::runModal(QDialog *dialog)

@@ -4,6 +4,7 @@
 #include "build/library_document.h"
 #include "datafolder/more_strings.h"
 #include "datafolder/ui_strings.h"
+#include "toolkit/dialog_look.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/error_report.h"
 #include "ui/window_controls.h"
@@ -39,6 +40,9 @@ LibraryDialog::LibraryDialog(QWidget *parent, Library &library, const QStringLis
     setObjectName(QStringLiteral("fr_library"));
     setWindowTitle(more.at(More::Library));
     resize(760, 520);
+    applyDialogLook(this);
+    // Under a style sheet the children no longer take the dialog's palette: the sheet gives the
+    // fields, the list and the buttons the same colours.
     setStyleSheet(QStringLiteral("QDialog, QTreeWidget, QLineEdit, QPlainTextEdit, QHeaderView "
                                  "{ background: black; color: #00ff00; }"
                                  "QHeaderView::section { background: #1f1f1f; color: #00ff00; }"
@@ -46,6 +50,9 @@ LibraryDialog::LibraryDialog(QWidget *parent, Library &library, const QStringLis
                                  // A build that cannot be read is listed greyed.
                                  "QTreeWidget::item:disabled { color: #808080; }"
                                  "QLineEdit, QPlainTextEdit { border: 1px solid #3c3c3c; }"
+                                 "QPushButton { background: #1f1f1f; color: #00ff00; "
+                                 "border: 1px solid #505050; padding: 3px 8px; }"
+                                 "QPushButton:disabled { color: #808080; }"
                                  "QLabel { color: #ff0000; }"));
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("ed_libraryFilter"));

@@ -110,7 +110,7 @@ private:
     void keepBoardInLibrary(bool askName);
     void showLibraryBuild(const QString &path, const QString &name);
     void showCaption();
-    void savePicture(int scale);
+    void savePicture(int scale, bool band);
     void loadPlanFile(const QString &path);
     void loadBuildCode(const QString &text);
 

@@ -10,7 +10,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 
-void MainWindow::savePicture(int scale)
+void MainWindow::savePicture(int scale, bool band)
 {
     const MoreStrings &more = build_->moreStrings();
     QString path = dialogs().saveFileName(this, more.at(More::SavePicture), folders_.save().folder,
@@ -25,7 +25,8 @@ void MainWindow::savePicture(int scale)
     buffer.open(QIODevice::WriteOnly);
     // The build alone, drawn from the document as the command line draws it: the trees as the board
     // shows them, without the focus, a search or the tooltip.
-    paintTrees(treesPictureOf(*build_), scale).save(&buffer, "PNG");
+    const QImage trees = paintTrees(treesPictureOf(*build_), scale);
+    (band ? withBand(trees, pictureBandOf(*build_), scale) : trees).save(&buffer, "PNG");
     writeWholeFile(path, png);
 }
 
@@ -38,6 +39,6 @@ void MainWindow::summaryPressed()
     SummaryDialog dialog(
         this, *build_,
         [this] { return build_->summary(comparison_->active() ? &comparison_->state() : nullptr); },
-        [this](int scale) { savePicture(scale); });
+        [this](int scale, bool band) { savePicture(scale, band); });
     dialogs().runModal(&dialog);
 }

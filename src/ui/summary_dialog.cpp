@@ -2,6 +2,8 @@
 
 #include "build/build.h"
 #include "build/build_summary.h"
+#include "toolkit/choice_box.h"
+#include "toolkit/dialog_look.h"
 #include "toolkit/error_report.h"
 
 #include <QCheckBox>
@@ -18,7 +20,7 @@
 #include <QVBoxLayout>
 
 SummaryDialog::SummaryDialog(QWidget *parent, Build &build, std::function<QString()> summaryText,
-                             std::function<void(int)> savePicture)
+                             std::function<void(int, bool)> savePicture)
     : QDialog(parent), build_(build), summaryText_(std::move(summaryText))
 {
     const MoreStrings &more = build.moreStrings();
@@ -50,14 +52,19 @@ SummaryDialog::SummaryDialog(QWidget *parent, Build &build, std::function<QStrin
     picture->setObjectName(QStringLiteral("bt_picture"));
     doubleSize_ = new QCheckBox(more.at(More::DoubleSize), this);
     doubleSize_->setObjectName(QStringLiteral("cb_double"));
+    band_ = new ChoiceBox(this, QStringLiteral("cb_band"));
+    band_->addItems({more.at(More::TreesAndBuild), more.at(More::TreesAlone)});
+    band_->select(0);
+    band_->setAccessibleName(more.at(More::SavePicture));
     auto *close = new QPushButton(more.at(More::Close), this);
     close->setObjectName(QStringLiteral("bt_close"));
     close->setDefault(true);
 
     connectGuarded(copy, &QPushButton::clicked, this,
                    [this] { QGuiApplication::clipboard()->setText(text_->toPlainText()); });
-    connectGuarded(picture, &QPushButton::clicked, this,
-                   [this, savePicture] { savePicture(doubleSize_->isChecked() ? 2 : 1); });
+    connectGuarded(picture, &QPushButton::clicked, this, [this, savePicture] {
+        savePicture(doubleSize_->isChecked() ? 2 : 1, band_->currentIndex() == 0);
+    });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     steps_->installEventFilter(this);
     // A drag has already moved the row when it is heard of: the build decides, and the list is
@@ -73,6 +80,7 @@ SummaryDialog::SummaryDialog(QWidget *parent, Build &build, std::function<QStrin
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(copy);
     buttons->addWidget(picture);
+    buttons->addWidget(band_);
     buttons->addWidget(doubleSize_);
     buttons->addStretch();
     buttons->addWidget(close);
@@ -86,6 +94,7 @@ SummaryDialog::SummaryDialog(QWidget *parent, Build &build, std::function<QStrin
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);
+    applyDialogLook(this);
     showBuild();
 }
 

@@ -4,22 +4,23 @@
 #include <functional>
 
 class Build;
+class ChoiceBox;
 class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 
 // The summary of the build on the board: its text, which can be copied for chat and forums, a
-// picture of the three trees, which can be saved, and the build's steps level by level, which
-// Alt+Up, Alt+Down or a drag move to another level as a step of the build's history. The text and
-// the steps follow the build.
+// picture of the three trees, which can be saved with the band that names the build or without,
+// and the build's steps level by level, which Alt+Up, Alt+Down or a drag move to another level as
+// a step of the build's history. The text and the steps follow the build.
 class SummaryDialog final : public QDialog {
     Q_OBJECT
 public:
     // `summaryText` gives the summary of the build as it stands; `savePicture` saves the board's
-    // picture at the scale it is given (1 or 2).
+    // picture at the scale it is given (1 or 2), with the band when its second argument is true.
     SummaryDialog(QWidget *parent, Build &build, std::function<QString()> summaryText,
-                  std::function<void(int)> savePicture);
+                  std::function<void(int, bool)> savePicture);
 
     // Moves the selected step `places` levels later (earlier when negative), saying why not
     // under the list of steps when the rules refuse it.
@@ -38,4 +39,5 @@ private:
     QListWidget *steps_ = nullptr;
     QLabel *refusal_ = nullptr;
     QCheckBox *doubleSize_ = nullptr;
+    ChoiceBox *band_ = nullptr; // "Trees and build" first, then "Trees alone"
 };

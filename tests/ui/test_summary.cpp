@@ -6,6 +6,7 @@
 #include "build/build_picture.h"
 #include "bundled_world.h"
 #include "standard_window_test.h"
+#include "toolkit/choice_box.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -154,16 +155,26 @@ private slots:
     {
         const QString folder = QDir(world_.exeDir()).filePath(QStringLiteral("pictures"));
         QVERIFY(QDir().mkpath(folder));
-        w_.dialogs.fileAnswers = {folder + QStringLiteral("/trees"),
+        w_.dialogs.fileAnswers = {folder + QStringLiteral("/build"),
+                                  folder + QStringLiteral("/trees"),
                                   folder + QStringLiteral("/a.plan")};
         w_.dialogs.whileModal = [](QDialog *summary) {
+            // The trees with their build first, then the trees alone.
+            auto *band = summary->findChild<ChoiceBox *>(QStringLiteral("cb_band"));
+            QCOMPARE(band->currentIndex(), 0);
+            summary->findChild<QPushButton *>(QStringLiteral("bt_picture"))->click();
+            band->select(1);
             summary->findChild<QPushButton *>(QStringLiteral("bt_picture"))->click();
         };
         control<FlatButton>(*w_, "bt_summary")->click();
         saveButton(*w_)->click();
         QCOMPARE(w_.dialogs.saveFilters,
-                 (QStringList{QStringLiteral("PNG pictures (*.png)"), QString()}));
-        QCOMPARE(QImage(folder + QStringLiteral("/trees.png")).size(), QSize(910, 721));
+                 (QStringList{QStringLiteral("PNG pictures (*.png)"),
+                              QStringLiteral("PNG pictures (*.png)"), QString()}));
+        const QImage trees = paintTrees(treesPictureOf(w_->build()), 1);
+        QCOMPARE(QImage(folder + QStringLiteral("/build.png")),
+                 withBand(trees, pictureBandOf(w_->build()), 1));
+        QCOMPARE(QImage(folder + QStringLiteral("/trees.png")), trees);
         QVERIFY(QFileInfo::exists(folder + QStringLiteral("/a.plan")));
         QVERIFY(w_.dialogs.messages.isEmpty());
         QVERIFY(QDir(folder).removeRecursively()); // the next dialogs open where they did before
