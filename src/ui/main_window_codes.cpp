@@ -48,6 +48,16 @@ void MainWindow::openArgument(const QString &argument)
         loadBuildCode(argument);
 }
 
+void MainWindow::takeHandOver(const QString &argument)
+{
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+    if (!argument.isEmpty())
+        guarded([&] { openArgument(argument); });
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
