@@ -82,6 +82,9 @@ void MainWindow::dropEvent(QDropEvent *event)
             loadPlanFile(path);
         } else if (data->hasText()) {
             loadBuildCode(data->text());
+        } else if (data->hasUrls()) {
+            // A link with no text beside it, such as a runeplan: link.
+            loadBuildCode(data->urls().constFirst().toString());
         }
     });
 }
