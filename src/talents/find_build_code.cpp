@@ -3,6 +3,8 @@
 #include "talents/build_code.h"
 #include "talents/build_code_format.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isCodeSpace(char16_t c)
@@ -227,18 +229,24 @@ std::variant<BuildCode, BuildCodeError> findBuildCode(const QString &text)
     // A runeplan: link (runeplan://, any case) is read with its percent-escapes decoded, so that a
     // browser's or a forum's escaping of the code does not hide it; the text itself is read as
     // any text is, which finds a code in a link left as it was written.
+    // A link is read no further than a code escaped whole could reach, and the search goes on
+    // after it: a long text of links without spaces costs one reading, not one a link.
     static const QString scheme = QStringLiteral("runeplan:");
+    constexpr qsizetype LinkLimit = 1024;
     BuildCodeError failure = BuildCodeError::NotACode;
+    qsizetype end = 0;
     for (qsizetype at = text.indexOf(scheme, 0, Qt::CaseInsensitive); at >= 0;
-         at = text.indexOf(scheme, at + 1, Qt::CaseInsensitive)) {
+         at = text.indexOf(scheme, std::max(end, at + 1), Qt::CaseInsensitive)) {
         if (at > 0 && isSchemeCharacter(text.at(at - 1)))
             continue;
-        qsizetype end = at + scheme.size();
-        while (end < text.size() && !endsLink(text.at(end)))
+        end = at + scheme.size();
+        while (end < text.size() && end - at < LinkLimit && !endsLink(text.at(end)))
             ++end;
         const auto decoded = percentDecoded(QStringView(text).sliced(at, end - at));
-        if (!decoded)
+        if (!decoded) {
+            end = at + 1; // a link within it may still read
             continue;
+        }
         auto found = findInText(*decoded);
         if (std::holds_alternative<BuildCode>(found))
             return found;

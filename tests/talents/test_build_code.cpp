@@ -240,6 +240,8 @@ void TestBuildCode::textIsSearched_data()
     QTest::newRow("link in a forum post, %20 inside")
         << u"[url=runeplan:" + QString(code).insert(30, u"%20") + u"]mine[/url]" << found;
     QTest::newRow("link of another scheme") << u"web+plan:" + code << found;
+    QTest::newRow("link after a link with a bad escape")
+        << u"runeplan:%zz runeplan:%zz,runePlan:" + escaped << found;
 
     const QString plain = encodeBuildCode(sample(false));
     const QString head = plain.mid(2, 12); // format, class, fingerprints
