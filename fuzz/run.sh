@@ -14,9 +14,9 @@ jobs=${JOBS:-$(nproc)}
 # target:max_len. Plans and text files get the largest file a player could plausibly hand over
 # (a plan over 64 KiB is refused before it is read; a library file holds notes, but a few pages
 # of them reach every part of the reader); build codes a long pasted chat; pictures are
-# icons and backgrounds.
+# icons and backgrounds; the channel's messages up to their limit, 64 KiB and a header.
 all_targets=(tree_file:65536 language_files:4096 strings_file:16384 plan_file:65536
-    library_file:65536 build_code:8192 jpeg:32768 bmp:16384)
+    library_file:65536 build_code:8192 jpeg:32768 bmp:16384 hand_over:65600)
 selected=${FUZZ_TARGETS:-}
 
 compiler=/usr/bin/clang++-14

@@ -1,6 +1,9 @@
-// Reading build codes out of any text a player pastes: chat lines, web addresses, whole pages.
+// Reading build codes out of any text a player pastes: chat lines, web addresses, runeplan: links,
+// whole pages.
 #include "talents/build_code.h"
 #include "talents/build_code_format.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -151,9 +154,14 @@ std::variant<BuildCode, BuildCodeError> readCandidate(const QString &text, qsize
     return code;
 }
 
-} // namespace
+// Whether `error` says more than `failure` of what the text held.
+bool tellsMore(BuildCodeError error, BuildCodeError failure)
+{
+    return error == BuildCodeError::Damaged ||
+           (error == BuildCodeError::NewerFormat && failure == BuildCodeError::NotACode);
+}
 
-std::variant<BuildCode, BuildCodeError> findBuildCode(const QString &text)
+std::variant<BuildCode, BuildCodeError> findInText(const QString &text)
 {
     // A code that decodes wins at once; otherwise the most telling failure is told.
     BuildCodeError failure = BuildCodeError::NotACode;
@@ -163,10 +171,91 @@ std::variant<BuildCode, BuildCodeError> findBuildCode(const QString &text)
         auto candidate = readCandidate(text, at);
         if (std::holds_alternative<BuildCode>(candidate))
             return candidate;
-        const BuildCodeError error = std::get<BuildCodeError>(candidate);
-        if (error == BuildCodeError::Damaged ||
-            (error == BuildCodeError::NewerFormat && failure == BuildCodeError::NotACode))
+        if (const BuildCodeError error = std::get<BuildCodeError>(candidate);
+            tellsMore(error, failure))
             failure = error;
     }
     return failure;
+}
+
+bool isSchemeCharacter(QChar c)
+{
+    return (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'+' || c == u'-' || c == u'.';
+}
+
+// Where a link's text ends in a web page, a forum post or a chat line.
+bool endsLink(QChar c)
+{
+    return c.isSpace() || c == u'"' || c == u'\'' || c == u'<' || c == u'>' || c == u'[' ||
+           c == u']' || c == u'(' || c == u')';
+}
+
+int hexValue(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+// The text of a link with its percent-escapes decoded; nothing when one is not two hex digits.
+std::optional<QString> percentDecoded(QStringView link)
+{
+    const QByteArray bytes = link.toUtf8();
+    QByteArray decoded;
+    decoded.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '%') {
+            decoded += bytes[i];
+            continue;
+        }
+        const int high = i + 2 < bytes.size() ? hexValue(bytes[i + 1]) : -1;
+        const int low = high >= 0 ? hexValue(bytes[i + 2]) : -1;
+        if (low < 0)
+            return std::nullopt;
+        decoded += static_cast<char>(high << 4 | low);
+        i += 2;
+    }
+    return QString::fromUtf8(decoded);
+}
+
+} // namespace
+
+std::variant<BuildCode, BuildCodeError> findBuildCode(const QString &text)
+{
+    // A runeplan: link (runeplan://, any case) is read with its percent-escapes decoded, so that a
+    // browser's or a forum's escaping of the code does not hide it; the text itself is read as
+    // any text is, which finds a code in a link left as it was written.
+    // A link is read no further than a code escaped whole could reach, and the search goes on
+    // after it: a long text of links without spaces costs one reading, not one a link.
+    static const QString scheme = QStringLiteral("runeplan:");
+    constexpr qsizetype LinkLimit = 1024;
+    BuildCodeError failure = BuildCodeError::NotACode;
+    qsizetype end = 0;
+    for (qsizetype at = text.indexOf(scheme, 0, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(scheme, std::max(end, at + 1), Qt::CaseInsensitive)) {
+        if (at > 0 && isSchemeCharacter(text.at(at - 1)))
+            continue;
+        end = at + scheme.size();
+        while (end < text.size() && end - at < LinkLimit && !endsLink(text.at(end)))
+            ++end;
+        const auto decoded = percentDecoded(QStringView(text).sliced(at, end - at));
+        if (!decoded) {
+            end = at + 1; // a link within it may still read
+            continue;
+        }
+        auto found = findInText(*decoded);
+        if (std::holds_alternative<BuildCode>(found))
+            return found;
+        if (const BuildCodeError error = std::get<BuildCodeError>(found); tellsMore(error, failure))
+            failure = error;
+    }
+    auto found = findInText(text);
+    if (const auto *error = std::get_if<BuildCodeError>(&found);
+        error && !tellsMore(*error, failure))
+        return failure;
+    return found;
 }

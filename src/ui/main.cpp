@@ -6,10 +6,12 @@
 #include "cli/console_modes.h"
 #include "cli/diff_mode.h"
 #include "cli/library_mode.h"
+#include "cli/planner_channel.h"
 #include "toolkit/error_report.h"
 #include "toolkit/icon_on_demand.h"
 #include "toolkit/window_start.h"
 #include "ui/application.h"
+#include "ui/hand_over_server.h"
 #include "ui/main_window.h"
 
 #include <QCoreApplication>
@@ -37,6 +39,15 @@ int runWindow(int argc, char *argv[], CommandLine line)
             return failure.exitCode;
         }
     }
+    // A planner already running for this user and data folder takes the argument (a plan file by
+    // its absolute path, as the running one has another working folder) and this start ends. The
+    // check comes before anything of the window is made, so a start that hands over is quick.
+    if (QFileInfo(line.input).isFile())
+        line.input = QFileInfo(line.input).absoluteFilePath();
+    const QString channel = plannerChannelName(windowDataFolder(line.dataFolder));
+    if (handOverToRunningPlanner(channel, line.input))
+        return ExitCode::Success;
+
     Application app(argc, argv);
     registerTahomaAhead();
     Application::setApplicationName(programName());
@@ -50,6 +61,9 @@ int runWindow(int argc, char *argv[], CommandLine line)
     if (window.endRequested())
         return 1;
     showCentred(window);
+    HandOverServer handOvers(channel);
+    QObject::connect(&handOvers, &HandOverServer::arrived, &window, &MainWindow::takeHandOver);
+    handOvers.listen();
     if (!line.input.isEmpty())
         guarded([&] { window.openArgument(line.input); });
     return Application::exec();

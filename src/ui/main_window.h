@@ -51,6 +51,9 @@ public:
 
     // A plan file or a build code given to the program at its start, loaded as a user's load.
     void openArgument(const QString &argument);
+    // What a later start of the planner handed over: the window comes to the front and opens the
+    // argument (when there is one) as openArgument does, reporting through its usual boxes.
+    void takeHandOver(const QString &argument);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -48,6 +48,16 @@ void MainWindow::openArgument(const QString &argument)
         loadBuildCode(argument);
 }
 
+void MainWindow::takeHandOver(const QString &argument)
+{
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+    if (!argument.isEmpty())
+        guarded([&] { openArgument(argument); });
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
@@ -72,6 +82,9 @@ void MainWindow::dropEvent(QDropEvent *event)
             loadPlanFile(path);
         } else if (data->hasText()) {
             loadBuildCode(data->text());
+        } else if (data->hasUrls()) {
+            // A link with no text beside it, such as a runeplan: link.
+            loadBuildCode(data->urls().constFirst().toString());
         }
     });
 }

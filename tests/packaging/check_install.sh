@@ -64,7 +64,8 @@ check "no data file is writable by group or others" test -z "$(find "$datas" -pe
 desktop=$prefix/share/applications/$app.desktop
 metainfo=$prefix/share/metainfo/$app.metainfo.xml
 check "the desktop entry" test -f "$desktop"
-check "the desktop entry runs the command on the PATH" grep -qx 'Exec=runeplan' "$desktop"
+check "the desktop entry runs the command on the PATH, with a link" grep -qx 'Exec=runeplan %u' "$desktop"
+check "the desktop entry opens runeplan: links" grep -qx 'MimeType=x-scheme-handler/runeplan;' "$desktop"
 check "the desktop entry names the installed icon" grep -qx "Icon=$app" "$desktop"
 for size in 16 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/$app.png

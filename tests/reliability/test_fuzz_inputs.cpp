@@ -21,6 +21,7 @@ int fuzz_library_file_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_build_code_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_jpeg_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_bmp_TestOneInput(const uint8_t *data, size_t size);
+int fuzz_hand_over_TestOneInput(const uint8_t *data, size_t size);
 int fuzz_jpeg_Initialize(int *argc, char ***argv);
 int fuzz_bmp_Initialize(int *argc, char ***argv);
 }
@@ -41,6 +42,7 @@ const std::map<QString, EntryFunction> &targets()
         {QStringLiteral("build_code"), fuzz_build_code_TestOneInput},
         {QStringLiteral("jpeg"), fuzz_jpeg_TestOneInput},
         {QStringLiteral("bmp"), fuzz_bmp_TestOneInput},
+        {QStringLiteral("hand_over"), fuzz_hand_over_TestOneInput},
     };
     return all;
 }

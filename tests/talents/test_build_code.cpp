@@ -227,6 +227,21 @@ void TestBuildCode::textIsSearched_data()
     QTest::newRow("after a damaged one") << broken + u" oops: " + code << found;
     QTest::newRow("before another") << code + u' ' + encodeBuildCode(sample(false)) << found;
     QTest::newRow("after words holding rb") << u"orbits herb 2 go RB3 " + code << found;
+    // Links: runeplan: and runeplan://, their escapes decoded; other schemes read as any text.
+    QString escaped, halfEscaped = code;
+    for (const char c : code.toLatin1())
+        escaped += QStringLiteral("%%1").arg(int(c), 2, 16, QLatin1Char('0'));
+    halfEscaped.replace(u'R', QStringLiteral("%52")).replace(u'a', QStringLiteral("%61"));
+    QTest::newRow("link") << u"runeplan:" + code << found;
+    QTest::newRow("link with slashes, upper-case scheme") << u"RunePlan://" + code + u'/' << found;
+    QTest::newRow("link escaped whole") << u"runeplan:" + escaped << found;
+    QTest::newRow("link escaped in part, in a page")
+        << u"<a href=\"runeplan://" + halfEscaped + u"\">mine</a>" << found;
+    QTest::newRow("link in a forum post, %20 inside")
+        << u"[url=runeplan:" + QString(code).insert(30, u"%20") + u"]mine[/url]" << found;
+    QTest::newRow("link of another scheme") << u"web+plan:" + code << found;
+    QTest::newRow("link after a link with a bad escape")
+        << u"runeplan:%zz runeplan:%zz,runePlan:" + escaped << found;
 
     const QString plain = encodeBuildCode(sample(false));
     const QString head = plain.mid(2, 12); // format, class, fingerprints
@@ -256,6 +271,12 @@ void TestBuildCode::textIsSearched_data()
     QTest::newRow("order matching other ranks") << withChecksum(smallBody + u'3') << damaged;
     QTest::newRow("order of 2^3 + 1: valid digits below")
         << withChecksum(smallBody + u'9') << damaged;
+    QTest::newRow("link with nothing") << QStringLiteral("runeplan:") << notACode;
+    QTest::newRow("link with a bad escape")
+        << u"runeplan:" + QString(escaped).replace(31, 1, u'g') << notACode;
+    QTest::newRow("escaped code in another scheme") << u"runeplans:" + escaped << notACode;
+    QTest::newRow("escaped code in an address") << u"https://x.example/?b=" + escaped << notACode;
+    QTest::newRow("link cut short") << u"runeplan:" + escaped.chopped(3) << damaged;
 }
 
 void TestBuildCode::textIsSearched()
