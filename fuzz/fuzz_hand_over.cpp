@@ -3,7 +3,7 @@
 // the argument taken would be sent as, and a beginning of it must only wait for more, as the
 // server reads whatever part has arrived.
 #include "base/error.h"
-#include "cli/hand_over_message.h"
+#include "handover/hand_over_message.h"
 
 #include <cstddef>
 #include <cstdint>

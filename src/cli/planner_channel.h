@@ -15,7 +15,6 @@ QString plannerChannelName(const QString &dataFolder);
 // Asked before any application object exists.
 QString windowDataFolder(const QString &given);
 
-// Sends `argument` to the planner listening on `channel` and waits a short while for its answer.
-// True when it took the argument; false when nobody listens there (no socket, or one left by a
-// planner that crashed), or nobody answered in time: this start then opens its own window.
-bool handOverToRunningPlanner(const QString &channel, const QString &argument);
+// The folder of the program's file, links followed, as Qt's application folder is; asked before
+// any application object exists.
+QString programFolder();

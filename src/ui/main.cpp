@@ -7,11 +7,12 @@
 #include "cli/diff_mode.h"
 #include "cli/library_mode.h"
 #include "cli/planner_channel.h"
+#include "handover/hand_over_ends.h"
 #include "toolkit/error_report.h"
 #include "toolkit/icon_on_demand.h"
 #include "toolkit/window_start.h"
 #include "ui/application.h"
-#include "ui/hand_over_server.h"
+#include "ui/hand_over_loading.h"
 #include "ui/main_window.h"
 
 #include <QCoreApplication>
@@ -44,9 +45,14 @@ int runWindow(int argc, char *argv[], CommandLine line)
     // check comes before anything of the window is made, so a start that hands over is quick.
     if (QFileInfo(line.input).isFile())
         line.input = QFileInfo(line.input).absoluteFilePath();
+    // Only a socket on the channel can be a running planner's: without one, nothing of the
+    // channel's module is loaded before the window shows.
     const QString channel = plannerChannelName(windowDataFolder(line.dataFolder));
-    if (handOverToRunningPlanner(channel, line.input))
-        return ExitCode::Success;
+    if (!channel.isEmpty() && QFileInfo::exists(channel)) {
+        const HandOverEnds *ends = handOverEnds();
+        if (ends && ends->handOver(channel, line.input))
+            return ExitCode::Success;
+    }
 
     Application app(argc, argv);
     registerTahomaAhead();
@@ -60,10 +66,13 @@ int runWindow(int argc, char *argv[], CommandLine line)
     MainWindow window(QCoreApplication::applicationDirPath(), {line.dataFolder, line.language});
     if (window.endRequested())
         return 1;
+    // The window listens once it is on show: the channel's module loads after its first frame.
+    afterFirstFrame(window, [&window, channel] {
+        if (const HandOverEnds *ends = channel.isEmpty() ? nullptr : handOverEnds())
+            ends->listen(channel, &window,
+                         [&window](const QString &argument) { window.takeHandOver(argument); });
+    });
     showCentred(window);
-    HandOverServer handOvers(channel);
-    QObject::connect(&handOvers, &HandOverServer::arrived, &window, &MainWindow::takeHandOver);
-    handOvers.listen();
     if (!line.input.isEmpty())
         guarded([&] { window.openArgument(line.input); });
     return Application::exec();

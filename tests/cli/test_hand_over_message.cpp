@@ -1,7 +1,7 @@
 // The channel's messages as the running planner reads them: what it takes, what it waits for and
 // what it refuses of whatever anyone who can reach the socket sends.
 #include "base/error.h"
-#include "cli/hand_over_message.h"
+#include "handover/hand_over_message.h"
 
 #include <QTest>
 

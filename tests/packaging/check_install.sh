@@ -35,6 +35,7 @@ datas=$lib/datas
 
 # The program, with its data folder beside it, and the command on the PATH.
 check "the program is an executable file" test -f "$lib/runeplan" -a -x "$lib/runeplan"
+check "the channel's module is beside the program" test -f "$lib/libruneplan_hand_over.so"
 check "bin/runeplan is a symbolic link" test -L "$prefix/bin/runeplan"
 check "bin/runeplan is relative, so the prefix can move" \
     test "$(readlink "$prefix/bin/runeplan")" = "../lib/runeplan/runeplan"

@@ -2,8 +2,9 @@
 // window listening in this test, after a planner that left its socket behind or none at all.
 #include "board_driver.h"
 #include "cli/planner_channel.h"
+#include "handover/hand_over_client.h"
+#include "handover/hand_over_server.h"
 #include "standard_window_test.h"
-#include "ui/hand_over_server.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
-#include "ui/hand_over_server.h"
+#include "handover/hand_over_server.h"
 
 #include "base/error.h"
-#include "cli/hand_over_message.h"
+#include "handover/hand_over_message.h"
 
 #include <QApplication>
 #include <QLocalSocket>

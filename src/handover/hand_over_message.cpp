@@ -1,4 +1,4 @@
-#include "cli/hand_over_message.h"
+#include "handover/hand_over_message.h"
 
 #include "base/error.h"
 
