@@ -59,3 +59,9 @@ PictureBand pictureBandOf(const Build &build)
                                      trees.join(QStringLiteral(" / ")));
     return {heading, build.code()};
 }
+
+QImage buildPicture(const Build &build, int scale, bool band)
+{
+    const QImage trees = paintTrees(treesPictureOf(build), scale);
+    return band ? withBand(trees, pictureBandOf(build), scale) : trees;
+}

@@ -14,3 +14,7 @@ TreesPicture treesPictureOf(const Build &build);
 // each tree's points ("Pyromancer, level 79 — Vesper Flame 36 / Starless Watch 30 / Shadeweave 4"),
 // then the build code.
 PictureBand pictureBandOf(const Build &build);
+
+// The picture of the build's trees at `scale` (1 or 2), with the band that names the build under
+// them when `band`, as Save picture and --picture write it. Throws as treesPictureOf().
+QImage buildPicture(const Build &build, int scale, bool band);

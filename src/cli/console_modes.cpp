@@ -45,9 +45,7 @@ void runOnBuild(const CommandLine &line)
     try {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        const QImage trees = paintTrees(treesPictureOf(*build), line.scale);
-        (line.plain ? trees : withBand(trees, pictureBandOf(*build), line.scale))
-            .save(&buffer, "PNG");
+        buildPicture(*build, line.scale, !line.plain).save(&buffer, "PNG");
     } catch (const Error &e) {
         // The build is loaded: what fails now is the data folder's (an arrow's bitmap).
         throw CommandFailure{ExitCode::DataFolder, e.message()};

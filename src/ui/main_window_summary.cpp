@@ -1,6 +1,5 @@
 // The summary of the build: as text, in a dialog, and as a picture of the three trees.
 #include "base/write_file.h"
-#include "board/trees_picture.h"
 #include "build/build_picture.h"
 #include "build/comparison.h"
 #include "toolkit/dialogs.h"
@@ -25,8 +24,7 @@ void MainWindow::savePicture(int scale, bool band)
     buffer.open(QIODevice::WriteOnly);
     // The build alone, drawn from the document as the command line draws it: the trees as the board
     // shows them, without the focus, a search or the tooltip.
-    const QImage trees = paintTrees(treesPictureOf(*build_), scale);
-    (band ? withBand(trees, pictureBandOf(*build_), scale) : trees).save(&buffer, "PNG");
+    buildPicture(*build_, scale, band).save(&buffer, "PNG");
     writeWholeFile(path, png);
 }
 
