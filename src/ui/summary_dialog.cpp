@@ -103,6 +103,8 @@ bool SummaryDialog::eventFilter(QObject *watched, QEvent *event)
     // Alt+Up and Alt+Down move the selected step rather than the selection.
     if (watched == steps_ && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        if (walkHistory(*key))
+            return true;
         if (key->modifiers() == Qt::AltModifier &&
             (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
             guarded([&] { moveSelectedStep(key->key() == Qt::Key_Up ? -1 : 1); });
@@ -110,6 +112,28 @@ bool SummaryDialog::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void SummaryDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (!walkHistory(*event))
+        QDialog::keyPressEvent(event);
+}
+
+bool SummaryDialog::walkHistory(const QKeyEvent &key)
+{
+    // Undo and redo reach the build from here too: the window's own keys wait while the summary is
+    // open, and a move is undone where it was made.
+    const bool undo = key.matches(QKeySequence::Undo);
+    if (!undo && !key.matches(QKeySequence::Redo))
+        return false;
+    guarded([&] {
+        if (undo && build_.history().canUndo())
+            build_.undo();
+        else if (!undo && build_.history().canRedo())
+            build_.redo();
+    });
+    return true;
 }
 
 void SummaryDialog::moveSelectedStep(int places)

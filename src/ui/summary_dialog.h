@@ -6,6 +6,7 @@
 class Build;
 class ChoiceBox;
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -13,7 +14,7 @@ class QPlainTextEdit;
 // The summary of the build on the board: its text, which can be copied for chat and forums, a
 // picture of the three trees, which can be saved with the band that names the build or without,
 // and the build's steps level by level, which Alt+Up, Alt+Down or a drag move to another level as
-// a step of the build's history. The text and the steps follow the build.
+// a step of the build's history, and Ctrl+Z undoes. The text and the steps follow the build.
 class SummaryDialog final : public QDialog {
     Q_OBJECT
 public:
@@ -28,8 +29,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Undo or redo of the build's history for a key that asks for one; false for any other key.
+    bool walkHistory(const QKeyEvent &key);
     void showBuild();
     void moveStep(int from, int to);
 

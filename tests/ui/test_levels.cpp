@@ -83,16 +83,15 @@ private slots:
             QCOMPARE(steps->item(5)->text(), QStringLiteral("Level 15 \u2014 en talent 1-2 1/3"));
             text =
                 summary->findChild<QPlainTextEdit *>(QStringLiteral("summaryText"))->toPlainText();
+            // Undo reaches the build from the summary: the move goes back.
+            QTest::keyClick(steps, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(steps->item(5)->text(), QStringLiteral("Level 15 \u2014 en talent 1-5 1/3"));
         };
         control<FlatButton>(w, "bt_summary")->click();
         QCOMPARE(refusals, (QStringList{QStringLiteral("Level 14 \u2014 en talent 1-5 would "
                                                        "break: Row 2 needs 5 points above"),
                                         QString()}));
         QVERIFY(text.contains(QStringLiteral("Level 16 \u2014 en talent 1-5 1/3")));
-        QCOMPARE(w.build().order().at(5), QPoint(2, 1));
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.build().order().at(5), QPoint(5, 1));
     }
 };
