@@ -11,7 +11,7 @@ class Build;
 TreesPicture treesPictureOf(const Build &build);
 
 // What the band under the build's picture says, in the build's language: the class, its level and
-// each tree's points ("Pyromancer, level 79 — Vesper Flame 36 / Starless Watch 30 / Shadeweave 4"),
+// each tree's points ("Dusktender, level 79 — Vesper Flame 36 / Starless Watch 30 / Shadeweave 4"),
 // then the build code.
 PictureBand pictureBandOf(const Build &build);
 
