@@ -52,7 +52,7 @@ private slots:
         QFETCH(int, codeLines);
         QImage trees(QSize(910, 721) * scale, QImage::Format_RGB32);
         trees.fill(QColor(40, 60, 80));
-        const PictureBand band{QStringLiteral("Pyromancer, level 79 \u2014 Vesper Flame 36 / "
+        const PictureBand band{QStringLiteral("Dusktender, level 79 \u2014 Vesper Flame 36 / "
                                               "Starless Watch 30 / Shadeweave 4"),
                                code};
 
