@@ -4,6 +4,7 @@
 #include "talents/build_code_format.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -190,36 +191,16 @@ bool endsLink(QChar c)
            c == u']' || c == u'(' || c == u')';
 }
 
-int hexValue(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 // The text of a link with its percent-escapes decoded; nothing when one is not two hex digits.
 std::optional<QString> percentDecoded(QStringView link)
 {
     const QByteArray bytes = link.toUtf8();
-    QByteArray decoded;
-    decoded.reserve(bytes.size());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '%') {
-            decoded += bytes[i];
-            continue;
-        }
-        const int high = i + 2 < bytes.size() ? hexValue(bytes[i + 1]) : -1;
-        const int low = high >= 0 ? hexValue(bytes[i + 2]) : -1;
-        if (low < 0)
+    const auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    for (qsizetype i = bytes.indexOf('%'); i >= 0; i = bytes.indexOf('%', i + 1)) {
+        if (i + 2 >= bytes.size() || !isHex(bytes[i + 1]) || !isHex(bytes[i + 2]))
             return std::nullopt;
-        decoded += static_cast<char>(high << 4 | low);
-        i += 2;
     }
-    return QString::fromUtf8(decoded);
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(bytes));
 }
 
 } // namespace
